@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and be tested,
+# and nothing when they are all there already.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-multimedia-dev libgl-dev
+    libsndfile1-dev libminini-dev
+    fonts-liberation2 fonts-dejavu-core
+    # real-window tests and screenshots
+    xvfb xauth xdotool imagemagick
+    # a private sound server for the audio tests
+    pulseaudio pulseaudio-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [[ $(id -u) -eq 0 ]] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
