@@ -14,10 +14,86 @@ QString TestFolder::write(const QString &name, const QByteArray &bytes) const
     return path;
 }
 
+namespace {
+
+// Qt reads GIF but cannot write it. This writes a plain GIF87a with a
+// 256-colour palette, its LZW stream reset before the code width grows, so
+// every pixel is one 9-bit code.
+QByteArray encodeGif(const QImage &source)
+{
+    const QImage img = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    QByteArray out("GIF87a");
+    auto put16 = [&out](int v) {
+        out.append(char(v & 0xff));
+        out.append(char((v >> 8) & 0xff));
+    };
+    put16(img.width());
+    put16(img.height());
+    out.append(char(0xF7)); // global table of 256 colours
+    out.append(char(0));
+    out.append(char(0));
+    const QList<QRgb> table = img.colorTable();
+    for (int i = 0; i < 256; ++i) {
+        const QRgb c = i < table.size() ? table[i] : 0;
+        out.append(char(qRed(c)));
+        out.append(char(qGreen(c)));
+        out.append(char(qBlue(c)));
+    }
+    out.append(',');
+    put16(0);
+    put16(0);
+    put16(img.width());
+    put16(img.height());
+    out.append(char(0));
+    out.append(char(8)); // minimum code size
+
+    QByteArray data;
+    quint32 bits = 0;
+    int nbits = 0;
+    auto emit9 = [&](int code) {
+        bits |= quint32(code) << nbits;
+        nbits += 9;
+        while (nbits >= 8) {
+            data.append(char(bits & 0xff));
+            bits >>= 8;
+            nbits -= 8;
+        }
+    };
+    const int clear = 256, end = 257;
+    int sinceClear = 0;
+    emit9(clear);
+    for (int y = 0; y < img.height(); ++y) {
+        const uchar *line = img.constScanLine(y);
+        for (int x = 0; x < img.width(); ++x) {
+            if (sinceClear == 254) {
+                emit9(clear);
+                sinceClear = 0;
+            }
+            emit9(line[x]);
+            ++sinceClear;
+        }
+    }
+    emit9(end);
+    if (nbits > 0)
+        data.append(char(bits & 0xff));
+    for (qsizetype i = 0; i < data.size(); i += 255) {
+        const QByteArray block = data.mid(i, 255);
+        out.append(char(block.size()));
+        out.append(block);
+    }
+    out.append(char(0));
+    out.append(';');
+    return out;
+}
+
+} // namespace
+
 QString TestFolder::writePicture(const QString &name, const QImage &image) const
 {
     const QString path = m_app.path() + QLatin1Char('/') + name;
     const QString ext = name.section(QLatin1Char('.'), -1).toLower();
+    if (ext == QLatin1String("gif"))
+        return write(name, encodeGif(image));
     const QByteArray format = ext == QLatin1String("jpg") ? "JPEG" : ext.toUpper().toLatin1();
     image.save(path, format.constData(), 100);
     return path;

@@ -1,0 +1,149 @@
+#include "main_window/Settings.h"
+#include "platform/RealServices.h"
+
+#include <QTest>
+
+using settings::MessageLine;
+using Style = settings::MessageLine::Style;
+
+Q_DECLARE_METATYPE(MessageLine::Style)
+
+class tst_settings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstLineOfMatrixDat_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("truncated");
+        QTest::addColumn<bool>("hasLine");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("zero bytes: no line") << QByteArray() << false << false << QString();
+        QTest::newRow("ends at LF") << QByteArray("1Hello\nsecond") << false << true << "1Hello";
+        QTest::newRow("ends at CR LF") << QByteArray("1Hello\r\nsecond") << false << true << "1Hello";
+        QTest::newRow("ends at CR") << QByteArray("1Hello\rsecond") << false << true << "1Hello";
+        QTest::newRow("no line break") << QByteArray("2Bonjour") << false << true << "2Bonjour";
+        QTest::newRow("begins with a break") << QByteArray("\n1Hello") << false << true << "";
+        QTest::newRow("UTF-8") << QByteArray("3Grüße") << false << true << QString::fromUtf8("3Grüße");
+        QTest::newRow("Windows-1252")
+            << QByteArray("4Feliz cumplea\xf1os \x80 \x93hi\x94") << false << true
+            << QString::fromUtf8("4Feliz cumpleaños € “hi”");
+        QTest::newRow("byte-order mark dropped")
+            << QByteArray("\xEF\xBB\xBF" "1Hi") << false << true << "1Hi";
+        QTest::newRow("UTF-8 cut by the read limit")
+            << QByteArray("1Caf\xC3\xA9\xC3") << true << true << QString::fromUtf8("1Café");
+    }
+    void firstLineOfMatrixDat()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, truncated);
+        QFETCH(bool, hasLine);
+        QFETCH(QString, line);
+        const auto result = settings::FirstLine(bytes, truncated);
+        QCOMPARE(result.has_value(), hasLine);
+        if (hasLine)
+            QCOMPARE(*result, line);
+    }
+
+    void settingsLineGivesLanguageAndMessage_data()
+    {
+        QTest::addColumn<bool>("hasLine");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("digit");
+        QTest::addColumn<MessageLine::Style>("style");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("French greeting") << true << "2Joyeux anniversaire" << 2 << Style::Greeting
+                                         << "Joyeux anniversaire";
+        QTest::newRow("digit alone") << true << "1" << 1 << Style::ProductName << "Quadrifoglio";
+        QTest::newRow("5 is no language") << true << "5Ciao" << 5 << Style::Greeting << "Ciao";
+        QTest::newRow("letter, leading spaces kept, trailing removed")
+            << true << "x   Ciao   " << -1 << Style::Greeting << "   Ciao";
+        QTest::newRow("empty line") << true << "" << -1 << Style::ProductName << "Quadrifoglio";
+        QTest::newRow("only spaces after the digit")
+            << true << "3     " << 3 << Style::ProductName << "Quadrifoglio";
+        QTest::newRow("no line at all") << false << "" << -1 << Style::Designed << "Quadrifoglio";
+        QTest::newRow("markup is just text")
+            << true << "1<b>Hi</b>" << 1 << Style::Greeting << "<b>Hi</b>";
+    }
+    void settingsLineGivesLanguageAndMessage()
+    {
+        QFETCH(bool, hasLine);
+        QFETCH(QString, line);
+        QFETCH(int, digit);
+        QFETCH(MessageLine::Style, style);
+        QFETCH(QString, text);
+        const MessageLine m = settings::ParseSettingsLine(hasLine ? std::optional<QString>(line)
+                                                                  : std::nullopt);
+        QCOMPARE(m.digit.has_value(), digit >= 0);
+        if (digit >= 0)
+            QCOMPARE(int(*m.digit), digit);
+        QCOMPARE(m.style, style);
+        QCOMPARE(m.text, text);
+    }
+
+    void languageDigitsGiveOffsets()
+    {
+        const int expected[10] = {0, 100, 200, 300, 400, 0, 0, 0, 0, 0};
+        for (int d = 0; d <= 9; ++d)
+            QCOMPARE(int(settings::LanguageOffset(std::int16_t(d))), expected[d]);
+    }
+
+    void colourTable_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QColor>("color");
+        QTest::newRow("0 grey") << 0 << QColor(128, 128, 128);
+        QTest::newRow("1 dark blue") << 1 << QColor(0, 0, 192);
+        QTest::newRow("2 teal") << 2 << QColor(0, 192, 192);
+        QTest::newRow("3 purple") << 3 << QColor(192, 0, 192);
+        QTest::newRow("4 light blue") << 4 << QColor(192, 192, 255);
+        QTest::newRow("5 green") << 5 << QColor(0, 192, 0);
+        QTest::newRow("6 olive") << 6 << QColor(192, 192, 0);
+        QTest::newRow("7 light orange") << 7 << QColor(255, 192, 128);
+        QTest::newRow("8 pink") << 8 << QColor(255, 128, 128);
+        QTest::newRow("9 rust") << 9 << QColor(192, 64, 0);
+        QTest::newRow("10 grey") << 10 << QColor(128, 128, 128);
+        QTest::newRow("15 grey") << 15 << QColor(128, 128, 128);
+        QTest::newRow("-1 grey") << -1 << QColor(128, 128, 128);
+    }
+    void colourTable()
+    {
+        QFETCH(int, index);
+        QFETCH(QColor, color);
+        QCOMPARE(settings::ColorFromIndex(std::int16_t(index)), color);
+    }
+
+    void storedColourIndex_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("index");
+        QTest::newRow("3") << "3" << 3;
+        QTest::newRow("spaces around") << " 3 " << 3;
+        QTest::newRow("2.5 halves to even") << "2.5" << 2;
+        QTest::newRow("3.5 halves to even") << "3.5" << 4;
+        QTest::newRow("15 kept") << "15" << 15;
+        QTest::newRow("negative kept") << "-4" << -4;
+        QTest::newRow("letters") << "blue" << 0;
+        QTest::newRow("beyond 16 bits") << "40000" << 0;
+        QTest::newRow("empty") << "" << 0;
+    }
+    void storedColourIndex()
+    {
+        QFETCH(QString, value);
+        QFETCH(int, index);
+        QCOMPARE(int(settings::ColorIndexFromProfile(value)), index);
+    }
+
+    void configurationFolder()
+    {
+        QCOMPARE(platform::configFolderFor("/x/cfg/", "/home/a"), QStringLiteral("/x/cfg"));
+        QCOMPARE(platform::configFolderFor("", "/home/a"), QStringLiteral("/home/a/.config"));
+        // A relative XDG_CONFIG_HOME is to be ignored.
+        QCOMPARE(platform::configFolderFor("cfg", "/home/a"), QStringLiteral("/home/a/.config"));
+        QCOMPARE(platform::configFolderFor("", ""), QString());
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_settings)
+#include "tst_settings.moc"

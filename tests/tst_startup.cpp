@@ -1,0 +1,461 @@
+#include "support/GameFixture.h"
+
+#include "resources/Resources.h"
+
+#include <QBuffer>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+namespace {
+
+QImage solid(QColor color, QSize size = QSize(120, 90))
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(color);
+    return img;
+}
+
+// Loose colour match: JPEG and scaling move colours a little.
+bool near(QColor a, QColor b, int tolerance = 24)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+           && std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+QColor boardPixel(frmPuzzle *form, int x, int y)
+{
+    return QColor(form->picPuzzle->image().pixel(x, y));
+}
+
+// A bitmap header that claims 40000 x 40000 pixels: too big to allocate.
+QByteArray hugeBitmapHeader()
+{
+    QByteArray b;
+    QDataStream s(&b, QIODevice::WriteOnly);
+    s.setByteOrder(QDataStream::LittleEndian);
+    const quint32 w = 40000, h = 40000;
+    s.writeRawData("BM", 2);
+    s << quint32(54 + w * h * 3) << quint32(0) << quint32(54);
+    s << quint32(40) << qint32(w) << qint32(h) << quint16(1) << quint16(24) << quint32(0)
+      << quint32(w * h * 3) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    b.append(QByteArray(300, '\x7f'));
+    return b;
+}
+
+} // namespace
+
+class tst_startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void screenMustBeAtLeast800x600_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("799 x 600") << QSize(799, 600) << false;
+        QTest::newRow("800 x 599") << QSize(800, 599) << false;
+        QTest::newRow("800 x 600") << QSize(800, 600) << true;
+        QTest::newRow("1024 x 768") << QSize(1024, 768) << true;
+    }
+    void screenMustBeAtLeast800x600()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(bool, runs);
+        GameFixture game;
+        game.givePicture();
+        game.fakes.screen.size = screen;
+        frmPuzzle *form = game.start();
+        QCOMPARE(game.lives, runs);
+        QCOMPARE(form != nullptr, runs);
+        if (runs) {
+            QVERIFY(game.fakes.messages.shown.isEmpty());
+            return;
+        }
+        QCOMPARE(game.fakes.messages.shown.size(), 1);
+        const ShownMessage &m = game.fakes.messages.shown.first();
+        QCOMPARE(m.style, 16);
+        QCOMPARE(m.title, QStringLiteral("Quadrifoglio"));
+        QCOMPARE(m.text,
+                 QString::fromUtf8("Per visualizzare correttamente il gioco\r\n"
+                                   "occorre impostare una risoluzione video\r\n"
+                                   "non inferiore a 800x600.\r\n"
+                                   "Modificare la risoluzione video e, quindi, riprovare.\r\n"
+                                   "\r\n"
+                                   "Best visual results if used with 800x600 pixel monitor.\r\n"
+                                   "Modify your video settings and try again.\r\n"
+                                   "\r\n"
+                                   "Visualization optimal avec video 800x6000 pixel.\r\n"
+                                   "Modifier la résolution vidéo et réessayer"));
+        QVERIFY(!game.folder.scoreFileExists());
+    }
+
+    void matrixDatSetsLanguageAndMessage_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("pointSize");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("French greeting")
+            << "Matrix.dat" << QByteArray("2Joyeux anniversaire\r\n") << 200
+            << "Joyeux anniversaire" << 10 << false << false;
+        QTest::newRow("English digit alone")
+            << "Matrix.dat" << QByteArray("1\n") << 100 << "Quadrifoglio" << 28 << true << true;
+        QTest::newRow("5 stays Italian")
+            << "Matrix.dat" << QByteArray("5Ciao") << 0 << "Ciao" << 10 << false << false;
+        QTest::newRow("letter first, spaces kept on the left")
+            << "Matrix.dat" << QByteArray("x   Ciao   \n") << 0 << "   Ciao" << 10 << false << false;
+        QTest::newRow("empty first line")
+            << "Matrix.dat" << QByteArray("\n1Hello") << 0 << "Quadrifoglio" << 28 << true << true;
+        QTest::newRow("zero bytes")
+            << "Matrix.dat" << QByteArray() << 0 << "Quadrifoglio" << 28 << false << false;
+        QTest::newRow("missing") << "" << QByteArray() << 0 << "Quadrifoglio" << 28 << false << false;
+        QTest::newRow("Windows name and code page")
+            << "MATRIX.DAT" << QByteArray("4Feliz cumplea\xf1os\r\n") << 400
+            << QString::fromUtf8("Feliz cumpleaños") << 10 << false << false;
+        QTest::newRow("markup shown as text")
+            << "Matrix.dat" << QByteArray("1<b>Tanti</b> <img src=x>") << 100
+            << "<b>Tanti</b> <img src=x>" << 10 << false << false;
+    }
+    void matrixDatSetsLanguageAndMessage()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, language);
+        QFETCH(QString, message);
+        QFETCH(int, pointSize);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        GameFixture game;
+        game.givePicture();
+        if (!fileName.isEmpty())
+            game.folder.write(fileName, bytes);
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        QCOMPARE(int(NewPuzzle::Language), language);
+        QCOMPARE(form->cmdStart->text(), resources::LoadResString(language + 104));
+        QCOMPARE(form->lblMessaggio->text(), message);
+        QCOMPARE(form->lblMessaggio->textFormat(), Qt::PlainText);
+        QCOMPARE(form->lblMessaggio->font().pointSize(), pointSize);
+        QCOMPARE(form->lblMessaggio->font().bold(), bold);
+        QCOMPARE(form->lblMessaggio->font().italic(), italic);
+        QVERIFY(form->lblMessaggio->isVisible());
+    }
+
+    void captionsFollowTheLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("texts");
+        // optLevel 0-2, Play, Timer, ?, Exit; then the tool tips of the
+        // levels, Play, Timer, ?, Exit, colour, 3-D and New game.
+        QTest::newRow("Italian") << QByteArray("0Ciao")
+                                 << QStringList{"&Facile", "&Medio", "&Difficile", "&Gioca",
+                                                "&Timer", "&?", "&Esci",
+                                                QString::fromUtf8("Livello di difficoltà"),
+                                                "Crea il puzzle",
+                                                "Include o esclude la temporizzazione",
+                                                "Informazioni", "Chiude il programma",
+                                                "Cambia il colore dello sfondo",
+                                                "Visualizza o nasconde il bordo tridimensionale",
+                                                "Nuovo gioco"};
+        QTest::newRow("English") << QByteArray("1Hi")
+                                 << QStringList{"&Easy", "&Medium", "&Difficult", "&Play", "&Timer",
+                                                "&?", "E&xit", "Difficulty level", "Create puzzle",
+                                                "Timing on\\off", "Informations", "End program",
+                                                "Change background colour",
+                                                "Visualize / hide tridimensional edge", "New game"};
+        QTest::newRow("Spanish") << QByteArray("4Hola")
+                                 << QStringList{"&Facil", "&Medio", "&Dificil", "&Juega", "&Timer",
+                                                "&?", "&Sale", "Nivel de dificultad", "Crea puzzle",
+                                                QString::fromUtf8(" Incluyeo excluye la temporización"),
+                                                "Informaciones", "Cierra el programa",
+                                                "Cambia el color del fondo",
+                                                "Visualiza o esconde el marco tridimensional ",
+                                                "Juego nuevo"};
+    }
+    void captionsFollowTheLanguage()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QStringList, texts);
+        GameFixture game;
+        game.givePicture();
+        game.giveSettings(line);
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        const QStringList shown = {
+            form->optLevel[0]->text(), form->optLevel[1]->text(), form->optLevel[2]->text(),
+            form->cmdStart->text(), form->chkTimer->text(), form->cmdInfo->text(),
+            form->cmdEsci->text(), form->optLevel[0]->toolTip(), form->cmdStart->toolTip(),
+            form->chkTimer->toolTip(), form->cmdInfo->toolTip(), form->cmdEsci->toolTip(),
+            form->cmdColor->toolTip(), form->chk3D->toolTip(), form->cmdBack->toolTip()};
+        QCOMPARE(shown, texts);
+        // The three levels share one tool tip.
+        QCOMPARE(form->optLevel[1]->toolTip(), texts[7]);
+        QCOMPARE(form->optLevel[2]->toolTip(), texts[7]);
+        // The colour, 3-D and New game buttons keep the captions of the design.
+        QCOMPARE(form->chk3D->text(), QStringLiteral("3D"));
+        QCOMPARE(form->cmdBack->text(), QStringLiteral("<<"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Quadrifoglio 3D"));
+    }
+
+    void acceleratorKeysChooseALevel()
+    {
+        GameFixture game;
+        game.givePicture();
+        game.giveSettings("1Hello");
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QVERIFY(!form->optLevel[1]->isChecked());
+        // A button's accelerator clicks it the way a mouse click does, after a
+        // short animation.
+        QTest::keyClick(form, Qt::Key_M, Qt::AltModifier); // "&Medium"
+        QTRY_VERIFY(form->optLevel[1]->isChecked());
+        QTest::keyClick(form, Qt::Key_D, Qt::AltModifier); // "&Difficult"
+        QTRY_VERIFY(form->optLevel[2]->isChecked());
+        QVERIFY(!form->optLevel[1]->isChecked());
+    }
+
+    void pictureFilesArePickedInOrder_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("bitmap before JPEG") << QStringList{"Matrix.jpg", "Matrix.bmp"} << "Matrix.bmp";
+        QTest::newRow("JPEG before GIF") << QStringList{"Matrix.gif", "Matrix.jpg"} << "Matrix.jpg";
+        QTest::newRow("GIF alone") << QStringList{"Matrix.gif"} << "Matrix.gif";
+        QTest::newRow("name from Windows") << QStringList{"matrix.JPG"} << "matrix.JPG";
+        QTest::newRow("exact name first") << QStringList{"MATRIX.BMP", "Matrix.bmp"} << "Matrix.bmp";
+    }
+    void pictureFilesArePickedInOrder()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, chosen);
+        // Each file has its own colour; the board shows the chosen one's.
+        const QColor colors[] = {Qt::red, Qt::blue, Qt::darkGreen};
+        GameFixture game;
+        QColor expected;
+        for (int i = 0; i < files.size(); ++i) {
+            game.folder.writePicture(files[i], solid(colors[i]));
+            if (files[i] == chosen)
+                expected = colors[i];
+        }
+        QCOMPARE(QFileInfo(NewPuzzle::FindPictureFile(game.folder.appDir() + "/Matrix")).fileName(),
+                 chosen);
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        QVERIFY(near(boardPixel(form, 180, 180), expected));
+    }
+
+    void fileExistsOnlyForReadableFiles()
+    {
+        TestFolder folder;
+        QVERIFY(!NewPuzzle::FileExists(folder.appDir()));
+        QVERIFY(!NewPuzzle::FileExists(folder.appDir() + "/nothing.jpg"));
+        QVERIFY(!NewPuzzle::FileExists(QString()));
+        const QString file = folder.write("Matrix.bmp", "x");
+        QVERIFY(NewPuzzle::FileExists(file));
+        if (getuid() != 0) { // root reads everything
+            QFile(file).setPermissions(QFileDevice::WriteOwner);
+            QVERIFY(!NewPuzzle::FileExists(file));
+        }
+        QDir(folder.appDir()).mkdir("Matrix.jpg");
+        QCOMPARE(NewPuzzle::FindPictureFile(folder.appDir() + "/Matrix").isEmpty(), getuid() != 0);
+    }
+
+    void missingPictureEndsTheProgramWithoutSaving()
+    {
+        GameFixture game;
+        game.giveSettings("1Hello");
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        QVERIFY(!game.lives);
+        QVERIFY(form->hasEnded());
+        QCOMPARE(game.fakes.end.ends, 1);
+        QCOMPARE(game.fakes.messages.shown.size(), 1);
+        const ShownMessage &m = game.fakes.messages.shown.first();
+        QCOMPARE(m.text, QStringLiteral("Impossibile trovare l'immagine memorizzata"));
+        QCOMPARE(m.style, 16);
+        QCOMPARE(m.title, QStringLiteral("Quadrifoglio"));
+        QVERIFY(!form->isVisible());
+        // Closing what is left runs no unload: nothing is written.
+        form->close();
+        QCOMPARE(game.fakes.end.ends, 1);
+        QVERIFY(!game.folder.scoreFileExists());
+    }
+
+    void undecodablePictureEndsTheProgramWithoutSaving_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("not a picture") << "Matrix.jpg" << QByteArray("this is not a JPEG at all");
+        QTest::newRow("empty file") << "Matrix.gif" << QByteArray();
+        QTest::newRow("truncated JPEG") << "Matrix.jpg" << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF");
+        QTest::newRow("40000 x 40000 bitmap") << "Matrix.bmp" << hugeBitmapHeader();
+    }
+    void undecodablePictureEndsTheProgramWithoutSaving()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        GameFixture game;
+        game.folder.write(name, bytes);
+        game.folder.writeScoreFile("[BackColor]\nColor=4\n");
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        QVERIFY(form->hasEnded());
+        QCOMPARE(game.fakes.end.ends, 1);
+        QCOMPARE(game.fakes.messages.shown.size(), 1);
+        const ShownMessage &m = game.fakes.messages.shown.first();
+        QVERIFY(m.text.startsWith(QStringLiteral("Impossibile leggere l'immagine memorizzata\r\n")));
+        QVERIFY(m.text.endsWith(name));
+        QCOMPARE(m.style, 16);
+        QCOMPARE(m.title, QStringLiteral("Quadrifoglio"));
+        form->close();
+        QCOMPARE(game.folder.readScoreFile(), QByteArray("[BackColor]\nColor=4\n"));
+    }
+
+    void pictureIsStretchedToTheBoard()
+    {
+        QImage picture(100, 50, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        for (int y = 0; y < 50; ++y)
+            for (int x = 50; x < 100; ++x)
+                picture.setPixel(x, y, qRgb(0, 0, 255));
+        GameFixture game;
+        game.givePicture(picture, "Matrix.bmp");
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        QCOMPARE(form->picSorgente->picture().size(), QSize(360, 360));
+        QCOMPARE(form->picPuzzle->image().size(), QSize(360, 360));
+        for (int y : {2, 180, 357}) {
+            QVERIFY(near(boardPixel(form, 5, y), Qt::red));
+            QVERIFY(near(boardPixel(form, 170, y), Qt::red));
+            QVERIFY(near(boardPixel(form, 190, y), Qt::blue));
+            QVERIFY(near(boardPixel(form, 355, y), Qt::blue));
+        }
+        // What the pieces are cut from is exactly what the board shows.
+        QCOMPARE(form->picSorgente->picture(), form->picPuzzle->image());
+    }
+
+    void loadedWindowWaitsWithHiddenPieces()
+    {
+        GameFixture game;
+        game.givePicture();
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        QVERIFY(form->isVisible());
+        QCOMPARE(int(form->Effect3D), -1);
+        QVERIFY(!form->cmdStart->isEnabled());
+        QSet<PictureBox *> pieces;
+        for (int i = 1; i <= 36; ++i) {
+            PictureBox *piece = form->picTessera[i];
+            QVERIFY(piece);
+            QVERIFY(!piece->isVisible());
+            QCOMPARE(piece->size(), QSize(77, 77));
+            QCOMPARE(piece->cursor().shape(), Qt::BitmapCursor);
+            pieces.insert(piece);
+        }
+        QCOMPARE(pieces.size(), 36);
+        QVERIFY(form->picStart->isVisible());
+        QVERIFY(!form->picDisplay->isVisible());
+        QCOMPARE(form->cmdStart->cursor().shape(), Qt::BitmapCursor);
+    }
+
+    void boardIsCentredAfterEveryResize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("800 x 600") << QSize(800, 600);
+        QTest::newRow("1024 x 768") << QSize(1024, 768);
+        QTest::newRow("odd sizes") << QSize(901, 677);
+    }
+    void boardIsCentredAfterEveryResize()
+    {
+        QFETCH(QSize, size);
+        GameFixture game;
+        game.givePicture();
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        form->showNormal();
+        form->resize(size);
+        QTRY_COMPARE(form->size(), size);
+        const QSize outer = form->outerSize();
+        const auto half = [](int v) { return int(std::nearbyint(v / 2.0)); };
+        QCOMPARE(form->picPuzzle->pos(), QPoint(half(outer.width() - 360), half(outer.height() - 360)));
+        QCOMPARE(form->picStart->y(), form->picPuzzle->y() + 360 + 15);
+        QCOMPARE(form->picMessaggio->pos(), QPoint(form->picPuzzle->x() - 10, 20));
+        // The pieces were scattered again: each in a slot of its own.
+        QSet<QPoint> places;
+        for (int i = 1; i <= 36; ++i)
+            places.insert(form->picTessera[i]->pos());
+        QCOMPARE(places.size(), 36);
+        // The board still shows the picture, the window its texture.
+        QCOMPARE(form->picSorgente->picture(), form->picPuzzle->image());
+    }
+
+    void colourChoiceIsReadAndWrittenBack_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("no score file") << QByteArray() << QColor(128, 128, 128)
+                                       << QByteArray("[BackColor]\nColor=0\n");
+        QTest::newRow("purple") << QByteArray("[BackColor]\nColor=3\n") << QColor(192, 0, 192)
+                                << QByteArray("[BackColor]\nColor=3\n");
+        QTest::newRow("spaces and halves") << QByteArray("[backcolor]\ncolor = 3.5 \n")
+                                           << QColor(192, 192, 255)
+                                           << QByteArray("[backcolor]\nColor=4\n");
+        QTest::newRow("15 shows grey, stays 15") << QByteArray("[BackColor]\nColor=15\n")
+                                                 << QColor(128, 128, 128)
+                                                 << QByteArray("[BackColor]\nColor=15\n");
+        QTest::newRow("letters give 0") << QByteArray("[BackColor]\nColor=rust\n")
+                                        << QColor(128, 128, 128)
+                                        << QByteArray("[BackColor]\nColor=0\n");
+        QTest::newRow("records and comments survive")
+            << QByteArray("; kept by the game\n[Immagine]\n0=Anna      95\n2=Bob       170\n\n"
+                          "[BackColor]\nColor=9\n\n[Other]\nkey=value ; note\n")
+            << QColor(192, 64, 0)
+            << QByteArray("; kept by the game\n[Immagine]\n0=Anna      95\n2=Bob       170\n\n"
+                          "[BackColor]\nColor=9\n\n[Other]\nkey=value ; note\n");
+    }
+    void colourChoiceIsReadAndWrittenBack()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QColor, color);
+        QFETCH(QByteArray, after);
+        GameFixture game;
+        game.givePicture();
+        if (!before.isEmpty())
+            game.folder.writeScoreFile(before);
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        QCOMPARE(form->ScoreFile, game.folder.scoreFile());
+        QCOMPARE(form->BackColor(), color);
+        QVERIFY(!game.folder.scoreFileExists() || game.folder.readScoreFile() == before);
+        form->close();
+        QCOMPARE(game.fakes.end.ends, 1);
+        QCOMPARE(game.folder.readScoreFile(), after);
+        QVERIFY(!QFile::exists(game.folder.scoreFile().chopped(1) + "~"));
+    }
+
+    void noConfigurationFolderMeansNoScoreFile()
+    {
+        GameFixture game;
+        game.givePicture();
+        game.fakes.folders.windows.clear();
+        frmPuzzle *form = game.start();
+        QVERIFY(form);
+        QVERIFY(form->ScoreFile.isEmpty());
+        QCOMPARE(int(form->ColorIndex), 0);
+        form->close();
+        QCOMPARE(game.fakes.end.ends, 1);
+        QVERIFY(QDir(game.folder.configDir()).isEmpty());
+    }
+};
+
+QTEST_MAIN(tst_startup)
+#include "tst_startup.moc"
