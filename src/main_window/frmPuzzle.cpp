@@ -22,6 +22,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <future>
+
 namespace {
 
 // Panels and buttons keep the light grey of a dialog whatever the window's
@@ -269,6 +271,28 @@ void frmPuzzle::closeEvent(QCloseEvent *event)
 
 void frmPuzzle::Form_Load()
 {
+    QString AppDir = m_services.folders->appDir();
+    if (!AppDir.endsWith(QLatin1Char('/')))
+        AppDir += QLatin1Char('/');
+
+    // Decoding a large photograph takes longer than everything else the
+    // window does before it needs the picture: it starts now, on a thread of
+    // its own, and step 18 collects it.
+    struct Decoded
+    {
+        QString path;
+        QImage image;
+        QString error;
+    };
+    auto prefetch = std::async(std::launch::async, [base = AppDir + QLatin1String("Matrix")] {
+        Decoded d;
+        d.path = NewPuzzle::FindPictureFile(base);
+        if (!d.path.isEmpty())
+            d.image = platform::LoadPictureScaled(
+                d.path, QSize(geometry::BoardSize, geometry::BoardSize), &d.error);
+        return d;
+    });
+
     // 1. Italian until Matrix.dat says otherwise.
     NewPuzzle::Language = 0;
 
@@ -292,10 +316,7 @@ void frmPuzzle::Form_Load()
     ColorFromIndex(ColorIndex, color);
     setBackColor(color);
 
-    // 10-12. The program's folder, Matrix.dat, the captions.
-    QString AppDir = m_services.folders->appDir();
-    if (!AppDir.endsWith(QLatin1Char('/')))
-        AppDir += QLatin1Char('/');
+    // 10-12. The program's folder (found above), Matrix.dat, the captions.
     ReadSettings(AppDir);
     SetCaptions();
 
@@ -322,9 +343,12 @@ void frmPuzzle::Form_Load()
 
     // 18. Decoded straight to the board's size. A file that does not decode
     // ends the program as a missing one does, naming the file.
-    QString error;
-    const QImage picture = platform::LoadPictureScaled(
-        PictureFile, QSize(geometry::BoardSize, geometry::BoardSize), &error);
+    Decoded decoded = prefetch.get();
+    if (decoded.path != PictureFile) {
+        decoded.image = platform::LoadPictureScaled(
+            PictureFile, QSize(geometry::BoardSize, geometry::BoardSize), &decoded.error);
+    }
+    const QImage picture = decoded.image;
     if (picture.isNull()) {
         m_services.messages->show(this,
                                   QStringLiteral("Impossibile leggere l'immagine memorizzata")

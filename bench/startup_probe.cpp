@@ -1,0 +1,55 @@
+// Start-up probe: the game's own start-up on the real services, in a given
+// folder, ending as soon as the picture is fitted on the board and the
+// window has been painted. Prints its peak resident memory. Timed from
+// outside by run_startup.py, beside bare_window.
+#include "main_window/frmPuzzle.h"
+#include "platform/RealServices.h"
+#include "startup/NewPuzzle.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+
+class ProbeFolders final : public platform::Folders
+{
+public:
+    QString app;
+    QString config;
+    QString appDir() override { return app; }
+    QString windowsDir() override { return config; }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: startup_probe <folder with Matrix.* and Matrix.dat>\n");
+        return 2;
+    }
+    QTemporaryDir config;
+    ProbeFolders folders;
+    folders.app = QString::fromLocal8Bit(argv[1]);
+    folders.config = config.path();
+
+    platform::RealServices real;
+    platform::Services services = real.services();
+    services.folders = &folders;
+
+    if (!NewPuzzle::Main(services))
+        return 1;
+    QApplication::processEvents();
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("maxrss_kb %ld\n", usage.ru_maxrss);
+    std::fflush(stdout);
+    delete NewPuzzle::MainForm();
+    return 0;
+}
