@@ -152,6 +152,13 @@ void Surface::paintPicture(const QImage &source, const QRect &target, const QRec
     }
     if (source.isNull())
         return;
+    if (op == RasterOp::SrcCopy && source.hasAlphaChannel()) {
+        // An icon is drawn through its transparent parts.
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(target, source, sourceRect);
+        return;
+    }
     QImage part = toRgb32(source.copy(sourceRect));
     if (part.size() != target.size())
         part = part.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
