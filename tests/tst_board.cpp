@@ -5,6 +5,7 @@
 
 #include "pieces/Geometry.h"
 #include "platform/RuntimeError.h"
+#include "resources/Resources.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -368,6 +369,19 @@ void TestBoard::resizeBetweenGamesDealsAllPiecesAgain()
     QCOMPARE(PiecePositions(*w.form, [](int) { return true; }), Slots(QSize(1000, 740), 768));
     // Raised: ring 1 is darker on the right.
     QCOMPARE(w.form->backSurface().image().pixel(320 + 361, 190 + 180), Grey(130));
+    // Where the frame of the first layout ran, above the board, the
+    // background shows only the texture over the window's colour.
+    const QImage texture = QImage::fromData(resources::LoadResData(310, QStringLiteral("CUSTOM")))
+                               .convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!texture.isNull());
+    const QImage back = w.form->backSurface().image();
+    for (int y = 120 - 9; y < 120; ++y)
+        for (int x = 230; x < 300; ++x) {
+            const QRgb tile = texture.pixel(x % texture.width(), y % texture.height());
+            const QRgb plain = (~tile | w.form->BackColor().rgb()) & 0xffffff;
+            QVERIFY2((back.pixel(x, y) & 0xffffff) == plain,
+                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+        }
 }
 
 void TestBoard::resizeDuringAGameKeepsPlacedPiecesOnTheirCells()

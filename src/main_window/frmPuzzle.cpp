@@ -355,6 +355,9 @@ void frmPuzzle::Form_Resize()
     // their cells wherever the board moves; only the loose ones are dealt
     // out again.
     const bool playing = GameInProgress();
+    // The window's drawing starts afresh: the texture does not cover what
+    // was drawn before, and the bevel of the old layout would stay behind.
+    m_back.cls();
     TileBackground();
     LayoutBoard();
     DrawBevel(picPuzzle, playing);
