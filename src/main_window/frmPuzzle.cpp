@@ -85,6 +85,7 @@ frmPuzzle::frmPuzzle(platform::Services &services, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(QFont(QStringLiteral("Arial"), 9));
     buildControls();
+    wireBoardHandlers();
     // The design's client area: 10530 x 8115 twips.
     resize(702, 541);
 }
@@ -374,12 +375,21 @@ void frmPuzzle::endProgram()
 
 void frmPuzzle::Form_Resize()
 {
+    // During a game the board stays sunken and the placed pieces stay on
+    // their cells wherever the board moves; only the loose ones are dealt
+    // out again.
+    const bool playing = GameInProgress();
+    // The window's drawing starts afresh: the texture does not cover what
+    // was drawn before, and the bevel of the old layout would stay behind.
+    m_back.cls();
     TileBackground();
     LayoutBoard();
-    DrawBevel(picPuzzle, false);
+    DrawBevel(picPuzzle, playing);
     DrawFrame3D(picStart, 4);
     DrawFrame3D(picMessaggio, 8);
     ScatterPieces();
+    if (playing)
+        KeepPlacedPieces();
     update();
 }
 

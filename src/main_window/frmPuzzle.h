@@ -113,6 +113,22 @@ public:
     void DrawBevel(QWidget *Ctl, bool Sunken);
     void DrawFrame3D(PictureBox *Box, int N);
 
+    // --- Board and pieces ----------------------------------------------------
+    void optLevel_Click(int Index);
+    void cmdStart_Click();
+    void chk3D_Click();
+    void DrawGuideStripes();
+    void CutPieces(std::int16_t Effect3D);
+    void ShadePiece(std::int16_t i);
+    // True from Play until the start screen comes back.
+    bool GameInProgress() const;
+    // Puts every placed piece back on its own cell of the board.
+    void KeepPlacedPieces();
+
+    // --- Clock and records ------------------------------------------------------
+    void DrawProgress(std::int16_t BarLength, std::int32_t Remaining);
+    void ShowBestTime();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -120,6 +136,7 @@ protected:
 
 private:
     void buildControls();
+    void wireBoardHandlers();
     PictureBox *makePiece(int index);
     QString sText(int baseId) const;
     void endProgram();

@@ -92,7 +92,9 @@ void frmPuzzle::LayoutBoard()
     const int spacing = 12;
     const int columnHeight = int(column.size()) * column[0]->height()
                              + int(column.size() - 1) * spacing;
-    const int left = picPuzzle->x() + picPuzzle->width() + 12;
+    // The bevel takes 9 pixels; one more keeps the column clear of the slot
+    // column beyond it on the narrowest window.
+    const int left = picPuzzle->x() + picPuzzle->width() + 10;
     int top = picPuzzle->y() + (picPuzzle->height() - columnHeight) / 2;
     for (QWidget *w : column) {
         w->move(left, top);

@@ -94,7 +94,13 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
-    Surface &surface() { return m_surface; }
+    // A box that was never shown has had no resize event yet: its drawing
+    // takes the box's size when it is first drawn on.
+    Surface &surface()
+    {
+        m_surface.setSize(size());
+        return m_surface;
+    }
     const Surface &surface() const { return m_surface; }
 
     void setAutoSize(bool on) { m_autoSize = on; }
