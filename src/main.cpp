@@ -1,7 +1,10 @@
+#include "platform/AudioOutput.h"
 #include "platform/RealServices.h"
+#include "resources/Resources.h"
 #include "startup/NewPuzzle.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -9,9 +12,14 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quadrifoglio 3D"));
     QApplication::setApplicationVersion(QStringLiteral(QUADRIFOGLIO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quadrifoglio"));
+    // Every window of the game, the secondary ones included, carries the clover.
+    QApplication::setWindowIcon(resources::ProgramIcon());
 
-    platform::RealServices services;
-    if (!NewPuzzle::Main(services.services()))
-        return 0;
-    return app.exec();
+    int code = 0;
+    {
+        platform::RealServices services;
+        if (NewPuzzle::Main(services.services()))
+            code = app.exec();
+    }
+    return platform::FinishProgram(code);
 }

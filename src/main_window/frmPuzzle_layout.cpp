@@ -2,6 +2,7 @@
 // the pieces and the bevels.
 
 #include "main_window/frmPuzzle.h"
+#include "main_window/Tiling.h"
 #include "pieces/Geometry.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
@@ -35,17 +36,9 @@ void frmPuzzle::TileBackground()
         imgsfondo = QImage();
     }
 
-    const int W = outerSize().width();
-    const int stepX = imgsfondo.width();
-    const int stepY = imgsfondo.height();
-    // A step of 0 (no texture) would never get anywhere.
-    if (stepX > 0 && stepY > 0) {
-        for (int x = 0; x <= W; x += stepX) {
-            const int H = outerSize().height();
-            for (int y = 0; y <= H; y += stepY)
-                m_back.paintPicture(imgsfondo, x, y, platform::RasterOp::MergePaint);
-        }
-    }
+    // From the top-left corner over the whole outer size; without a texture
+    // there is nothing to lay.
+    tiling::MergePaintTiles(m_back, imgsfondo, outerSize());
     imgsfondo = QImage();
     update();
 }

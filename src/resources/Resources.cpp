@@ -62,6 +62,17 @@ QImage LoadResIcon(int id)
     return QImage(QStringLiteral(":/res/icons/%1.png").arg(id));
 }
 
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const char *file : {":/res/icons/1.png", ":/res/icons/1-256.png"}) {
+        const QPixmap pix(QString::fromLatin1(file));
+        if (!pix.isNull())
+            icon.addPixmap(pix);
+    }
+    return icon;
+}
+
 QImage LoadResBitmap(int id)
 {
     return QImage(QStringLiteral(":/res/bitmaps/%1.bmp").arg(id));

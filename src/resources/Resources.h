@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -24,6 +25,10 @@ QByteArray LoadResData(int id, const QString &type);
 // An icon (32 x 32) or a bitmap by id; a null image when missing.
 QImage LoadResIcon(int id);
 QImage LoadResBitmap(int id);
+
+// The program's own icon (icon 1) for its windows and the desktop, at 32 x 32
+// and, for large views, 256 x 256.
+QIcon ProgramIcon();
 
 // A named picture of a window's design (logo, decorative images).
 QImage LoadDesignPicture(const QString &name);

@@ -10,10 +10,17 @@
 
 namespace {
 
+// The executable's name without folder. Programs here carry no extension, so
+// a dot in the name is part of it; only a Windows ".exe" is dropped.
 QString exeName()
 {
     const QString path = QCoreApplication::applicationFilePath();
-    return path.isEmpty() ? QStringLiteral("quadrifoglio") : QFileInfo(path).completeBaseName();
+    if (path.isEmpty())
+        return QStringLiteral("quadrifoglio");
+    QString name = QFileInfo(path).fileName();
+    if (name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive))
+        name.chop(4);
+    return name;
 }
 
 } // namespace

@@ -1,0 +1,116 @@
+// How much the sound cues cost: the one-off decoding of every cue, and the
+// time PlayCue holds the window's thread. Prints figures; it passes or fails
+// nothing. The sound server is whatever the environment offers (PULSE_SERVER),
+// and the figures say whether cues were started or skipped.
+
+#include "platform/AudioOutput.h"
+#include "platform/SoundDecoder.h"
+#include "resources/Resources.h"
+#include "startup/NewPuzzle.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const int CueIds[] = {201, 202, 203, 204, 206, 207, 208, 210, 211};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+}
+
+double percentile(std::vector<double> v, double p)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[std::min(v.size() - 1, size_t(p * double(v.size())))];
+}
+
+double microseconds(const QElapsedTimer &t)
+{
+    return double(t.nsecsElapsed()) / 1000.0;
+}
+
+void benchDecoding()
+{
+    std::printf("Decoding (libsndfile from memory; the player does it once per cue)\n");
+    std::printf("  cue  bytes  rate   frames  seconds  first us  median of 200 us\n");
+    double total = 0, totalFirst = 0;
+    for (int id : CueIds) {
+        const QByteArray wav = resources::LoadResData(id, QStringLiteral("SOUND"));
+        std::vector<double> runs;
+        platform::DecodedSound sound;
+        for (int i = 0; i < 200; ++i) {
+            QElapsedTimer t;
+            t.start();
+            sound = platform::DecodeSound(wav);
+            runs.push_back(microseconds(t));
+        }
+        const double m = median(runs);
+        total += m;
+        totalFirst += runs.front();
+        std::printf("  %3d  %5lld  %5d  %6lld  %6.3f  %8.1f  %8.1f\n", id,
+                    static_cast<long long>(wav.size()), sound.sampleRate,
+                    static_cast<long long>(sound.frames()),
+                    double(sound.frames()) / std::max(1, sound.sampleRate), runs.front(), m);
+    }
+    std::printf("  all nine cues: first %.1f us, median %.1f us\n\n", totalFirst, total);
+}
+
+void benchPlayCue()
+{
+    const char *server = std::getenv("PULSE_SERVER");
+    std::printf("PlayCue on the window's thread (real output; PULSE_SERVER=%s)\n",
+                server ? server : "(default)");
+    auto output = platform::makeAudioOutput();
+    platform::Services services;
+    services.sound = output.get();
+    NewPuzzle::InstallServices(services);
+
+    // Let the player connect to the server first, as it does while the game
+    // starts up.
+    QThread::msleep(300);
+
+    for (int gapMs : {0, 5, 50}) {
+        std::vector<double> runs;
+        const int calls = gapMs >= 50 ? 60 : 400;
+        for (int i = 0; i < calls; ++i) {
+            const int id = CueIds[i % 9];
+            QElapsedTimer t;
+            t.start();
+            NewPuzzle::PlayCue(id);
+            runs.push_back(microseconds(t));
+            if (gapMs > 0)
+                QThread::msleep(gapMs);
+        }
+        output->waitUntilIdle(5000);
+        std::printf("  %3d calls %2d ms apart: median %7.1f us  p90 %7.1f us  max %8.1f us\n",
+                    calls, gapMs, median(runs), percentile(runs, 0.9),
+                    *std::max_element(runs.begin(), runs.end()));
+    }
+    const platform::AudioReport r = output->report();
+    std::printf("  player: %d requests, %d started, %d superseded, %d skipped, %d cut off, "
+                "%d decodes\n",
+                r.requests, r.started, r.superseded, r.skipped, r.cutOff, r.decodes);
+
+    QElapsedTimer t;
+    t.start();
+    output.reset();
+    std::printf("  output shut down in %.1f ms\n", double(t.nsecsElapsed()) / 1e6);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    benchDecoding();
+    benchPlayCue();
+    return platform::FinishProgram(0);
+}
