@@ -113,6 +113,11 @@ public:
     void DrawBevel(QWidget *Ctl, bool Sunken);
     void DrawFrame3D(PictureBox *Box, int N);
 
+    // --- Best-time records ------------------------------------------------------
+    void ShowBestTime();
+    void CheckBestTime();
+    void RegistraMigliorTempo();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
