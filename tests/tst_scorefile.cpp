@@ -31,12 +31,6 @@ const QByteArray sharedFile = "; Quadrifoglio 3D\r\n"
                               "# someone else's\r\n"
                               "chiave = valore\r\n";
 
-[[maybe_unused]] QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Runs `write` with the size of any file this process writes limited to
 // `limit` bytes, as a nearly full disk would.
 template<typename F>
@@ -69,6 +63,7 @@ private slots:
     void storedNamesAreReadAsUtf8ElseWindows1252_data();
     void storedNamesAreReadAsUtf8ElseWindows1252();
     void writeLeavesNoScratchFilesBehind();
+    void longLinesSurviveAWrite();
     void writeThatRunsOutOfRoomLeavesFileAsItWas();
     void writeIntoAFolderThatIsNotThereFails();
     void writeOverAFolderFails();
@@ -191,6 +186,20 @@ void tst_scorefile::writeLeavesNoScratchFilesBehind()
                                QStringLiteral("Carla     120"), folder.scoreFile()));
     QCOMPARE(QDir(folder.configDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("Quadrifoglio.sco")});
+}
+
+void tst_scorefile::longLinesSurviveAWrite()
+{
+    TestFolder folder;
+    const QByteArray comment = "; " + QByteArray(2000, 'c') + "\n";
+    const QByteArray notes = "note=" + QByteArray(1500, 'n') + "\n";
+    const QByteArray before = comment + "[Immagine]\n" + notes + "0=Anna      95\n[Z]\nq=1\n";
+    folder.writeScoreFile(before);
+    QVERIFY(WriteProfileString(QStringLiteral("Immagine"), QStringLiteral("0"),
+                               QStringLiteral("Bo        80"), folder.scoreFile()));
+    QByteArray expected = before;
+    expected.replace("0=Anna      95", "0=Bo        80");
+    QCOMPARE(folder.readScoreFile(), expected);
 }
 
 void tst_scorefile::writeThatRunsOutOfRoomLeavesFileAsItWas()

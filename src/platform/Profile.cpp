@@ -10,6 +10,8 @@
 
 #include <minIni.h>
 
+#include <memory>
+
 namespace platform {
 
 namespace {
@@ -146,10 +148,15 @@ bool WriteProfileString(const QString &section, const QString &key, const QStrin
 
     // minIni rewrites a copy in a scratch folder. It does not check its own
     // writes, so the copy is checked before it replaces the real file.
-    QTemporaryDir scratch;
-    if (!scratch.isValid())
+    auto scratch = std::make_unique<QTemporaryDir>();
+    if (!scratch->isValid()) {
+        // No usable temporary folder: work beside the file instead.
+        scratch = std::make_unique<QTemporaryDir>(target.absolutePath()
+                                                  + QLatin1String("/.profile-XXXXXX"));
+    }
+    if (!scratch->isValid())
         return false;
-    const QString work = scratch.filePath(QStringLiteral("profile.ini"));
+    const QString work = scratch->filePath(QStringLiteral("profile.ini"));
     if (existed) {
         QFile copy(work);
         if (!copy.open(QIODevice::WriteOnly) || copy.write(before) != before.size())

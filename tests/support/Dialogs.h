@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -35,6 +36,20 @@ struct LoadedGame
     }
     ~LoadedGame() { delete form.data(); }
 };
+
+// Types `text` into `widget` key by key, as a keyboard does; letters beyond
+// ASCII arrive as a key event carrying their text.
+inline void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(widget, char(c.unicode()));
+        } else {
+            QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+    }
+}
 
 // Runs `act` on the modal window of type T as soon as it is shown (from
 // inside its exec()), and counts how often that happened in `answered`. With
