@@ -125,9 +125,13 @@ public:
     // Puts every placed piece back on its own cell of the board.
     void KeepPlacedPieces();
 
-    // --- Clock and records ------------------------------------------------------
+    // --- Clock ------------------------------------------------------------------
     void DrawProgress(std::int16_t BarLength, std::int32_t Remaining);
+
+    // --- Best-time records ------------------------------------------------------
     void ShowBestTime();
+    void CheckBestTime();
+    void RegistraMigliorTempo();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -9,7 +9,3 @@ void frmPuzzle::DrawProgress(std::int16_t BarLength, std::int32_t Remaining)
     (void)BarLength;
     (void)Remaining;
 }
-
-void frmPuzzle::ShowBestTime()
-{
-}

@@ -58,4 +58,8 @@ void PlayCue(int id);
 // Lets pending window events run (the forms' DoEvents).
 void DoEvents();
 
+// Gives a window the frame of a dialog: a title and a close box, no minimize
+// or maximize box, and a size the player cannot change.
+void SetDialogFrame(QWidget &form);
+
 } // namespace NewPuzzle

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLabel>
+
+class QMouseEvent;
+
+namespace platform {
+
+// A label or image that takes a click: pressed and released again over it
+// with the left button, as the forms' Click event of a label or image.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace platform
