@@ -86,6 +86,8 @@ frmPuzzle::frmPuzzle(platform::Services &services, QWidget *parent)
     setFont(QFont(QStringLiteral("Arial"), 9));
     buildControls();
     wireBoardHandlers();
+    wireClockHandlers();
+    wireCommandHandlers();
     // The design's client area: 10530 x 8115 twips.
     resize(702, 541);
 }
@@ -301,6 +303,8 @@ void frmPuzzle::Form_Load()
     picTessera[1]->setCursor(resources::LoadResCursor(100));
     for (int i = 2; i <= geometry::PieceCount; ++i)
         picTessera[i] = makePiece(i);
+    for (int i = 1; i <= geometry::PieceCount; ++i)
+        wirePieceHandlers(i);
 
     // 4-6.
     SetButtonCursors();

@@ -125,10 +125,26 @@ public:
     // Puts every placed piece back on its own cell of the board.
     void KeepPlacedPieces();
 
-    // --- Clock ------------------------------------------------------------------
-    void DrawProgress(std::int16_t BarLength, std::int32_t Remaining);
+    // --- Play --------------------------------------------------------------------
+    void picTessera_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    void picTessera_MouseMove(int Index, int Button, int Shift, float X, float Y);
+    void picTessera_MouseUp(int Index, int Button, int Shift, float X, float Y);
+    void ReturnPiece(std::int16_t Index);
+    void CompletePuzzle();
 
-    // --- Best-time records ------------------------------------------------------
+    // --- Clock ---------------------------------------------------------------------
+    void Timer1_Timer();
+    void DrawProgress(std::int16_t BarLength, std::int32_t Remaining);
+    void ResetBoard();
+    void cmdBack_Click();
+    void chkTimer_Click();
+
+    // --- Commands --------------------------------------------------------------------
+    void cmdColor_Click();
+    void cmdInfo_Click();
+    void cmdEsci_Click();
+
+    // --- Records -----------------------------------------------------------------------
     void ShowBestTime();
     void CheckBestTime();
     void RegistraMigliorTempo();
@@ -141,6 +157,12 @@ protected:
 private:
     void buildControls();
     void wireBoardHandlers();
+    void wirePieceHandlers(int index);
+    void wireClockHandlers();
+    void wireCommandHandlers();
+    // Starts one of the ends of the game; false when the game is not (or
+    // no longer) playing, because another end has begun.
+    bool BeginGameEnd();
     PictureBox *makePiece(int index);
     QString sText(int baseId) const;
     void endProgram();
@@ -149,5 +171,9 @@ private:
     platform::Surface m_back;
     QColor m_backColor = QColor(128, 128, 128);
     bool m_ended = false;
+    enum class GameState { Idle, Playing, Ending };
+    GameState m_gameState = GameState::Idle;
+    // The remaining seconds of the last warning tick; kept from game to game.
+    std::int32_t m_lastRemaining = 0;
     bool m_unloaded = false;
 };

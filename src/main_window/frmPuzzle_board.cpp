@@ -3,6 +3,7 @@
 #include "main_window/frmPuzzle.h"
 #include "pieces/Geometry.h"
 #include "pieces/Shadow.h"
+#include "platform/MousePointer.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 #include "resources/Resources.h"
@@ -19,21 +20,6 @@
 #include <new>
 
 namespace {
-
-// The screen-wide mouse pointer: 11 the hourglass, 0 the default of each
-// control. Setting 0 drops the hourglass however often it was set.
-void SetScreenMousePointer(int pointer)
-{
-    if (pointer == 11) {
-        if (QApplication::overrideCursor())
-            QApplication::changeOverrideCursor(QCursor(Qt::WaitCursor));
-        else
-            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        return;
-    }
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
-}
 
 // Runs one step whose failure must not stop the steps after it.
 void IgnoringErrors(const std::function<void()> &step)
@@ -85,7 +71,7 @@ void frmPuzzle::optLevel_Click(int Index)
 void frmPuzzle::cmdStart_Click()
 {
     try {
-        SetScreenMousePointer(11);
+        platform::SetScreenMousePointer(11);
         CutPieces(Effect3D);
 
         TimeLimitDate = 0;
@@ -137,20 +123,21 @@ void frmPuzzle::cmdStart_Click()
         TimeLimitDate += TimeLimit;
         lblTimer->setText(QString());
         Timer1->setInterval(200);
+        m_gameState = GameState::Playing;
         Timer1->start();
-        SetScreenMousePointer(0);
+        platform::SetScreenMousePointer(0);
     } catch (const platform::RuntimeError &e) {
-        SetScreenMousePointer(0);
+        platform::SetScreenMousePointer(0);
         m_services.messages->show(this, e.description() + QLatin1String("\r\n")
                                             + QString::number(e.number()),
                                   platform::MbOkOnly, QString());
     } catch (const std::bad_alloc &) {
-        SetScreenMousePointer(0);
+        platform::SetScreenMousePointer(0);
         m_services.messages->show(this, QStringLiteral("Out of memory\r\n7"), platform::MbOkOnly,
                                   QString());
     } catch (const std::exception &e) {
         // Any other failure is reported as an internal error.
-        SetScreenMousePointer(0);
+        platform::SetScreenMousePointer(0);
         m_services.messages->show(this, QString::fromLocal8Bit(e.what()) + QLatin1String("\r\n51"),
                                   platform::MbOkOnly, QString());
     }
@@ -199,11 +186,11 @@ void frmPuzzle::chk3D_Click()
     IgnoringErrors([] { NewPuzzle::PlayCue(207); });
     // The pieces change out of sight.
     IgnoringErrors([this] { setUpdatesEnabled(false); });
-    IgnoringErrors([] { SetScreenMousePointer(11); });
+    IgnoringErrors([] { platform::SetScreenMousePointer(11); });
     IgnoringErrors([this] { Effect3D = chk3D->isChecked() ? -1 : 0; });
     IgnoringErrors([this] { CutPieces(Effect3D); });
     IgnoringErrors([this] { setUpdatesEnabled(true); });
-    IgnoringErrors([] { SetScreenMousePointer(0); });
+    IgnoringErrors([] { platform::SetScreenMousePointer(0); });
     IgnoringErrors([this] { picPuzzle->setFocus(); });
 }
 

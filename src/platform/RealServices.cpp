@@ -3,6 +3,7 @@
 #include "platform/AudioOutput.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <QThread>
 #include <QUrl>
 
+#include <algorithm>
 #include <ctime>
 
 namespace platform {
@@ -28,8 +30,18 @@ std::uint32_t SystemClock::tickCount()
 
 void SystemClock::sleep(int milliseconds)
 {
-    if (milliseconds > 0)
-        QThread::msleep(static_cast<unsigned long>(milliseconds));
+    // A pause of the interface thread: the window goes on painting, but
+    // the player's input waits in the queue until the program yields again.
+    QDeadlineTimer deadline(milliseconds);
+    const bool gui = QCoreApplication::instance()
+                     && QThread::currentThread() == QCoreApplication::instance()->thread();
+    while (!deadline.hasExpired()) {
+        if (gui)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const qint64 left = deadline.remainingTime();
+        if (left > 0)
+            QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 10)));
+    }
 }
 
 QSize QtScreen::sizePixels()

@@ -16,11 +16,15 @@ class FakeClock final : public platform::Clock
 public:
     std::uint32_t tick = 1000;
     QList<int> sleeps;
+    // Runs at each pause, after the time has moved on.
+    std::function<void(int)> onSleep;
     std::uint32_t tickCount() override { return tick; }
     void sleep(int milliseconds) override
     {
         sleeps << milliseconds;
         tick += std::uint32_t(milliseconds);
+        if (onSleep)
+            onSleep(milliseconds);
     }
     void advance(std::uint32_t ms) { tick += ms; }
 };
@@ -69,7 +73,14 @@ class FakeSound final : public platform::SoundOutput
 {
 public:
     QList<int> played;
-    void play(int id, const QByteArray &) override { played << id; }
+    // Runs as each cue starts, for tests that act while a cue plays.
+    std::function<void(int)> onPlay;
+    void play(int id, const QByteArray &) override
+    {
+        played << id;
+        if (onPlay)
+            onPlay(id);
+    }
 };
 
 class FakeFolders final : public platform::Folders
