@@ -153,7 +153,7 @@ void frmPuzzle::buildControls()
     lblTimer->setFont(timerFont);
     lblTimer->hide();
     lblWinner = new QLabel(picDisplay);
-    lblWinner->setGeometry(14, 33, 220, 28);
+    lblWinner->setGeometry(28, 33, 210, 28);
     lblWinner->setTextFormat(Qt::PlainText);
     lblWinner->setFont(QFont(QStringLiteral("Arial"), 8));
     lblWinner->setText(QStringLiteral("-------"));
