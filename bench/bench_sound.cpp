@@ -1,18 +1,23 @@
 // How much the sound cues cost: the one-off decoding of every cue, and the
 // time PlayCue holds the window's thread. Prints figures; it passes or fails
 // nothing. The sound server is whatever the environment offers (PULSE_SERVER),
-// and the figures say whether cues were started or skipped.
+// and the figures say whether cues were started or skipped. Beside PlayCue,
+// in the same run, a bare Qt window's yardstick: the least a cue must cost
+// the window's thread (a call queued to another thread, then the pending
+// events let run).
 
 #include "platform/AudioOutput.h"
 #include "platform/SoundDecoder.h"
 #include "resources/Resources.h"
 #include "startup/NewPuzzle.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QWidget>
 #include <QElapsedTimer>
 #include <QThread>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <vector>
 
@@ -63,7 +68,41 @@ void benchDecoding()
     std::printf("  all nine cues: first %.1f us, median %.1f us\n\n", totalFirst, total);
 }
 
-void benchPlayCue()
+// The bare yardstick: a call queued to an object living on another thread,
+// then the window's pending events let run, as PlayCue ends.
+double benchBareQueuedCall()
+{
+    QThread thread;
+    QObject receiver;
+    receiver.moveToThread(&thread);
+    thread.start();
+    std::atomic<int> received = 0;
+    std::vector<double> runs, idle;
+    for (int i = 0; i < 400; ++i) {
+        QElapsedTimer t;
+        t.start();
+        QCoreApplication::processEvents();
+        idle.push_back(microseconds(t));
+        t.restart();
+        QMetaObject::invokeMethod(&receiver, [&received] { ++received; }, Qt::QueuedConnection);
+        QCoreApplication::processEvents();
+        runs.push_back(microseconds(t));
+    }
+    QElapsedTimer drain;
+    drain.start();
+    while (received < 400 && drain.elapsed() < 2000)
+        QThread::msleep(1);
+    thread.quit();
+    thread.wait();
+    std::printf("Bare Qt window (yardstick, same run)\n");
+    std::printf("  processEvents alone:                 median %7.1f us  p90 %7.1f us\n", median(idle),
+                percentile(idle, 0.9));
+    std::printf("  queued call to a thread + events:    median %7.1f us  p90 %7.1f us  (%d delivered)\n\n",
+                median(runs), percentile(runs, 0.9), received.load());
+    return median(runs);
+}
+
+void benchPlayCue(double yardstick)
 {
     const char *server = std::getenv("PULSE_SERVER");
     std::printf("PlayCue on the window's thread (real output; PULSE_SERVER=%s)\n",
@@ -90,9 +129,10 @@ void benchPlayCue()
                 QThread::msleep(gapMs);
         }
         output->waitUntilIdle(5000);
-        std::printf("  %3d calls %2d ms apart: median %7.1f us  p90 %7.1f us  max %8.1f us\n",
+        std::printf("  %3d calls %2d ms apart: median %7.1f us  p90 %7.1f us  max %8.1f us  "
+                    "(x bare %.1f)\n",
                     calls, gapMs, median(runs), percentile(runs, 0.9),
-                    *std::max_element(runs.begin(), runs.end()));
+                    *std::max_element(runs.begin(), runs.end()), median(runs) / yardstick);
     }
     const platform::AudioReport r = output->report();
     std::printf("  player: %d requests, %d started, %d superseded, %d skipped, %d cut off, "
@@ -109,8 +149,13 @@ void benchPlayCue()
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    QCoreApplication::processEvents();
     benchDecoding();
-    benchPlayCue();
+    const double yardstick = benchBareQueuedCall();
+    benchPlayCue(yardstick);
     return platform::FinishProgram(0);
 }

@@ -3,7 +3,8 @@
 
 Each program is started many times in one Xvfb session (1024 x 768) and timed
 from process start to process end; the game's probe ends as soon as the
-picture is fitted on the board and the window painted. Run:
+picture is fitted on the board and the window painted (the last row goes on
+to choose Easy and press Play, for the memory of a game in play). Run:
 
     python3 bench/run_startup.py build
 
@@ -59,6 +60,7 @@ def main():
             ("bare Qt window", run_many([bare], env)),
             ("game, sample picture (720 x 720)", run_many([probe, sample], env)),
             ("game, 6000 x 4000 JPEG", run_many([probe, big], env)),
+            ("game, sample, Easy + Play pressed", run_many([probe, sample, "--play"], env)),
         ]
     bare_ms = rows[0][1][0]
     print(f"start-up to picture on the board, median of {RUNS} runs, Xvfb 1024x768")

@@ -1,12 +1,15 @@
 // Start-up probe: the game's own start-up on the real services, in a given
 // folder, ending as soon as the picture is fitted on the board and the
-// window has been painted. Prints its peak resident memory. Timed from
-// outside by run_startup.py, beside bare_window.
+// window has been painted; with --play it then chooses Easy and presses
+// Play, and ends once the pieces are painted. Prints its peak resident
+// memory. Timed from outside by run_startup.py, beside bare_window.
 #include "main_window/frmPuzzle.h"
 #include "platform/RealServices.h"
 #include "startup/NewPuzzle.h"
 
 #include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <sys/resource.h>
@@ -30,7 +33,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: startup_probe <folder with Matrix.* and Matrix.dat>\n");
+        std::fprintf(stderr, "usage: startup_probe <folder with Matrix.* and Matrix.dat> [--play]\n");
         return 2;
     }
     QTemporaryDir config;
@@ -45,6 +48,12 @@ int main(int argc, char *argv[])
     if (!NewPuzzle::Main(services))
         return 1;
     QApplication::processEvents();
+    if (argc > 2 && QByteArray(argv[2]) == "--play") {
+        frmPuzzle *form = NewPuzzle::MainForm();
+        form->optLevel[0]->click();
+        form->cmdStart->click();
+        QApplication::processEvents();
+    }
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -1,0 +1,228 @@
+// Times one step of dragging a piece: a mouse move through the window (the
+// real path: hit-test through the masks, the grab, the handler moving the
+// piece) and the repaint it causes, on the offscreen platform with fake
+// system services. Beside it, the same steps dragging a plain 77 x 77 widget
+// in a bare Qt window of the same size: the yardstick. Prints medians.
+//
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_drag [steps]
+
+#include "main_window/frmPuzzle.h"
+#include "pieces/Geometry.h"
+#include "startup/NewPuzzle.h"
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QWindow>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace {
+
+// Counts the paint events of every widget of the program.
+class PaintCounter final : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// The yardstick's piece: a square that follows the mouse while held, plain
+// or showing a picture.
+class PlainPiece final : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QImage picture;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (!picture.isNull())
+            QPainter(this).drawImage(0, 0, picture);
+    }
+    void mousePressEvent(QMouseEvent *e) override { m_grab = e->position().toPoint(); }
+    void mouseMoveEvent(QMouseEvent *e) override
+    {
+        if (e->buttons() & Qt::LeftButton)
+            move(pos() + e->position().toPoint() - m_grab);
+    }
+
+private:
+    QPoint m_grab;
+};
+
+struct Figures
+{
+    double median = 0, p90 = 0, max = 0;
+    double paintsPerStep = 0;
+    int moves = 0; // steps after which the dragged widget stood somewhere new
+};
+
+// Presses at `from`, then takes `steps` mouse steps along a loop around
+// `centre`, each followed by the repaint; times each step.
+Figures DragSteps(QWindow *window, QWidget *dragged, QPoint from, QPoint centre, int steps,
+                  PaintCounter &counter)
+{
+    int moves = 0;
+    QTest::mousePress(window, Qt::LeftButton, {}, from);
+    QCoreApplication::processEvents();
+    const auto at = [&](int k) {
+        const double a = 2 * M_PI * k / 240.0;
+        return centre + QPoint(int(std::lround(150 * std::cos(a))), int(std::lround(110 * std::sin(2 * a))));
+    };
+    // From the press point onto the loop, untimed.
+    for (int k = 1; k <= 20; ++k) {
+        QTest::mouseMove(window, from + (at(0) - from) * k / 20);
+        QCoreApplication::processEvents();
+    }
+    std::vector<double> times;
+    counter.paints = 0;
+    for (int k = 0; k < steps; ++k) {
+        const QPoint p = at(k + 1);
+        const int before = counter.paints;
+        QElapsedTimer t;
+        t.start();
+        const QPoint was = dragged->pos();
+        QTest::mouseMove(window, p);
+        // The step ends when the window has been repainted (one update pass
+        // paints every widget the move uncovered or covered).
+        while (counter.paints == before && t.elapsed() < 200)
+            QCoreApplication::processEvents();
+        times.push_back(double(t.nsecsElapsed()) / 1e6);
+        moves += dragged->pos() != was;
+    }
+    const int paints = counter.paints;
+    QTest::mouseRelease(window, Qt::LeftButton, {}, at(steps));
+    QCoreApplication::processEvents();
+
+    std::sort(times.begin(), times.end());
+    Figures f;
+    f.median = times[times.size() / 2];
+    f.p90 = times[size_t(0.9 * double(times.size()))];
+    f.max = times.back();
+    f.paintsPerStep = double(paints) / steps;
+    f.moves = moves;
+    return f;
+}
+
+void Print(const char *name, const Figures &f, double yardstick)
+{
+    std::printf("  %-40s %8.3f %8.3f %8.3f %7.2f %6.2f %6d\n", name, f.median, f.p90, f.max,
+                f.median / yardstick, f.paintsPerStep, f.moves);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Repaint at the next turn of the event loop rather than after the
+    // platform's 5 ms idle time, so that a step's time is its own work.
+    qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
+    QApplication app(argc, argv);
+    const int steps = argc > 1 ? std::max(10, atoi(argv[1])) : 2000;
+
+    // The game, started on a picture in a throw-away folder, Easy level,
+    // pieces cut with their 3-D edge.
+    FakeServices fakes;
+    TestFolder folder;
+    fakes.screen.size = QSize(1024, 768);
+    fakes.folders.app = folder.appDir();
+    fakes.folders.windows = folder.configDir();
+    folder.writePicture(QStringLiteral("Matrix.jpg"), TestFolder::cellPicture());
+    folder.write(QStringLiteral("Matrix.dat"), "1Benchmark\n");
+    if (!NewPuzzle::Main(fakes.services()))
+        return 1;
+    frmPuzzle &game = *NewPuzzle::MainForm();
+    QCoreApplication::processEvents();
+    game.optLevel[0]->click();
+    game.cmdStart_Click();
+    QCoreApplication::processEvents();
+    const QSize size = game.size();
+
+    // The yardstick: a bare window of the same size with one plain square.
+    QWidget bare;
+    bare.resize(size);
+    bare.setAutoFillBackground(true);
+    auto *plain = new PlainPiece(&bare);
+    plain->setAutoFillBackground(true);
+    plain->setPalette(QPalette(Qt::darkGreen));
+    plain->setGeometry(40, 40, geometry::PieceWindow, geometry::PieceWindow);
+    // The second yardstick: a picture under a mask, as a piece is drawn but
+    // with an outline that is only an ellipse.
+    auto *masked = new PlainPiece(&bare);
+    masked->picture = TestFolder::cellPicture(QSize(geometry::PieceWindow, geometry::PieceWindow));
+    masked->setGeometry(40, 140, geometry::PieceWindow, geometry::PieceWindow);
+    masked->setMask(QRegion(0, 0, 70, 70, QRegion::Ellipse));
+    bare.show();
+    QCoreApplication::processEvents();
+
+    const QPoint centre(size.width() / 2, size.height() / 2);
+    std::printf("drag benchmark: one mouse step (event + move + repaint), %d steps, offscreen, "
+                "window %dx%d\n", steps, size.width(), size.height());
+    std::printf("  %-40s %8s %8s %8s %7s %6s %6s\n", "", "median", "p90", "max", "x bare", "paints",
+                "moved");
+    std::printf("  %-40s %8s %8s %8s %7s %6s %6s\n", "", "ms", "ms", "ms", "", "/step", "steps");
+
+    PaintCounter counter;
+    app.installEventFilter(&counter);
+    const Figures yard = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(38, 38), centre, steps,
+                                   counter);
+    Print("bare Qt window, plain 77x77 widget", yard, yard.median);
+    const Figures yardMasked = DragSteps(bare.windowHandle(), masked, masked->pos() + QPoint(35, 35),
+                                         centre, steps, counter);
+    Print("bare Qt window, masked 77x77 picture", yardMasked, yard.median);
+
+    // Drag piece 15 (a middle piece with tabs on all sides) with its edge,
+    // then piece 16 after switching the edge off.
+    for (int round = 0; round < 2; ++round) {
+        const int index = round == 0 ? 15 : 16;
+        if (round == 1) {
+            game.chk3D->click();
+            QCoreApplication::processEvents();
+        }
+        PictureBox *piece = game.picTessera[index];
+        const QPoint grip = piece->pos() + geometry::BodyOffset(index) + QPoint(30, 30);
+        const Figures f = DragSteps(game.windowHandle(), piece, grip, centre, steps, counter);
+        Print(round == 0 ? "game, piece 15 with 3-D edge" : "game, piece 16 plain (3-D off)", f,
+              yard.median);
+    }
+
+    // Where the time goes: the same drag with the other 35 pieces hidden.
+    for (int i = 1; i <= geometry::PieceCount; ++i)
+        game.picTessera[i]->setVisible(i == 15);
+    QCoreApplication::processEvents();
+    {
+        PictureBox *piece = game.picTessera[15];
+        const QPoint grip = piece->pos() + geometry::BodyOffset(15) + QPoint(30, 30);
+        Print("game, piece 15 alone (35 others hidden)",
+              DragSteps(game.windowHandle(), piece, grip, centre, steps, counter), yard.median);
+    }
+
+    // The yardstick again, to see that the machine did not change pace.
+    plain->move(40, 40);
+    plain->raise();
+    QCoreApplication::processEvents();
+    const Figures again = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(38, 38), centre, steps,
+                                    counter);
+    Print("bare Qt window again", again, yard.median);
+    delete &game;
+    return 0;
+}
