@@ -9,7 +9,7 @@ packages=(
     libsndfile1-dev libminini-dev
     fonts-liberation2 fonts-dejavu-core
     # real-window tests and screenshots
-    xvfb xauth xdotool imagemagick
+    xvfb xauth xdotool imagemagick x11-utils python3
     # the installed desktop entry is checked
     desktop-file-utils
     # a private sound server for the audio tests
