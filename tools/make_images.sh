@@ -254,8 +254,8 @@ draw 32 32 "$work/505.mvg" "$res/icons/505.png"
 # and grain.  Both noises are blurred with wrap-around edges and the veins
 # run a whole number of times across the tile, so it repeats without seams.
 W=143 H=118
-for spec in "coarse 11 9" "fine 23 1.6"; do
-    set -- $spec
+for noise in "coarse 11 9" "fine 23 1.6"; do
+    set -- $noise
     convert -size ${W}x$H xc: -seed "$2" +noise Random -channel G -separate +channel \
         -virtual-pixel tile -blur "0x$3" -auto-level "$work/noise-$1.png"
 done
