@@ -5,7 +5,7 @@
 
 #include "about/frmAbout.h"
 #include "platform/ClickLabel.h"
-#include "support/Dialogs.h"
+#include "support/GameFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -92,7 +92,8 @@ void tst_about::textsFollowTheLanguageOfTheCopy()
     QFETCH(QString, close);
     QFETCH(QString, closeTip);
 
-    LoadedGame game(digit);
+    GameFixture game;
+    game.startCopy(digit);
     frmAbout form(*game.form);
     QCOMPARE(form.windowTitle(), title);
     QCOMPARE(form.Label1->text(), u"Quadrifoglio"_s);
@@ -107,7 +108,8 @@ void tst_about::textsFollowTheLanguageOfTheCopy()
 
 void tst_about::authorsAreShownAsBuilt()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     frmAbout form(*game.form);
     const QStringList notice = about::AuthorsNotice().split(u"\r\n"_s);
     QCOMPARE(notice.size(), 2);
@@ -126,7 +128,8 @@ void tst_about::authorsAreShownAsBuilt()
 
 void tst_about::controlsStandWhereTheDesignPutsThem()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     frmAbout form(*game.form);
     QCOMPARE(form.size(), QSize(302, 348));
     QCOMPARE(form.minimumSize(), form.maximumSize());
@@ -166,7 +169,8 @@ void tst_about::controlsStandWhereTheDesignPutsThem()
 
 void tst_about::twoEtchedSeparators()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     frmAbout form(*game.form);
     const QColor grey(128, 128, 128), light(224, 224, 224);
     QCOMPARE(form.Line1[0]->geometry(), QRect(16, 154, 271, 1));
@@ -184,7 +188,8 @@ void tst_about::twoEtchedSeparators()
 
 void tst_about::windowTakesTheMainWindowsColour()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.form->setBackColor(QColor(192, 0, 192));
     frmAbout form(*game.form);
     form.show();
@@ -212,10 +217,11 @@ void tst_about::linksHandTheirAddressToTheDesktopAndClose()
     QFETCH(QString, link);
     QFETCH(QString, address);
     QFETCH(bool, handled);
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.fakes.shell.succeeds = handled;
     int answered = 0;
-    answerModal<frmAbout>([link](frmAbout *form) {
+    AnswerModal<frmAbout>([link](frmAbout *form) {
         QWidget *target = link == u"logo" ? static_cast<QWidget *>(form->imgLogo)
                           : link == u"mail0" ? form->lblMail[0]
                                              : form->lblMail[1];
@@ -229,7 +235,8 @@ void tst_about::linksHandTheirAddressToTheDesktopAndClose()
 
 void tst_about::letGoOutsideALinkOpensNothing()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     frmAbout form(*game.form);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -249,9 +256,10 @@ void tst_about::closeButtonAndCloseBoxCloseTheWindow_data()
 void tst_about::closeButtonAndCloseBoxCloseTheWindow()
 {
     QFETCH(bool, closeBox);
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     int answered = 0;
-    answerModal<frmAbout>([closeBox](frmAbout *form) {
+    AnswerModal<frmAbout>([closeBox](frmAbout *form) {
         if (closeBox)
             form->windowHandle()->close();
         else

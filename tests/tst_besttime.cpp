@@ -3,7 +3,7 @@
 // the player types into the message window.
 
 #include "results/frmMessaggi.h"
-#include "support/Dialogs.h"
+#include "support/GameFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -35,13 +35,13 @@ struct Answer
 // the name box is there, and closes it with its button.
 void answerWith(Answer &answer, const QString &name)
 {
-    answerModal<frmMessaggi>([&answer, name](frmMessaggi *form) {
+    AnswerModal<frmMessaggi>([&answer, name](frmMessaggi *form) {
         ++answer.shown;
         answer.kind = NewPuzzle::MessageKind;
         answer.message = form->lblmessaggi->text();
         answer.nameBox = form->txtRecord->isVisible();
         if (answer.nameBox)
-            typeText(form->txtRecord, name);
+            TypeText(form->txtRecord, name);
         QTest::mouseClick(form->cmdChiudi, Qt::LeftButton);
     });
 }
@@ -79,7 +79,8 @@ void tst_besttime::init()
 
 void tst_besttime::withoutScoreFileNoBestTimeIsShown()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     QVERIFY(!game.folder.scoreFileExists());
     game.form->lblWinner->setText(u"Anna\n01:35"_s);
     game.form->lblWinner->setVisible(false);
@@ -104,7 +105,8 @@ void tst_besttime::eachLevelShowsItsOwnBestTime()
 {
     QFETCH(int, level);
     QFETCH(QString, caption);
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.folder.writeScoreFile(threeRecords);
     game.form->lblWinner->setVisible(false);
     game.form->Level = std::int16_t(level);
@@ -115,7 +117,8 @@ void tst_besttime::eachLevelShowsItsOwnBestTime()
 
 void tst_besttime::storedNameIsShownAsPlainText()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.folder.writeScoreFile("[Immagine]\n0=<b>x</b>  95\n");
     game.form->ShowBestTime();
     QCOMPARE(game.form->lblWinner->textFormat(), Qt::PlainText);
@@ -138,7 +141,8 @@ void tst_besttime::timeNoBetterThanTheRecordChangesNothing()
     QFETCH(int, level);
     QFETCH(int, seconds);
     QFETCH(QString, message);
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.folder.writeScoreFile(threeRecords);
     game.form->Level = std::int16_t(level);
     NewPuzzle::ElapsedSeconds = std::int16_t(seconds);
@@ -154,7 +158,8 @@ void tst_besttime::timeNoBetterThanTheRecordChangesNothing()
 
 void tst_besttime::betterTimeIsRecordedForItsLevelOnly()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.folder.writeScoreFile(threeRecords);
     game.form->optLevel[1]->setChecked(true);
     game.form->Level = 1;
@@ -181,7 +186,8 @@ void tst_besttime::betterTimeIsRecordedForItsLevelOnly()
 
 void tst_besttime::firstGameOfALevelAlwaysSetsTheRecord()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.form->optLevel[2]->setChecked(true);
     game.form->Level = 2;
     NewPuzzle::ElapsedSeconds = 179;
@@ -207,7 +213,8 @@ void tst_besttime::typedNameIsStoredInItsTenCharacterField()
 {
     QFETCH(QString, typed);
     QFETCH(QByteArray, line);
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.folder.writeScoreFile(threeRecords);
     game.form->optLevel[0]->setChecked(true);
     game.form->Level = 0;
@@ -233,7 +240,8 @@ void tst_besttime::blankNameWritesNothing_data()
 void tst_besttime::blankNameWritesNothing()
 {
     QFETCH(QString, typed);
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.folder.writeScoreFile(threeRecords);
     game.form->Level = 1;
     NewPuzzle::ElapsedSeconds = 100;
@@ -248,7 +256,8 @@ void tst_besttime::blankNameWritesNothing()
 
 void tst_besttime::storedTimeTooLargeForAGameIsBeaten()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.folder.writeScoreFile("[Immagine]\r\n0=Anna      99999\r\n");
     game.form->Level = 0;
     NewPuzzle::ElapsedSeconds = 299;
@@ -261,7 +270,8 @@ void tst_besttime::storedTimeTooLargeForAGameIsBeaten()
 
 void tst_besttime::recordThatCannotBeWrittenIsReported()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     game.form->ScoreFile = game.folder.configDir() + u"/gone/Quadrifoglio.sco"_s;
     game.form->Level = 0;
     NewPuzzle::ElapsedSeconds = 150;

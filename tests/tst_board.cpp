@@ -1,7 +1,7 @@
 // Choosing a level, starting a game, the guide each level leaves on the
 // board, cutting the pieces and dealing them out around the board.
 
-#include "board_support.h"
+#include "support/GameFixture.h"
 
 #include "pieces/Geometry.h"
 #include "platform/RuntimeError.h"
@@ -67,18 +67,12 @@ QRgb Grey(int g)
     return qRgb(g, g, g);
 }
 
-void StartGame(BoardWindow &w, int level)
-{
-    QTest::mouseClick(w.form->optLevel[level], Qt::LeftButton);
-    QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
-}
-
 } // namespace
 
 void TestBoard::playIsDisabledUntilALevelIsChosen()
 {
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     QVERIFY(!w.form->cmdStart->isEnabled());
     QTest::mouseClick(w.form->cmdStart, Qt::LeftButton);
     QVERIFY(!w.form->Timer1->isActive());
@@ -98,8 +92,8 @@ void TestBoard::choosingALevelShowsOnlyThatOneInBold_data()
 void TestBoard::choosingALevelShowsOnlyThatOneInBold()
 {
     QFETCH(int, level);
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     // Another level first: choosing again moves the bold caption.
     QTest::mouseClick(w.form->optLevel[(level + 1) % 3], Qt::LeftButton);
     w.fakes.sound.played.clear();
@@ -126,8 +120,8 @@ void TestBoard::playStartsAGameOfTheChosenLevel()
 {
     QFETCH(int, level);
     QFETCH(int, limit);
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     frmPuzzle &f = *w.form;
     // Leftovers of an earlier game.
     f.PlacedCount = 12;
@@ -139,7 +133,7 @@ void TestBoard::playStartsAGameOfTheChosenLevel()
     for (int i = 1; i <= geometry::PieceCount; ++i)
         before << f.picTessera[i]->pos();
 
-    StartGame(w, level);
+    StartGame(w.form, level);
 
     QCOMPARE(f.PlacedCount, 0);
     QCOMPARE(NewPuzzle::ElapsedSeconds, 0);
@@ -170,10 +164,10 @@ void TestBoard::playStartsAGameOfTheChosenLevel()
 
 void TestBoard::easyLeavesStripesOnTheOddRows()
 {
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     const QImage before = w.form->picPuzzle->image();
-    StartGame(w, 0);
+    StartGame(w.form, 0);
     const QImage after = w.form->picPuzzle->image();
     const QRgb back = w.form->BackColor().rgb();
     QVERIFY(before.pixel(0, 1) != back);
@@ -193,10 +187,10 @@ void TestBoard::easyLeavesStripesOnTheOddRows()
 
 void TestBoard::mediumLeavesTheNegativeOfTheBoard()
 {
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     const QImage before = w.form->picPuzzle->image();
-    StartGame(w, 1);
+    StartGame(w.form, 1);
     const QImage after = w.form->picPuzzle->image();
     for (int y = 0; y < 360; ++y)
         for (int x = 0; x < 360; ++x)
@@ -205,9 +199,9 @@ void TestBoard::mediumLeavesTheNegativeOfTheBoard()
 
 void TestBoard::difficultLeavesAnEmptyBoard()
 {
-    BoardWindow w;
-    QVERIFY(w.form);
-    StartGame(w, 2);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
+    StartGame(w.form, 2);
     const QImage after = w.form->picPuzzle->image();
     const QRgb empty = w.form->picPuzzle->surface().backColor().rgb();
     for (int y = 0; y < 360; ++y)
@@ -245,8 +239,8 @@ void TestBoard::aFailureWhileStartingIsReportedAndTheStartAbandoned()
 {
     QFETCH(int, kind);
     QFETCH(QString, text);
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     FailingSound failing;
     failing.fail = [kind] {
         if (kind == 0)
@@ -283,8 +277,8 @@ void TestBoard::everyCutPieceShowsItsCellAtItsBodyOffset_data()
 void TestBoard::everyCutPieceShowsItsCellAtItsBodyOffset()
 {
     QFETCH(int, piece);
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     w.form->CutPieces(0);
 
     const QImage picture = TestFolder::cellPicture();
@@ -350,8 +344,8 @@ void TestBoard::verticalGapFollowsTheScreenHeight()
 
 void TestBoard::scatteringPutsOnePieceInEverySlot()
 {
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     for (int round = 0; round < 5; ++round) {
         w.form->ScatterPieces();
         const QSet<QPoint> positions = PiecePositions(*w.form, [](int) { return true; });
@@ -362,9 +356,9 @@ void TestBoard::scatteringPutsOnePieceInEverySlot()
 
 void TestBoard::resizeBetweenGamesDealsAllPiecesAgain()
 {
-    BoardWindow w(QSize(1024, 768));
-    QVERIFY(w.form);
-    w.resizeOuter(QSize(1000, 740));
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(1024, 768), QSize(800, 600)));
+    w.showAtOuterSize(QSize(1000, 740));
     QCOMPARE(w.form->picPuzzle->pos(), QPoint(320, 190));
     QCOMPARE(PiecePositions(*w.form, [](int) { return true; }), Slots(QSize(1000, 740), 768));
     // Raised: ring 1 is darker on the right.
@@ -386,10 +380,10 @@ void TestBoard::resizeBetweenGamesDealsAllPiecesAgain()
 
 void TestBoard::resizeDuringAGameKeepsPlacedPiecesOnTheirCells()
 {
-    BoardWindow w(QSize(1024, 768));
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(1024, 768), QSize(800, 600)));
     frmPuzzle &f = *w.form;
-    StartGame(w, 2);
+    StartGame(w.form, 2);
     const QList<int> placed = {1, 8, 17, 23, 36};
     for (int i : placed) {
         f.picTessera[i]->move(geometry::HomePosition(i, f.picPuzzle->pos()));
@@ -397,7 +391,7 @@ void TestBoard::resizeDuringAGameKeepsPlacedPiecesOnTheirCells()
     }
     f.PlacedCount = std::int16_t(placed.size());
 
-    w.resizeOuter(QSize(1000, 740));
+    w.showAtOuterSize(QSize(1000, 740));
 
     const QPoint board(320, 190);
     QCOMPARE(f.picPuzzle->pos(), board);

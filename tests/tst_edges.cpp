@@ -1,7 +1,7 @@
 // The 3-D edge of the pieces (edge bitmaps and the masked copy), the 3-D
 // check box, and the bevels around the board and inside the panels.
 
-#include "board_support.h"
+#include "support/GameFixture.h"
 
 #include "pieces/Geometry.h"
 #include "pieces/Shadow.h"
@@ -196,8 +196,8 @@ void TestEdges::maskedCopyShowsTheBackgroundOnlyWhereTheSourceIsRed()
 
 void TestEdges::edgeOverlayKeepsThePictureWhereTheBitmapIsRed()
 {
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     w.form->CutPieces(-1);
     for (int n = 1; n <= geometry::PieceCount; ++n) {
         const QImage bitmap = Bitmap(geometry::ShapeOfPiece(n));
@@ -216,8 +216,8 @@ void TestEdges::edgeOverlayKeepsThePictureWhereTheBitmapIsRed()
 
 void TestEdges::toggling3DTwiceGivesTheSamePictures()
 {
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     frmPuzzle &f = *w.form;
     QTest::mouseClick(f.optLevel[1], Qt::LeftButton);
     QTest::mouseClick(f.cmdStart, Qt::LeftButton);
@@ -250,8 +250,8 @@ void TestEdges::bevelHasNineRingsJustOutsideTheControl_data()
 void TestEdges::bevelHasNineRingsJustOutsideTheControl()
 {
     QFETCH(bool, sunken);
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     frmPuzzle &f = *w.form;
     const QColor blank(0, 0, 255);
     f.setBackColor(blank);
@@ -293,8 +293,8 @@ void TestEdges::frameRingsLieInsideTheBoxButTheLastOnlyAtTheBottom()
 {
     QFETCH(int, depth);
     const int N = depth;
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     PictureBox box(w.form);
     box.resize(100, 50);
     box.setBackColor(Qt::white);

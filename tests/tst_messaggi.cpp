@@ -4,7 +4,7 @@
 
 #include "results/frmMessaggi.h"
 #include "resources/Resources.h"
-#include "support/Dialogs.h"
+#include "support/GameFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -54,7 +54,8 @@ void tst_messaggi::init()
 
 void tst_messaggi::controlsStandWhereTheDesignPutsThem()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     NewPuzzle::MessageKind = 4;
     frmMessaggi form(*game.form);
     QCOMPARE(form.size(), QSize(380, 233));
@@ -130,7 +131,8 @@ void tst_messaggi::eachKindShowsItsMessage()
     QFETCH(double, points);
     QFETCH(QString, prompt);
 
-    LoadedGame game(digit);
+    GameFixture game;
+    game.startCopy(digit);
     game.form->optLevel[level]->setChecked(true);
     NewPuzzle::MessageKind = std::int16_t(kind);
     NewPuzzle::ElapsedSeconds = std::int16_t(seconds);
@@ -152,11 +154,12 @@ void tst_messaggi::eachKindShowsItsMessage()
 
 void tst_messaggi::nameBoxTakesAtMostTenCharacters()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     NewPuzzle::MessageKind = 4;
     QString typed;
     int answered = 0;
-    answerModal<frmMessaggi>([&](frmMessaggi *form) {
+    AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
         QTest::keyClicks(form->txtRecord, u"Massimiliano"_s);
         typed = form->txtRecord->text();
         QTest::mouseClick(form->cmdChiudi, Qt::LeftButton);
@@ -179,11 +182,12 @@ void tst_messaggi::nameIsKeptHoweverTheWindowCloses_data()
 void tst_messaggi::nameIsKeptHoweverTheWindowCloses()
 {
     QFETCH(QString, way);
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     NewPuzzle::MessageKind = 4;
     NewPuzzle::RecordName = u"old name  "_s;
     int answered = 0;
-    answerModal<frmMessaggi>([&](frmMessaggi *form) {
+    AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
         QTest::keyClicks(form->txtRecord, u"Anna"_s);
         if (way == u"button")
             QTest::mouseClick(form->cmdChiudi, Qt::LeftButton);
@@ -203,11 +207,12 @@ void tst_messaggi::nameIsKeptHoweverTheWindowCloses()
 
 void tst_messaggi::withoutANameBoxTheNameIsBlank()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     for (int kind = 1; kind <= 3; ++kind) {
         NewPuzzle::MessageKind = std::int16_t(kind);
         NewPuzzle::RecordName = u"Anna      "_s;
-        answerModal<frmMessaggi>([](frmMessaggi *form) { form->close(); });
+        AnswerModal<frmMessaggi>([](frmMessaggi *form) { form->close(); });
         ShowMessageForm(*game.form);
         QCOMPARE(NewPuzzle::RecordName, QString(10, u' '));
     }
@@ -215,19 +220,22 @@ void tst_messaggi::withoutANameBoxTheNameIsBlank()
 
 void tst_messaggi::newRecordPutsTheCursorInTheNameBox()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     NewPuzzle::MessageKind = 4;
     QWidget *focused = nullptr;
     QLineEdit *box = nullptr;
     bool active = false;
-    answerModal<frmMessaggi>([&](frmMessaggi *form) {
+    AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
+        // A desktop makes a new dialog the active window.
+        QTRY_VERIFY_WITH_TIMEOUT(form->isActiveWindow(), 2000);
         active = form->isActiveWindow();
         focused = QApplication::focusWidget();
         box = form->txtRecord;
         // Typing goes straight into the box, without a click.
         QTest::keyClicks(QApplication::focusWidget(), u"Bo"_s);
         form->close();
-    }, nullptr, true);
+    });
     ShowMessageForm(*game.form);
     QVERIFY(active);
     QVERIFY(box);
@@ -237,7 +245,8 @@ void tst_messaggi::newRecordPutsTheCursorInTheNameBox()
 
 void tst_messaggi::windowIsCentredAndShiftedRight()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     NewPuzzle::MessageKind = 1;
     game.fakes.screen.size = QSize(1024, 768);
     frmMessaggi form(*game.form);
@@ -251,7 +260,8 @@ void tst_messaggi::windowIsCentredAndShiftedRight()
 
 void tst_messaggi::windowHasAFixedDialogFrame()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     NewPuzzle::MessageKind = 2;
     frmMessaggi form(*game.form);
     const Qt::WindowFlags flags = form.windowFlags();
@@ -269,7 +279,8 @@ void tst_messaggi::windowHasAFixedDialogFrame()
 
 void tst_messaggi::windowTakesTheMainWindowsColour()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     NewPuzzle::MessageKind = 1;
     game.form->setBackColor(QColor(0, 128, 64));
     frmMessaggi form(*game.form);
@@ -284,14 +295,16 @@ void tst_messaggi::closeButtonSpeaksTheLanguage()
 {
     NewPuzzle::MessageKind = 1;
     {
-        LoadedGame italian('0');
+        GameFixture italian;
+        italian.startCopy('0');
         auto *it = new frmMessaggi(*italian.form);
         QCOMPARE(it->cmdChiudi->text(), u"&Chiudi"_s);
         QCOMPARE(it->cmdChiudi->toolTip(), u"Esci"_s);
         QCOMPARE(it->cmdChiudi->cursor().shape(), Qt::BitmapCursor);
     }
     {
-        LoadedGame spanish('4');
+        GameFixture spanish;
+        spanish.startCopy('4');
         auto *es = new frmMessaggi(*spanish.form);
         QCOMPARE(es->cmdChiudi->text(), u"&Cierra"_s);
         QCOMPARE(es->cmdChiudi->toolTip(), u"Sale"_s);
@@ -300,16 +313,17 @@ void tst_messaggi::closeButtonSpeaksTheLanguage()
 
 void tst_messaggi::eachShowingStartsAfresh()
 {
-    LoadedGame game;
+    GameFixture game;
+    game.startCopy();
     NewPuzzle::MessageKind = 4;
-    answerModal<frmMessaggi>([](frmMessaggi *form) {
+    AnswerModal<frmMessaggi>([](frmMessaggi *form) {
         QTest::keyClicks(form->txtRecord, u"Anna"_s);
         form->close();
     });
     ShowMessageForm(*game.form);
 
     QString boxText = u"unset"_s;
-    answerModal<frmMessaggi>([&](frmMessaggi *form) {
+    AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
         boxText = form->txtRecord->text();
         form->close();
     });

@@ -1,7 +1,7 @@
 // The 23 outline shapes: how they tile the board, what lies inside and
 // outside them, and that a masked piece lets clicks through its holes.
 
-#include "board_support.h"
+#include "support/GameFixture.h"
 
 #include "pieces/Geometry.h"
 #include "pieces/Tessere.h"
@@ -151,8 +151,8 @@ void TestOutlines::shapePointsLieInsideOrOutside()
 
 void TestOutlines::everyPieceWindowGetsTheOutlineOfItsShape()
 {
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     for (int n = 1; n <= geometry::PieceCount; ++n)
         QCOMPARE(w.form->picTessera[n]->mask(), Tessere::Outline(geometry::ShapeOfPiece(n)));
 }
@@ -178,8 +178,8 @@ void TestOutlines::clickInAHoleOrBesideAFlatSideReachesTheBoard()
     QFETCH(QPoint, point);
     QFETCH(bool, takenByPiece);
 
-    BoardWindow w;
-    QVERIFY(w.form);
+    GameFixture w;
+    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
     QVERIFY(QTest::qWaitForWindowExposed(w.form));
     PictureBox *p = w.form->picTessera[piece];
     p->move(w.form->picPuzzle->pos() + QPoint(100, 100));

@@ -1,5 +1,4 @@
 #include "support/GameFixture.h"
-#include "support/PlayDriver.h"
 
 #include "about/frmAbout.h"
 #include "main_window/PlayRules.h"
@@ -13,17 +12,13 @@
 #include <QTimer>
 #include <QToolButton>
 
-using driver::DragPiece;
-using driver::PlacePiece;
-using driver::StartGame;
-
 namespace {
 
 // Closes the end-of-game window, typing `name` first when it asks for one,
 // and remembers the kind of message it showed.
 void AnswerMessage(int *kind, const QString &name = QString(), int *answered = nullptr)
 {
-    driver::AnswerModal<frmMessaggi>(
+    AnswerModal<frmMessaggi>(
         [kind, name](frmMessaggi *m) {
             *kind = NewPuzzle::MessageKind;
             if (!name.isEmpty() && m->txtRecord->isVisible())
@@ -135,7 +130,7 @@ private slots:
         StartGame(form, 0);
         PictureBox *box = form->picTessera[20];
         QWindow *window = form->windowHandle();
-        const QPoint grip = driver::Grip(20);
+        const QPoint grip = Grip(20);
         const QPoint from = box->pos() + grip;
         QTest::mousePress(window, Qt::LeftButton, {}, from);
         QCOMPARE(box->cursor().hotSpot(), resources::CursorHotSpot(101)); // the closed hand
@@ -165,7 +160,7 @@ private slots:
         // piece stops following while both are held and snaps at the left
         // button's release.
         QWindow *window = form->windowHandle();
-        const QPoint grip = driver::Grip(15);
+        const QPoint grip = Grip(15);
         const QPoint from = picked + grip;
         const QPoint to = geometry::HomePosition(15, board) + grip;
         QTest::mousePress(window, Qt::LeftButton, {}, from);
@@ -504,7 +499,7 @@ private slots:
         StartGame(form, 0);
         int opened = 0;
         QString label;
-        driver::AnswerModal<frmAbout>(
+        AnswerModal<frmAbout>(
             [&](frmAbout *about) {
                 game.fakes.clock.advance(20000);
                 QTRY_COMPARE(form->lblTimer->text(), QStringLiteral("04:40")); // ticks go on

@@ -9,8 +9,7 @@
 #include "resources/Resources.h"
 #include "resources/cLoadResPicture.h"
 #include "startup/NewPuzzle.h"
-#include "support/FakeServices.h"
-#include "support/TestFolder.h"
+#include "support/GameFixture.h"
 
 #include <QDir>
 #include <QPushButton>
@@ -284,14 +283,10 @@ void tst_Resources::programIconComesInTwoSizes()
 
 void tst_Resources::piecesShowTheOpenHandAndButtonsThePointingHand()
 {
-    TestFolder folder;
-    folder.writePicture(QStringLiteral("Matrix.jpg"), TestFolder::cellPicture());
-    FakeServices fakes;
-    fakes.folders.app = folder.appDir();
-    fakes.folders.windows = folder.configDir();
-    QVERIFY(NewPuzzle::Main(fakes.services()));
-    const QPointer<frmPuzzle> form = NewPuzzle::MainForm();
-    QVERIFY(form);
+    GameFixture game;
+    game.givePicture();
+    QVERIFY(game.start());
+    const QPointer<frmPuzzle> form = game.form;
 
     const QImage open = cursorImage(resources::LoadResCursor(100));
     for (int i = 1; i <= 36; ++i) {
