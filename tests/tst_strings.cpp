@@ -30,25 +30,13 @@ private slots:
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Italian Play") << 104 << "&Gioca";
-        QTest::newRow("English exit accelerator") << 207 << "E&xit";
-        QTest::newRow("backslash kept") << 210 << "Timing on\\off";
         QTest::newRow("Italian info, CR LF then a space")
             << 119
             << "Questo puzzle è stato creato con Quadrifoglio.\r\n Se vuoi creare anche tu i tuoi "
                "puzzle personalizzati da regalare a qualche amico, scarica il programma originale "
                "dal sito internet:";
-        QTest::newRow("English kind 2 with the ellipsis character")
-            << 225 << QString::fromUtf8("Very good! You did it in … \r\n");
-        QTest::newRow("English kind 3 ends without a break")
-            << 226 << "Good...\r\neven if you did not beat the record you ended the puzzle in...";
-        QTest::newRow("Italian kind 3 ends with a space and a break")
-            << 126
-            << "Bravo...\r\nanche se non sei riuscito a battere il record hai completato il "
-               "puzzle in: \r\n";
         QTest::newRow("German close typo") << 416 << "&Schilessen";
         QTest::newRow("German exit") << 407 << "S&chlies.";
-        QTest::newRow("German kind 4 second part") << 431 << "Du hast das Puzzle in.... \r\n";
         QTest::newRow("Spanish timer tip, leading space") << 510 << " Incluyeo excluye la temporización";
         QTest::newRow("Spanish 3-D tip, trailing space")
             << 514 << "Visualiza o esconde el marco tridimensional ";

@@ -63,19 +63,6 @@ private slots:
         QCOMPARE(surface.image().pixel(6, 6) & 0xFFFFFF, destination & 0xFFFFFF);
     }
 
-    void mergePaintTwiceIsMergePaintOnce()
-    {
-        QImage texture(4, 4, QImage::Format_RGB32);
-        for (int i = 0; i < 16; ++i)
-            texture.setPixel(i % 4, i / 4, qRgb(i * 16, 255 - i * 16, i * 8));
-        Surface once = filled(QColor(0, 0, 192));
-        once.paintPicture(texture, 0, 0, RasterOp::MergePaint);
-        Surface twice = filled(QColor(0, 0, 192));
-        twice.paintPicture(texture, 0, 0, RasterOp::MergePaint);
-        twice.paintPicture(texture, 0, 0, RasterOp::MergePaint);
-        QCOMPARE(once.image(), twice.image());
-    }
-
     void lineLeavesOutItsLastPoint()
     {
         Surface s = filled(Qt::white);
