@@ -3,34 +3,11 @@
 
 #include "support/GameFixture.h"
 
-#include "pieces/Geometry.h"
 #include "pieces/Shadow.h"
 #include "pieces/Tessere.h"
 #include "resources/Resources.h"
 
 #include <QFile>
-#include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
-
-class TestEdges : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void edgeBitmapsReadBackAsSixteenColourPictures_data();
-    void edgeBitmapsReadBackAsSixteenColourPictures();
-    void edgeBitmapsLightTheTopLeftAndShadeTheBottomRight_data();
-    void edgeBitmapsLightTheTopLeftAndShadeTheBottomRight();
-    void maskedCopyShowsTheBackgroundOnlyWhereTheSourceIsRed_data();
-    void maskedCopyShowsTheBackgroundOnlyWhereTheSourceIsRed();
-    void edgeOverlayKeepsThePictureWhereTheBitmapIsRed();
-    void toggling3DTwiceGivesTheSamePictures();
-    void bevelHasNineRingsJustOutsideTheControl_data();
-    void bevelHasNineRingsJustOutsideTheControl();
-    void frameRingsLieInsideTheBoxButTheLastOnlyAtTheBottom_data();
-    void frameRingsLieInsideTheBoxButTheLastOnlyAtTheBottom();
-};
 
 namespace {
 
@@ -46,18 +23,6 @@ QImage Bitmap(int shape)
     return resources::LoadResBitmap(400 + shape).convertToFormat(QImage::Format_RGB32);
 }
 
-// The plain cut of piece n out of the test picture.
-QImage PlainCut(int n)
-{
-    const QPoint offset = geometry::BodyOffset(n);
-    QImage square(70, 70, QImage::Format_RGB32);
-    square.fill(Qt::black);
-    QPainter(&square).drawImage(QPoint(offset.x() - geometry::ColumnOf(n) * 60,
-                                       offset.y() - geometry::RowOf(n) * 60),
-                                TestFolder::cellPicture());
-    return square;
-}
-
 QList<QImage> PiecePictures(const frmPuzzle &form)
 {
     QList<QImage> pictures;
@@ -68,257 +33,237 @@ QList<QImage> PiecePictures(const frmPuzzle &form)
 
 } // namespace
 
-void TestEdges::edgeBitmapsReadBackAsSixteenColourPictures_data()
+class TestEdges : public QObject
 {
-    QTest::addColumn<int>("shape");
-    for (int s = 1; s <= Tessere::ShapeCount; ++s)
-        QTest::addRow("%d", 400 + s) << s;
-}
+    Q_OBJECT
 
-void TestEdges::edgeBitmapsReadBackAsSixteenColourPictures()
-{
-    QFETCH(int, shape);
-    QFile file(QStringLiteral(":/res/bitmaps/%1.bmp").arg(400 + shape));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    QCOMPARE(bytes.left(2), QByteArray("BM"));
-    QCOMPARE(int(bytes.at(28)), 4); // bits per pixel
+private slots:
+    void edgeBitmapsLightTheTopLeftAndShadeTheBottomRight_data()
+    {
+        QTest::addColumn<int>("shape");
+        for (int s = 1; s <= Tessere::ShapeCount; ++s)
+            QTest::addRow("%d", 400 + s) << s;
+    }
+    void edgeBitmapsLightTheTopLeftAndShadeTheBottomRight()
+    {
+        QFETCH(int, shape);
+        // Sixteen-colour bitmaps, red where the picture shows through.
+        QFile file(QStringLiteral(":/res/bitmaps/%1.bmp").arg(400 + shape));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.left(2), QByteArray("BM"));
+        QCOMPARE(int(bytes.at(28)), 4); // bits per pixel
+        QCOMPARE(resources::LoadResBitmap(400 + shape).size(), shape == 8 ? QSize(70, 60) : QSize(70, 70));
 
-    const QImage image = resources::LoadResBitmap(400 + shape);
-    QVERIFY(!image.isNull());
-    QCOMPARE(image.size(), shape == 8 ? QSize(70, 60) : QSize(70, 70));
-    QVERIFY(image.colorCount() <= 16);
-    QVERIFY(image.colorTable().contains(Red));
-}
-
-void TestEdges::edgeBitmapsLightTheTopLeftAndShadeTheBottomRight_data()
-{
-    edgeBitmapsReadBackAsSixteenColourPictures_data();
-}
-
-void TestEdges::edgeBitmapsLightTheTopLeftAndShadeTheBottomRight()
-{
-    QFETCH(int, shape);
-    const QImage bitmap = Bitmap(shape);
-    const QRegion outline = Tessere::Outline(shape);
-    auto outside = [&](int x, int y) { return !outline.contains(QPoint(x, y)); };
-    int lit = 0, shaded = 0;
-    for (int y = 0; y < bitmap.height(); ++y)
-        for (int x = 0; x < bitmap.width(); ++x) {
-            const QRgb px = bitmap.pixel(x, y);
-            const QString at = QStringLiteral("(%1, %2)").arg(x).arg(y);
-            if (outside(x, y)) {
-                QVERIFY2(px == Red, qPrintable(at));
-                continue;
-            }
-            const bool up = outside(x, y - 1), left = outside(x - 1, y);
-            const bool down = outside(x, y + 1), right = outside(x + 1, y);
-            if (!up && !left && !down && !right) {
-                // Inside, the line is at most two pixels wide.
-                if (!outside(x, y - 2) && !outside(x - 2, y) && !outside(x, y + 2)
-                    && !outside(x + 2, y))
+        const QImage bitmap = Bitmap(shape);
+        const QRegion outline = Tessere::Outline(shape);
+        auto outside = [&](int x, int y) { return !outline.contains(QPoint(x, y)); };
+        int lit = 0, shaded = 0;
+        for (int y = 0; y < bitmap.height(); ++y)
+            for (int x = 0; x < bitmap.width(); ++x) {
+                const QRgb px = bitmap.pixel(x, y);
+                const QString at = QStringLiteral("(%1, %2)").arg(x).arg(y);
+                if (outside(x, y)) {
                     QVERIFY2(px == Red, qPrintable(at));
-                continue;
+                    continue;
+                }
+                const bool up = outside(x, y - 1), left = outside(x - 1, y);
+                const bool down = outside(x, y + 1), right = outside(x + 1, y);
+                if (!up && !left && !down && !right) {
+                    // Inside, the line is at most two pixels wide.
+                    if (!outside(x, y - 2) && !outside(x - 2, y) && !outside(x, y + 2) && !outside(x + 2, y))
+                        QVERIFY2(px == Red, qPrintable(at));
+                    continue;
+                }
+                QVERIFY2(px != Red, qPrintable(at));
+                if ((up || left) && !down && !right) {
+                    QVERIFY2(qGray(px) >= 192, qPrintable(at));
+                    ++lit;
+                }
+                if ((down || right) && !up && !left) {
+                    QVERIFY2(qGray(px) <= 128, qPrintable(at));
+                    ++shaded;
+                }
             }
-            QVERIFY2(px != Red, qPrintable(at));
-            if ((up || left) && !down && !right) {
-                QVERIFY2(qGray(px) >= 192, qPrintable(at));
-                ++lit;
-            }
-            if ((down || right) && !up && !left) {
-                QVERIFY2(qGray(px) <= 128, qPrintable(at));
-                ++shaded;
-            }
-        }
-    QVERIFY(lit > 40);
-    QVERIFY(shaded > 40);
-}
+        QVERIFY(lit > 40);
+        QVERIFY(shaded > 40);
+    }
 
-void TestEdges::maskedCopyShowsTheBackgroundOnlyWhereTheSourceIsRed_data()
-{
-    QTest::addColumn<bool>("ownBackground");
-    QTest::addColumn<QPoint>("back");
-    QTest::addColumn<QRect>("source");
-    QTest::newRow("in place") << true << QPoint(0, 0) << QRect(0, 0, 70, 70);
-    QTest::newRow("other background, shifted") << false << QPoint(5, 7) << QRect(0, 0, 70, 70);
-    QTest::newRow("part of the source") << false << QPoint(0, 0) << QRect(3, 4, 40, 30);
-    QTest::newRow("short source") << true << QPoint(0, 0) << QRect(0, 0, 70, 60);
-}
-
-void TestEdges::maskedCopyShowsTheBackgroundOnlyWhereTheSourceIsRed()
-{
-    QFETCH(bool, ownBackground);
-    QFETCH(QPoint, back);
-    QFETCH(QRect, source);
-
-    // A destination and a background with a pattern of their own, and a
-    // source of red, almost red and other colours.
-    auto pattern = [](int seed) {
-        QImage img(80, 80, QImage::Format_RGB32);
+    void maskedCopyShowsTheBackgroundOnlyWhereTheSourceIsRed_data()
+    {
+        QTest::addColumn<bool>("ownBackground");
+        QTest::addColumn<QPoint>("back");
+        QTest::addColumn<QRect>("source");
+        QTest::newRow("in place") << true << QPoint(0, 0) << QRect(0, 0, 70, 70);
+        QTest::newRow("other background, shifted") << false << QPoint(5, 7) << QRect(0, 0, 70, 70);
+        QTest::newRow("part of the source") << false << QPoint(0, 0) << QRect(3, 4, 40, 30);
+    }
+    void maskedCopyShowsTheBackgroundOnlyWhereTheSourceIsRed()
+    {
+        QFETCH(bool, ownBackground);
+        QFETCH(QPoint, back);
+        QFETCH(QRect, source);
+        // A destination and a background with a pattern of their own, and a
+        // source of red, almost red and other colours.
+        auto pattern = [](int seed) {
+            QImage img(80, 80, QImage::Format_RGB32);
+            for (int y = 0; y < 80; ++y)
+                for (int x = 0; x < 80; ++x)
+                    img.setPixel(x, y, qRgb((x * 3 + seed) % 256, (y * 5 + seed) % 256, (x * y) % 256));
+            return img;
+        };
+        QImage s(80, 80, QImage::Format_RGB32);
         for (int y = 0; y < 80; ++y)
-            for (int x = 0; x < 80; ++x)
-                img.setPixel(x, y, qRgb((x * 3 + seed) % 256, (y * 5 + seed) % 256, (x * y) % 256));
-        return img;
-    };
-    platform::Surface dest, other, src;
-    dest.setSize(QSize(80, 80));
-    dest.setPicture(pattern(1));
-    other.setSize(QSize(80, 80));
-    other.setPicture(pattern(2));
-    QImage s(80, 80, QImage::Format_RGB32);
-    for (int y = 0; y < 80; ++y)
-        for (int x = 0; x < 80; ++x) {
-            const int k = (x * 7 + y * 3) % 5;
-            s.setPixel(x, y, k < 2 ? Red : k == 2 ? qRgb(254, 0, 0) : qRgb(x, 255 - y, 9));
-        }
-    src.setSize(QSize(80, 80));
-    src.setPicture(s);
-
-    const QImage destBefore = dest.image();
-    const platform::Surface &backSurface = ownBackground ? dest : other;
-    const QImage backBefore = backSurface.image();
-    const Shadow::RECT rect{source.left(), source.top(), source.right(), source.bottom()};
-    Shadow::BlitTransparent(dest, backSurface, src, rect, std::int16_t(back.x()),
-                            std::int16_t(back.y()), qRgb(255, 0, 0));
-
-    const QImage after = dest.image();
-    for (int y = 0; y < 80; ++y)
-        for (int x = 0; x < 80; ++x) {
-            QRgb expected = destBefore.pixel(x, y);
-            if (x < source.width() && y < source.height()) {
-                const QRgb sp = s.pixel(source.left() + x, source.top() + y);
-                expected = sp == Red ? backBefore.pixel(back.x() + x, back.y() + y) : sp;
+            for (int x = 0; x < 80; ++x) {
+                const int k = (x * 7 + y * 3) % 5;
+                s.setPixel(x, y, k < 2 ? Red : k == 2 ? qRgb(254, 0, 0) : qRgb(x, 255 - y, 9));
             }
-            QVERIFY2(after.pixel(x, y) == expected,
-                     qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+        platform::Surface dest, other, src;
+        for (const auto &[surface, picture] : QList<std::pair<platform::Surface *, QImage>>{
+                 {&dest, pattern(1)}, {&other, pattern(2)}, {&src, s}}) {
+            surface->setSize(QSize(80, 80));
+            surface->setPicture(picture);
         }
-}
+        const QImage destBefore = dest.image();
+        const platform::Surface &backSurface = ownBackground ? dest : other;
+        const QImage backBefore = backSurface.image();
+        const Shadow::RECT rect{source.left(), source.top(), source.right(), source.bottom()};
+        Shadow::BlitTransparent(dest, backSurface, src, rect, std::int16_t(back.x()), std::int16_t(back.y()),
+                                qRgb(255, 0, 0));
 
-void TestEdges::edgeOverlayKeepsThePictureWhereTheBitmapIsRed()
-{
-    GameFixture w;
-    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
-    w.form->CutPieces(-1);
-    for (int n = 1; n <= geometry::PieceCount; ++n) {
-        const QImage bitmap = Bitmap(geometry::ShapeOfPiece(n));
-        const QImage plain = PlainCut(n);
-        const QImage cut = w.form->picTessera[n]->image();
-        for (int y = 0; y < 70; ++y)
-            for (int x = 0; x < 70; ++x) {
-                QRgb expected = plain.pixel(x, y);
-                if (y < bitmap.height() && bitmap.pixel(x, y) != Red)
-                    expected = bitmap.pixel(x, y);
-                QVERIFY2(cut.pixel(x, y) == expected,
-                         qPrintable(QStringLiteral("piece %1 (%2, %3)").arg(n).arg(x).arg(y)));
+        const QImage after = dest.image();
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 80; ++x) {
+                QRgb expected = destBefore.pixel(x, y);
+                if (x < source.width() && y < source.height()) {
+                    const QRgb sp = s.pixel(source.left() + x, source.top() + y);
+                    expected = sp == Red ? backBefore.pixel(back.x() + x, back.y() + y) : sp;
+                }
+                QVERIFY2(after.pixel(x, y) == expected, qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
             }
     }
-}
 
-void TestEdges::toggling3DTwiceGivesTheSamePictures()
-{
-    GameFixture w;
-    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
-    frmPuzzle &f = *w.form;
-    QTest::mouseClick(f.optLevel[1], Qt::LeftButton);
-    QTest::mouseClick(f.cmdStart, Qt::LeftButton);
-    QCOMPARE(f.Effect3D, -1);
-    const QList<QImage> shaded = PiecePictures(f);
-
-    w.fakes.sound.played.clear();
-    QTest::mouseClick(f.chk3D, Qt::LeftButton);
-    QCOMPARE(f.Effect3D, 0);
-    QCOMPARE(w.fakes.sound.played, QList<int>{207});
-    QVERIFY(f.updatesEnabled());
-    QCOMPARE(QApplication::overrideCursor(), nullptr);
-    QCOMPARE(f.focusWidget(), f.picPuzzle);
-    const QList<QImage> plain = PiecePictures(f);
-    for (int n = 1; n <= geometry::PieceCount; ++n)
-        QCOMPARE(plain[n - 1], PlainCut(n));
-
-    QTest::mouseClick(f.chk3D, Qt::LeftButton);
-    QCOMPARE(f.Effect3D, -1);
-    QCOMPARE(PiecePictures(f), shaded);
-}
-
-void TestEdges::bevelHasNineRingsJustOutsideTheControl_data()
-{
-    QTest::addColumn<bool>("sunken");
-    QTest::newRow("raised") << false;
-    QTest::newRow("sunken") << true;
-}
-
-void TestEdges::bevelHasNineRingsJustOutsideTheControl()
-{
-    QFETCH(bool, sunken);
-    GameFixture w;
-    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
-    frmPuzzle &f = *w.form;
-    const QColor blank(0, 0, 255);
-    f.setBackColor(blank);
-    f.DrawBevel(f.picPuzzle, sunken);
-
-    const QImage img = f.backSurface().image();
-    const int L = f.picPuzzle->x(), T = f.picPuzzle->y();
-    const int W = f.picPuzzle->width(), H = f.picPuzzle->height();
-    for (int k = 0; k <= 9; ++k) {
-        QRgb lower = Grey(sunken ? 140 + 10 * k : 140 - 10 * k);
-        QRgb upper = Grey(sunken ? 140 - 10 * k : 140 + 10 * k);
-        if (k == 0) // the closing rectangle lies on ring 0 in the last colour
-            lower = upper = Grey(sunken ? 60 : 220);
-        if (k == 9) // nothing beyond the ninth ring
-            lower = upper = blank.rgb();
-        const QString ring = QStringLiteral("ring %1").arg(k);
-        QVERIFY2(img.pixel(L + W + k, T + H / 2) == lower, qPrintable(ring));
-        QVERIFY2(img.pixel(L + W / 2, T + H + k) == lower, qPrintable(ring));
-        QVERIFY2(img.pixel(L - k - 1, T + H / 2) == upper, qPrintable(ring));
-        QVERIFY2(img.pixel(L + W / 2, T - k - 1) == upper, qPrintable(ring));
-        if (k > 0 && k < 9) {
-            // Top right belongs to the right side, bottom left to the left.
-            QVERIFY2(img.pixel(L + W + k, T - k - 1) == lower, qPrintable(ring));
-            QVERIFY2(img.pixel(L - k - 1, T + H + k) == upper, qPrintable(ring));
+    void edgeOverlayKeepsThePictureWhereTheBitmapIsRed()
+    {
+        GameFixture w;
+        QVERIFY(w.startCopy());
+        w.form->CutPieces(-1);
+        for (int n = 1; n <= geometry::PieceCount; ++n) {
+            const QImage bitmap = Bitmap(geometry::ShapeOfPiece(n));
+            const QImage plain = PlainCut(n);
+            const QImage cut = w.form->picTessera[n]->image();
+            for (int y = 0; y < 70; ++y)
+                for (int x = 0; x < 70; ++x) {
+                    QRgb expected = plain.pixel(x, y);
+                    if (y < bitmap.height() && bitmap.pixel(x, y) != Red)
+                        expected = bitmap.pixel(x, y);
+                    QVERIFY2(cut.pixel(x, y) == expected,
+                             qPrintable(QStringLiteral("piece %1 (%2, %3)").arg(n).arg(x).arg(y)));
+                }
         }
     }
-    QCOMPARE(img.pixel(L, T + H / 2), blank.rgb());
-}
 
-void TestEdges::frameRingsLieInsideTheBoxButTheLastOnlyAtTheBottom_data()
-{
-    QTest::addColumn<int>("depth");
-    QTest::newRow("0") << 0;
-    QTest::newRow("4") << 4;
-    QTest::newRow("8") << 8;
-}
+    void toggling3DTwiceGivesTheSamePictures()
+    {
+        GameFixture w;
+        QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
+        frmPuzzle &f = *w.form;
+        StartGame(w.form, 1);
+        QCOMPARE(f.Effect3D, -1);
+        const QList<QImage> shaded = PiecePictures(f);
 
-void TestEdges::frameRingsLieInsideTheBoxButTheLastOnlyAtTheBottom()
-{
-    QFETCH(int, depth);
-    const int N = depth;
-    GameFixture w;
-    QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
-    PictureBox box(w.form);
-    box.resize(100, 50);
-    box.setBackColor(Qt::white);
-    w.form->DrawFrame3D(&box, N);
-    const QImage img = box.image();
-    const int W = 100, H = 50;
-    const QRgb white = qRgb(255, 255, 255);
+        w.fakes.sound.played.clear();
+        QTest::mouseClick(f.chk3D, Qt::LeftButton);
+        QCOMPARE(f.Effect3D, 0);
+        QCOMPARE(w.fakes.sound.played, QList<int>{207});
+        QVERIFY(f.updatesEnabled());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QCOMPARE(f.focusWidget(), f.picPuzzle);
+        const QList<QImage> plain = PiecePictures(f);
+        for (int n = 1; n <= geometry::PieceCount; ++n)
+            QCOMPARE(plain[n - 1], PlainCut(n));
 
-    // The outermost ring shows only on the last row, in its darker grey.
-    for (int x = 0; x < W; ++x)
-        QCOMPARE(img.pixel(x, H - 1), Grey(160 - 10 * N));
-    for (int k = 0; k < N; ++k) {
-        QCOMPARE(img.pixel(W - N + k, H / 2), Grey(160 - 10 * k));
-        QCOMPARE(img.pixel(W / 2, H - N + k - 1), Grey(160 - 10 * k));
-        QCOMPARE(img.pixel(N - k - 1, H / 2), Grey(160 + 10 * k));
-        QCOMPARE(img.pixel(W / 2, N - k - 1), Grey(160 + 10 * k));
+        QTest::mouseClick(f.chk3D, Qt::LeftButton);
+        QCOMPARE(f.Effect3D, -1);
+        QCOMPARE(PiecePictures(f), shaded);
     }
-    QCOMPARE(img.pixel(W / 2, H / 2), white);
-    if (N == 0) {
-        for (int y = 0; y < H - 1; ++y)
-            for (int x = 0; x < W; ++x)
-                QCOMPARE(img.pixel(x, y), white);
+
+    void bevelHasNineRingsJustOutsideTheControl_data()
+    {
+        QTest::addColumn<bool>("sunken");
+        QTest::newRow("raised") << false;
+        QTest::newRow("sunken") << true;
     }
-}
+    void bevelHasNineRingsJustOutsideTheControl()
+    {
+        QFETCH(bool, sunken);
+        GameFixture w;
+        QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
+        frmPuzzle &f = *w.form;
+        const QColor blank(0, 0, 255);
+        f.setBackColor(blank);
+        f.DrawBevel(f.picPuzzle, sunken);
+
+        const QImage img = f.backSurface().image();
+        const int L = f.picPuzzle->x(), T = f.picPuzzle->y();
+        const int W = f.picPuzzle->width(), H = f.picPuzzle->height();
+        for (int k = 0; k <= 9; ++k) {
+            QRgb lower = Grey(sunken ? 140 + 10 * k : 140 - 10 * k);
+            QRgb upper = Grey(sunken ? 140 - 10 * k : 140 + 10 * k);
+            if (k == 0) // the closing rectangle lies on ring 0 in the last colour
+                lower = upper = Grey(sunken ? 60 : 220);
+            if (k == 9) // nothing beyond the ninth ring
+                lower = upper = blank.rgb();
+            const QString ring = QStringLiteral("ring %1").arg(k);
+            QVERIFY2(img.pixel(L + W + k, T + H / 2) == lower, qPrintable(ring));
+            QVERIFY2(img.pixel(L + W / 2, T + H + k) == lower, qPrintable(ring));
+            QVERIFY2(img.pixel(L - k - 1, T + H / 2) == upper, qPrintable(ring));
+            QVERIFY2(img.pixel(L + W / 2, T - k - 1) == upper, qPrintable(ring));
+            if (k > 0 && k < 9) {
+                // Top right belongs to the right side, bottom left to the left.
+                QVERIFY2(img.pixel(L + W + k, T - k - 1) == lower, qPrintable(ring));
+                QVERIFY2(img.pixel(L - k - 1, T + H + k) == upper, qPrintable(ring));
+            }
+        }
+        QCOMPARE(img.pixel(L, T + H / 2), blank.rgb());
+    }
+
+    void frameRingsLieInsideTheBoxButTheLastOnlyAtTheBottom_data()
+    {
+        QTest::addColumn<int>("depth");
+        QTest::newRow("0") << 0;
+        QTest::newRow("8") << 8;
+    }
+    void frameRingsLieInsideTheBoxButTheLastOnlyAtTheBottom()
+    {
+        QFETCH(int, depth);
+        const int N = depth, W = 100, H = 50;
+        GameFixture w;
+        QVERIFY(w.startCopy());
+        PictureBox box(w.form);
+        box.resize(W, H);
+        box.setBackColor(Qt::white);
+        w.form->DrawFrame3D(&box, N);
+        const QImage img = box.image();
+        const QRgb white = qRgb(255, 255, 255);
+
+        // The outermost ring shows only on the last row, in its darker grey.
+        for (int x = 0; x < W; ++x)
+            QCOMPARE(img.pixel(x, H - 1), Grey(160 - 10 * N));
+        for (int k = 0; k < N; ++k) {
+            QCOMPARE(img.pixel(W - N + k, H / 2), Grey(160 - 10 * k));
+            QCOMPARE(img.pixel(W / 2, H - N + k - 1), Grey(160 - 10 * k));
+            QCOMPARE(img.pixel(N - k - 1, H / 2), Grey(160 + 10 * k));
+            QCOMPARE(img.pixel(W / 2, N - k - 1), Grey(160 + 10 * k));
+        }
+        QCOMPARE(img.pixel(W / 2, H / 2), white);
+        if (N == 0) {
+            for (int y = 0; y < H - 1; ++y)
+                for (int x = 0; x < W; ++x)
+                    QCOMPARE(img.pixel(x, y), white);
+        }
+    }
+};
 
 QTEST_MAIN(TestEdges)
 #include "tst_edges.moc"

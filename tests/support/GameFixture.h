@@ -11,6 +11,7 @@
 #include "support/TestFolder.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -121,6 +122,18 @@ void AnswerModal(std::function<void(T *)> act, int *answered = nullptr)
         act(window);
     });
     poll->start(5);
+}
+
+// The plain cut of piece n out of the cell picture: the 70 x 70 square
+// around its cell, black beyond the picture's edge.
+inline QImage PlainCut(int n)
+{
+    const QPoint offset = geometry::BodyOffset(n);
+    QImage square(70, 70, QImage::Format_RGB32);
+    square.fill(Qt::black);
+    QPainter(&square).drawImage(offset - QPoint(geometry::ColumnOf(n), geometry::RowOf(n)) * 60,
+                                TestFolder::cellPicture());
+    return square;
 }
 
 // Where a piece can be taken hold of: the middle of its body, always inside
