@@ -1,5 +1,5 @@
 // The end-of-game message window driven as a player meets it: the message
-// of each kind in two languages, the name box and every way of closing the
+// of each kind, the name box and every way of closing the
 // window, where it stands, its frame and its colours.
 
 #include "results/frmMessaggi.h"
@@ -29,307 +29,240 @@ class tst_messaggi : public QObject
     Q_OBJECT
 
 private slots:
-    void init();
-    void controlsStandWhereTheDesignPutsThem();
-    void eachKindShowsItsMessage_data();
-    void eachKindShowsItsMessage();
-    void nameBoxTakesAtMostTenCharacters();
-    void nameIsKeptHoweverTheWindowCloses_data();
-    void nameIsKeptHoweverTheWindowCloses();
-    void withoutANameBoxTheNameIsBlank();
-    void newRecordPutsTheCursorInTheNameBox();
-    void windowIsCentredAndShiftedRight();
-    void windowHasAFixedDialogFrame();
-    void windowTakesTheMainWindowsColour();
-    void closeButtonSpeaksTheLanguage();
-    void eachShowingStartsAfresh();
-};
-
-void tst_messaggi::init()
-{
-    NewPuzzle::MessageKind = 0;
-    NewPuzzle::ElapsedSeconds = 0;
-    NewPuzzle::RecordName.clear();
-}
-
-void tst_messaggi::controlsStandWhereTheDesignPutsThem()
-{
-    GameFixture game;
-    game.startCopy();
-    NewPuzzle::MessageKind = 4;
-    frmMessaggi form(*game.form);
-    QCOMPARE(form.size(), QSize(380, 233));
-    QCOMPARE(form.imgsmile->geometry(), QRect(168, 8, 32, 32));
-    QCOMPARE(form.Label1[1]->geometry(), QRect(8, 8, 137, 17));
-    QCOMPARE(form.Label1[0]->geometry(), QRect(9, 10, 137, 17));
-    QCOMPARE(form.lblmessaggi->geometry(), QRect(8, 48, 361, 81));
-    QCOMPARE(form.lblRecord->geometry(), QRect(5, 136, 265, 19));
-    QCOMPARE(form.txtRecord->geometry(), QRect(272, 136, 97, 19));
-    QCOMPARE(form.cmdChiudi->geometry(), QRect(150, 168, 81, 57));
-    QCOMPARE(form.cmdChiudi->iconSize(), QSize(32, 32));
-
-    // The red title lies over its black shadow.
-    QCOMPARE(form.Label1[1]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(form.Label1[0]->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    QVERIFY(form.children().indexOf(form.Label1[1]) > form.children().indexOf(form.Label1[0]));
-    for (QLabel *title : form.Label1) {
-        QCOMPARE(title->text(), u"Quadrifoglio 3D"_s);
-        QCOMPARE(title->font().family(), u"Arial"_s);
-        QVERIFY(title->font().bold());
-        QCOMPARE(title->font().pointSizeF(), 12.0);
+    void init()
+    {
+        NewPuzzle::MessageKind = 0;
+        NewPuzzle::ElapsedSeconds = 0;
+        NewPuzzle::RecordName.clear();
     }
-    QCOMPARE(form.lblRecord->font().italic(), true);
-    QCOMPARE(form.lblRecord->font().pointSizeF(), 9.0);
-    QCOMPARE(form.txtRecord->font().pointSizeF(), 9.0);
-    for (const QLabel *label : {form.lblmessaggi, form.lblRecord, form.Label1[0], form.Label1[1]})
-        QCOMPARE(label->textFormat(), Qt::PlainText);
-}
 
-void tst_messaggi::eachKindShowsItsMessage_data()
-{
-    QTest::addColumn<char>("digit");
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("level");
-    QTest::addColumn<int>("seconds");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("icon");
-    QTest::addColumn<double>("points");
-    QTest::addColumn<QString>("prompt");
+    void titleIsRedOverItsShadowAndEveryTextIsPlain()
+    {
+        GameFixture game;
+        game.startCopy();
+        NewPuzzle::MessageKind = 4;
+        frmMessaggi form(*game.form);
+        // The red title lies over its black shadow, a little up and left.
+        QCOMPARE(form.Label1[1]->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(form.Label1[0]->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        QCOMPARE(form.Label1[0]->geometry(), form.Label1[1]->geometry().translated(1, 2));
+        QVERIFY(form.children().indexOf(form.Label1[1]) > form.children().indexOf(form.Label1[0]));
+        for (const QLabel *label : {form.lblmessaggi, form.lblRecord, form.Label1[0], form.Label1[1]})
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+    }
 
-    QTest::newRow("time over, English")
-        << '1' << 1 << 0 << 300 << u"Game end! \nTry again."_s << 505 << 14.25 << QString();
-    QTest::newRow("stopwatch, Italian")
-        << '0' << 2 << 2 << 185 << u"Bravissimo! Hai completato il puzzle in....\n3  minuti e 05  secondi"_s
-        << 503 << 14.25 << QString();
-    QTest::newRow("not beaten, English")
-        << '1' << 3 << 0 << 3725
-        << u"Good...\neven if you did not beat the record you ended the puzzle in...2  minutes e 05  seconds"_s
-        << 504 << 12.0 << QString();
-    QTest::newRow("new record, Italian, Medium")
-        << '0' << 4 << 1 << 200
-        << u"Eccezionale...\nhai realizzato il miglior tempo in assoluto per la categoria: Gioco Medio. Hai completato il puzzle in...\n3  minuti e 20  secondi"_s
-        << 503 << 10.0 << u"Scrivi il tuo nome per registrare il record >"_s;
-    QTest::newRow("new record, English, Difficult")
-        << '1' << 4 << 2 << 65
-        << u"Excellent...\nbest time in the GAME category Difficult. You finished the puzzle in...\n1 minute e 05 seconds"_s
-        << 503 << 10.0 << u"Write your name to register >"_s;
-    QTest::newRow("new record, German, Easy")
-        << '3' << 4 << 0 << 5
-        << u"Ausgezeichnet \nDu hast die beste Zeit erreicht fuer die Kategorie: Spiel Einfach. Du hast das Puzzle in.... \n05 sekunden"_s
-        << 503 << 10.0 << u"Schreib' deinen Namen >"_s;
-    QTest::newRow("no such kind") << '0' << 9 << 0 << 5 << QString() << 0 << 14.25 << QString();
-}
+    void eachKindShowsItsMessage_data()
+    {
+        QTest::addColumn<char>("digit");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<double>("points");
+        QTest::addColumn<QString>("prompt");
 
-void tst_messaggi::eachKindShowsItsMessage()
-{
-    QFETCH(char, digit);
-    QFETCH(int, kind);
-    QFETCH(int, level);
-    QFETCH(int, seconds);
-    QFETCH(QString, message);
-    QFETCH(int, icon);
-    QFETCH(double, points);
-    QFETCH(QString, prompt);
+        QTest::newRow("time over, English")
+            << '1' << 1 << 0 << 300 << u"Game end! \nTry again."_s << 505 << 14.25 << QString();
+        QTest::newRow("stopwatch, Italian")
+            << '0' << 2 << 2 << 185 << u"Bravissimo! Hai completato il puzzle in....\n3  minuti e 05  secondi"_s
+            << 503 << 14.25 << QString();
+        QTest::newRow("not beaten, English")
+            << '1' << 3 << 0 << 3725
+            << u"Good...\neven if you did not beat the record you ended the puzzle in...2  minutes e 05  seconds"_s
+            << 504 << 12.0 << QString();
+        QTest::newRow("new record, Italian, Medium")
+            << '0' << 4 << 1 << 200
+            << u"Eccezionale...\nhai realizzato il miglior tempo in assoluto per la categoria: Gioco Medio. Hai completato il puzzle in...\n3  minuti e 20  secondi"_s
+            << 503 << 10.0 << u"Scrivi il tuo nome per registrare il record >"_s;
+        QTest::newRow("new record, German, Easy")
+            << '3' << 4 << 0 << 5
+            << u"Ausgezeichnet \nDu hast die beste Zeit erreicht fuer die Kategorie: Spiel Einfach. Du hast das Puzzle in.... \n05 sekunden"_s
+            << 503 << 10.0 << u"Schreib' deinen Namen >"_s;
+        QTest::newRow("no such kind") << '0' << 9 << 0 << 5 << QString() << 0 << 14.25 << QString();
+    }
+    void eachKindShowsItsMessage()
+    {
+        QFETCH(char, digit);
+        QFETCH(int, kind);
+        QFETCH(int, level);
+        QFETCH(int, seconds);
+        QFETCH(QString, message);
+        QFETCH(int, icon);
+        QFETCH(double, points);
+        QFETCH(QString, prompt);
 
-    GameFixture game;
-    game.startCopy(digit);
-    game.form->optLevel[level]->setChecked(true);
-    NewPuzzle::MessageKind = std::int16_t(kind);
-    NewPuzzle::ElapsedSeconds = std::int16_t(seconds);
-
-    frmMessaggi form(*game.form);
-    QCOMPARE(form.lblmessaggi->text(), message);
-    QCOMPARE(form.lblmessaggi->font().pointSizeF(), points);
-    QCOMPARE(form.smileIcon(), icon);
-    if (icon)
-        QCOMPARE(shown(form.imgsmile),
-                 QPixmap::fromImage(resources::LoadResIcon(icon)).toImage().convertToFormat(QImage::Format_ARGB32));
-    else
-        QVERIFY(form.imgsmile->pixmap().isNull());
-    QCOMPARE(form.lblRecord->isVisibleTo(&form), kind == 4);
-    QCOMPARE(form.txtRecord->isVisibleTo(&form), kind == 4);
-    if (kind == 4)
-        QCOMPARE(form.lblRecord->text(), prompt);
-}
-
-void tst_messaggi::nameBoxTakesAtMostTenCharacters()
-{
-    GameFixture game;
-    game.startCopy();
-    NewPuzzle::MessageKind = 4;
-    QString typed;
-    int answered = 0;
-    AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
-        QTest::keyClicks(form->txtRecord, u"Massimiliano"_s);
-        typed = form->txtRecord->text();
-        QTest::mouseClick(form->cmdChiudi, Qt::LeftButton);
-    }, &answered);
-    ShowMessageForm(*game.form);
-    QCOMPARE(answered, 1);
-    QCOMPARE(typed, u"Massimilia"_s);
-    QCOMPARE(NewPuzzle::RecordName, u"Massimilia"_s);
-}
-
-void tst_messaggi::nameIsKeptHoweverTheWindowCloses_data()
-{
-    QTest::addColumn<QString>("way");
-    QTest::newRow("close button") << u"button"_s;
-    QTest::newRow("access key of the button") << u"alt"_s;
-    QTest::newRow("close box") << u"close box"_s;
-    QTest::newRow("Escape") << u"escape"_s;
-}
-
-void tst_messaggi::nameIsKeptHoweverTheWindowCloses()
-{
-    QFETCH(QString, way);
-    GameFixture game;
-    game.startCopy();
-    NewPuzzle::MessageKind = 4;
-    NewPuzzle::RecordName = u"old name  "_s;
-    int answered = 0;
-    AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
-        QTest::keyClicks(form->txtRecord, u"Anna"_s);
-        if (way == u"button")
-            QTest::mouseClick(form->cmdChiudi, Qt::LeftButton);
-        else if (way == u"alt")
-            QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::AltModifier);
-        else if (way == u"close box")
-            form->windowHandle()->close();
-        else
-            QTest::keyClick(form->txtRecord, Qt::Key_Escape);
-    }, &answered);
-    ShowMessageForm(*game.form);
-    QCOMPARE(answered, 1);
-    QCOMPARE(NewPuzzle::RecordName, u"Anna      "_s);
-    // Released when it closed.
-    QVERIFY(game.form->findChildren<frmMessaggi *>().isEmpty());
-}
-
-void tst_messaggi::withoutANameBoxTheNameIsBlank()
-{
-    GameFixture game;
-    game.startCopy();
-    for (int kind = 1; kind <= 3; ++kind) {
+        GameFixture game;
+        game.startCopy(digit);
+        game.form->optLevel[level]->setChecked(true);
         NewPuzzle::MessageKind = std::int16_t(kind);
-        NewPuzzle::RecordName = u"Anna      "_s;
-        AnswerModal<frmMessaggi>([](frmMessaggi *form) { form->close(); });
+        NewPuzzle::ElapsedSeconds = std::int16_t(seconds);
+
+        frmMessaggi form(*game.form);
+        QCOMPARE(form.lblmessaggi->text(), message);
+        QCOMPARE(form.lblmessaggi->font().pointSizeF(), points);
+        QCOMPARE(form.smileIcon(), icon);
+        if (icon)
+            QCOMPARE(shown(form.imgsmile),
+                     QPixmap::fromImage(resources::LoadResIcon(icon)).toImage().convertToFormat(QImage::Format_ARGB32));
+        else
+            QVERIFY(form.imgsmile->pixmap().isNull());
+        QCOMPARE(form.lblRecord->isVisibleTo(&form), kind == 4);
+        QCOMPARE(form.txtRecord->isVisibleTo(&form), kind == 4);
+        if (kind == 4)
+            QCOMPARE(form.lblRecord->text(), prompt);
+    }
+
+    void nameIsKeptHoweverTheWindowCloses_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("close button") << u"button"_s;
+        QTest::newRow("access key of the button") << u"alt"_s;
+        QTest::newRow("close box") << u"close box"_s;
+        QTest::newRow("Escape") << u"escape"_s;
+    }
+    void nameIsKeptHoweverTheWindowCloses()
+    {
+        QFETCH(QString, way);
+        GameFixture game;
+        game.startCopy();
+        NewPuzzle::MessageKind = 4;
+        NewPuzzle::RecordName = u"old name  "_s;
+        int answered = 0;
+        QString typed;
+        AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
+            // The box takes ten characters at most.
+            QTest::keyClicks(form->txtRecord, u"Massimiliano"_s);
+            typed = form->txtRecord->text();
+            if (way == u"button")
+                QTest::mouseClick(form->cmdChiudi, Qt::LeftButton);
+            else if (way == u"alt")
+                QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::AltModifier);
+            else if (way == u"close box")
+                form->windowHandle()->close();
+            else
+                QTest::keyClick(form->txtRecord, Qt::Key_Escape);
+        }, &answered);
         ShowMessageForm(*game.form);
-        QCOMPARE(NewPuzzle::RecordName, QString(10, u' '));
+        QCOMPARE(answered, 1);
+        QCOMPARE(typed, u"Massimilia"_s);
+        QCOMPARE(NewPuzzle::RecordName, u"Massimilia"_s);
+        // Released when it closed.
+        QVERIFY(game.form->findChildren<frmMessaggi *>().isEmpty());
     }
-}
 
-void tst_messaggi::newRecordPutsTheCursorInTheNameBox()
-{
-    GameFixture game;
-    game.startCopy();
-    NewPuzzle::MessageKind = 4;
-    QWidget *focused = nullptr;
-    QLineEdit *box = nullptr;
-    bool active = false;
-    AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
-        // A desktop makes a new dialog the active window.
-        QTRY_VERIFY_WITH_TIMEOUT(form->isActiveWindow(), 2000);
-        active = form->isActiveWindow();
-        focused = QApplication::focusWidget();
-        box = form->txtRecord;
-        // Typing goes straight into the box, without a click.
-        QTest::keyClicks(QApplication::focusWidget(), u"Bo"_s);
-        form->close();
-    });
-    ShowMessageForm(*game.form);
-    QVERIFY(active);
-    QVERIFY(box);
-    QVERIFY(focused == box);
-    QCOMPARE(NewPuzzle::RecordName, u"Bo        "_s);
-}
-
-void tst_messaggi::windowIsCentredAndShiftedRight()
-{
-    GameFixture game;
-    game.startCopy();
-    NewPuzzle::MessageKind = 1;
-    game.fakes.screen.size = QSize(1024, 768);
-    frmMessaggi form(*game.form);
-    // (1024 - 380) / 2 + 3 across; (768 - 233) / 2 = 267.5 down, to the even 268.
-    QCOMPARE(form.pos(), QPoint(325, 268));
-
-    game.fakes.screen.size = QSize(800, 600);
-    frmMessaggi small(*game.form);
-    QCOMPARE(small.pos(), QPoint(213, 184));
-}
-
-void tst_messaggi::windowHasAFixedDialogFrame()
-{
-    GameFixture game;
-    game.startCopy();
-    NewPuzzle::MessageKind = 2;
-    frmMessaggi form(*game.form);
-    const Qt::WindowFlags flags = form.windowFlags();
-    QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
-    QVERIFY(flags & Qt::WindowTitleHint);
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(flags & Qt::MSWindowsFixedSizeDialogHint);
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(form.minimumSize(), QSize(380, 233));
-    QCOMPARE(form.maximumSize(), QSize(380, 233));
-    // The frame does not move the window off its place.
-    QCOMPARE(form.pos(), QPoint(325, 268));
-}
-
-void tst_messaggi::windowTakesTheMainWindowsColour()
-{
-    GameFixture game;
-    game.startCopy();
-    NewPuzzle::MessageKind = 1;
-    game.form->setBackColor(QColor(0, 128, 64));
-    frmMessaggi form(*game.form);
-    QCOMPARE(form.palette().color(QPalette::Window), QColor(0, 128, 64));
-    QVERIFY(form.autoFillBackground());
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QCOMPARE(form.grab().toImage().pixelColor(370, 225), QColor(0, 128, 64));
-}
-
-void tst_messaggi::closeButtonSpeaksTheLanguage()
-{
-    NewPuzzle::MessageKind = 1;
+    void withoutANameBoxTheNameIsBlank()
     {
-        GameFixture italian;
-        italian.startCopy('0');
-        auto *it = new frmMessaggi(*italian.form);
-        QCOMPARE(it->cmdChiudi->text(), u"&Chiudi"_s);
-        QCOMPARE(it->cmdChiudi->toolTip(), u"Esci"_s);
-        QCOMPARE(it->cmdChiudi->cursor().shape(), Qt::BitmapCursor);
+        GameFixture game;
+        game.startCopy();
+        for (int kind = 1; kind <= 3; ++kind) {
+            NewPuzzle::MessageKind = std::int16_t(kind);
+            NewPuzzle::RecordName = u"Anna      "_s;
+            AnswerModal<frmMessaggi>([](frmMessaggi *form) { form->close(); });
+            ShowMessageForm(*game.form);
+            QCOMPARE(NewPuzzle::RecordName, QString(10, u' '));
+        }
     }
+
+    void newRecordPutsTheCursorInTheNameBox()
     {
-        GameFixture spanish;
-        spanish.startCopy('4');
-        auto *es = new frmMessaggi(*spanish.form);
-        QCOMPARE(es->cmdChiudi->text(), u"&Cierra"_s);
-        QCOMPARE(es->cmdChiudi->toolTip(), u"Sale"_s);
+        GameFixture game;
+        game.startCopy();
+        NewPuzzle::MessageKind = 4;
+        QWidget *focused = nullptr;
+        QLineEdit *box = nullptr;
+        bool active = false;
+        AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
+            // A desktop makes a new dialog the active window.
+            QTRY_VERIFY_WITH_TIMEOUT(form->isActiveWindow(), 2000);
+            active = form->isActiveWindow();
+            focused = QApplication::focusWidget();
+            box = form->txtRecord;
+            // Typing goes straight into the box, without a click.
+            QTest::keyClicks(QApplication::focusWidget(), u"Bo"_s);
+            form->close();
+        });
+        ShowMessageForm(*game.form);
+        QVERIFY(active);
+        QVERIFY(box);
+        QVERIFY(focused == box);
+        QCOMPARE(NewPuzzle::RecordName, u"Bo        "_s);
     }
-}
 
-void tst_messaggi::eachShowingStartsAfresh()
-{
-    GameFixture game;
-    game.startCopy();
-    NewPuzzle::MessageKind = 4;
-    AnswerModal<frmMessaggi>([](frmMessaggi *form) {
-        QTest::keyClicks(form->txtRecord, u"Anna"_s);
-        form->close();
-    });
-    ShowMessageForm(*game.form);
+    void windowIsAFixedDialogCentredAndShiftedRight()
+    {
+        GameFixture game;
+        game.startCopy();
+        NewPuzzle::MessageKind = 1;
+        frmMessaggi form(*game.form);
+        const Qt::WindowFlags flags = form.windowFlags();
+        QCOMPARE(flags & Qt::WindowType_Mask, Qt::Dialog);
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(form.minimumSize(), QSize(380, 233));
+        QCOMPARE(form.maximumSize(), QSize(380, 233));
+        // (1024 - 380) / 2 + 3 across; (768 - 233) / 2 = 267.5 down, to the even 268.
+        QCOMPARE(form.pos(), QPoint(325, 268));
 
-    QString boxText = u"unset"_s;
-    AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
-        boxText = form->txtRecord->text();
-        form->close();
-    });
-    ShowMessageForm(*game.form);
-    QCOMPARE(boxText, QString());
-}
+        game.fakes.screen.size = QSize(800, 600);
+        frmMessaggi small(*game.form);
+        QCOMPARE(small.pos(), QPoint(213, 184));
+    }
+
+    void windowTakesTheMainWindowsColour()
+    {
+        GameFixture game;
+        game.startCopy();
+        NewPuzzle::MessageKind = 1;
+        game.form->setBackColor(QColor(0, 128, 64));
+        frmMessaggi form(*game.form);
+        QCOMPARE(form.palette().color(QPalette::Window), QColor(0, 128, 64));
+        QVERIFY(form.autoFillBackground());
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.grab().toImage().pixelColor(370, 225), QColor(0, 128, 64));
+    }
+
+    void closeButtonSpeaksTheLanguage()
+    {
+        NewPuzzle::MessageKind = 1;
+        {
+            GameFixture italian;
+            italian.startCopy('0');
+            auto *it = new frmMessaggi(*italian.form);
+            QCOMPARE(it->cmdChiudi->text(), u"&Chiudi"_s);
+            QCOMPARE(it->cmdChiudi->toolTip(), u"Esci"_s);
+            QCOMPARE(it->cmdChiudi->cursor().shape(), Qt::BitmapCursor);
+        }
+        {
+            GameFixture spanish;
+            spanish.startCopy('4');
+            auto *es = new frmMessaggi(*spanish.form);
+            QCOMPARE(es->cmdChiudi->text(), u"&Cierra"_s);
+            QCOMPARE(es->cmdChiudi->toolTip(), u"Sale"_s);
+        }
+    }
+
+    void eachShowingStartsAfresh()
+    {
+        GameFixture game;
+        game.startCopy();
+        NewPuzzle::MessageKind = 4;
+        AnswerModal<frmMessaggi>([](frmMessaggi *form) {
+            QTest::keyClicks(form->txtRecord, u"Anna"_s);
+            form->close();
+        });
+        ShowMessageForm(*game.form);
+
+        QString boxText = u"unset"_s;
+        AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
+            boxText = form->txtRecord->text();
+            form->close();
+        });
+        ShowMessageForm(*game.form);
+        QCOMPARE(boxText, QString());
+    }
+};
 
 QTEST_MAIN(tst_messaggi)
 #include "tst_messaggi.moc"

@@ -28,6 +28,22 @@ namespace {
 constexpr int RecordRate = 44100;
 constexpr int Loud = 1000; // a sample above this is sound, not noise or silence
 
+// The first and last of the samples from `from` to `to` above Loud, by
+// `at(i)`; {-1, -1} when there is none.
+template<typename At>
+std::pair<qsizetype, qsizetype> LoudSpan(qsizetype from, qsizetype to, At at)
+{
+    qsizetype first = -1, last = -1;
+    for (qsizetype i = from; i < to; ++i) {
+        if (std::abs(int(at(i))) > Loud) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    }
+    return {first, last};
+}
+
 // Children die with the test even when it crashes, so that no daemon or
 // recorder is ever left running.
 void dieWithParent(QProcess &process)
@@ -156,19 +172,9 @@ public:
         return reinterpret_cast<const std::int16_t *>(m_data.constData())[i];
     }
 
-    // The first and last sample above Loud from `from` on; {-1, -1} when
-    // there is none.
     std::pair<qsizetype, qsizetype> soundAfter(qsizetype from) const
     {
-        qsizetype first = -1, last = -1;
-        for (qsizetype i = from; i < samples(); ++i) {
-            if (std::abs(int(at(i))) > Loud) {
-                if (first < 0)
-                    first = i;
-                last = i;
-            }
-        }
-        return {first, last};
+        return LoudSpan(from, samples(), [this](qsizetype i) { return at(i); });
     }
 
 private:
@@ -186,14 +192,7 @@ double seconds(qsizetype samples)
 double loudSeconds(int id)
 {
     const auto sound = platform::DecodeSound(resources::LoadResData(id, QStringLiteral("SOUND")));
-    qsizetype first = -1, last = -1;
-    for (qsizetype i = 0; i < sound.frames(); ++i) {
-        if (std::abs(int(sound.samples()[i])) > Loud) {
-            if (first < 0)
-                first = i;
-            last = i;
-        }
-    }
+    const auto [first, last] = LoudSpan(0, sound.frames(), [&sound](qsizetype i) { return sound.samples()[i]; });
     return first < 0 ? 0.0 : double(last - first) / sound.sampleRate;
 }
 
@@ -204,12 +203,98 @@ class tst_SoundPulse : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void cueReachesTheSoundServer_data();
-    void cueReachesTheSoundServer();
-    void newCueCutsOffTheOnePlaying_data();
-    void newCueCutsOffTheOnePlaying();
+    void initTestCase()
+    {
+        m_server = std::make_unique<PulseServer>();
+        if (const QString why = m_server->start(); !why.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no private PulseAudio daemon: ") + why));
+        m_recorder = std::make_unique<Recorder>();
+        if (const QString why = m_recorder->start(m_server->address()); !why.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("cannot record the null sink: ") + why));
+
+        // The game's own output, talking to our daemon and nothing else.
+        qputenv("PULSE_SERVER", m_server->address().toLocal8Bit());
+        m_output = platform::makeAudioOutput();
+        m_fakes.services().sound = m_output.get();
+        NewPuzzle::InstallServices(m_fakes.services());
+    }
+
+    void cleanupTestCase()
+    {
+        // Runs after failures too: the output first (it talks to the daemon),
+        // then the recorder and the daemon.
+        m_output.reset();
+        m_recorder.reset();
+        if (m_server)
+            m_server->stop();
+    }
+
+    void cueReachesTheSoundServer_data()
+    {
+        QTest::addColumn<int>("id");
+        // One cue of each encoding and rate: PCM at 11025 and 8402 Hz, MS ADPCM,
+        // MP3 at 8000 and 12000 Hz.
+        for (int id : {201, 207, 206, 204, 208})
+            QTest::addRow("cue %d", id) << id;
+    }
+    void cueReachesTheSoundServer()
+    {
+        QFETCH(int, id);
+        const double length = loudSeconds(id);
+        QVERIFY(length > 0);
+
+        const qsizetype playedAt = m_recorder->samples();
+        NewPuzzle::PlayCue(id);
+        QVERIFY(m_output->waitUntilIdle(5000));
+        QCOMPARE(m_output->report().lastStarted, id);
+        QTest::qWait(int(length * 1000) + 700);
+
+        const auto [first, last] = m_recorder->soundAfter(playedAt);
+        QVERIFY2(first >= 0, "nothing was heard");
+        // It sounds soon after the call, and for as long as the cue, give or take
+        // the few milliseconds the monitor may lose as the stream starts and what
+        // the server's resampler takes off the quiet edges (paplay fares the same).
+        QVERIFY2(seconds(first - playedAt) < 1.0,
+                 qPrintable(QStringLiteral("heard %1 s late").arg(seconds(first - playedAt))));
+        const double heard = seconds(last - first);
+        QVERIFY2(heard > length * 0.9 - 0.015 && heard < length + 0.1,
+                 qPrintable(QStringLiteral("heard %1 s of a cue of %2 s").arg(heard).arg(length)));
+    }
+
+    void newCueCutsOffTheOnePlaying_data()
+    {
+        QTest::addColumn<int>("second");
+        // The time-over phrase is at 8000 Hz: so is the warning tick, the select
+        // tick is at 11025 Hz.
+        QTest::addRow("same format") << 211;
+        QTest::addRow("other format") << 203;
+    }
+    void newCueCutsOffTheOnePlaying()
+    {
+        // The time-over phrase lasts over a second; a tick started 0.3 s into it
+        // must end it.
+        QFETCH(int, second);
+        const double longCue = loudSeconds(206);
+        QVERIFY(longCue > 1.0);
+
+        const int cutsBefore = m_output->report().cutOff;
+        const qsizetype playedAt = m_recorder->samples();
+        NewPuzzle::PlayCue(206);
+        QVERIFY(m_output->waitUntilIdle(5000));
+        QTest::qWait(300);
+        NewPuzzle::PlayCue(second);
+        QVERIFY(m_output->waitUntilIdle(5000));
+        QTest::qWait(int(longCue * 1000) + 700);
+
+        QCOMPARE(m_output->report().lastStarted, second);
+        QCOMPARE(m_output->report().cutOff, cutsBefore + 1);
+        const auto [first, last] = m_recorder->soundAfter(playedAt);
+        QVERIFY2(first >= 0, "nothing was heard");
+        const double heard = seconds(last - first);
+        QVERIFY2(heard < longCue * 0.75,
+                 qPrintable(QStringLiteral("heard %1 s; the long cue alone lasts %2 s")
+                                .arg(heard).arg(longCue)));
+    }
 
 private:
     std::unique_ptr<PulseServer> m_server;
@@ -217,99 +302,6 @@ private:
     std::unique_ptr<platform::AudioOutput> m_output;
     FakeServices m_fakes;
 };
-
-void tst_SoundPulse::initTestCase()
-{
-    m_server = std::make_unique<PulseServer>();
-    if (const QString why = m_server->start(); !why.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("no private PulseAudio daemon: ") + why));
-    m_recorder = std::make_unique<Recorder>();
-    if (const QString why = m_recorder->start(m_server->address()); !why.isEmpty())
-        QSKIP(qPrintable(QStringLiteral("cannot record the null sink: ") + why));
-
-    // The game's own output, talking to our daemon and nothing else.
-    qputenv("PULSE_SERVER", m_server->address().toLocal8Bit());
-    m_output = platform::makeAudioOutput();
-    m_fakes.services().sound = m_output.get();
-    NewPuzzle::InstallServices(m_fakes.services());
-}
-
-void tst_SoundPulse::cleanupTestCase()
-{
-    // Runs after failures too: the output first (it talks to the daemon),
-    // then the recorder and the daemon.
-    m_output.reset();
-    m_recorder.reset();
-    if (m_server)
-        m_server->stop();
-}
-
-void tst_SoundPulse::cueReachesTheSoundServer_data()
-{
-    QTest::addColumn<int>("id");
-    for (int id : {201, 202, 203, 204, 206, 207, 208, 210, 211})
-        QTest::addRow("cue %d", id) << id;
-}
-
-void tst_SoundPulse::cueReachesTheSoundServer()
-{
-    QFETCH(int, id);
-    const double length = loudSeconds(id);
-    QVERIFY(length > 0);
-
-    const qsizetype playedAt = m_recorder->samples();
-    NewPuzzle::PlayCue(id);
-    QVERIFY(m_output->waitUntilIdle(5000));
-    QCOMPARE(m_output->report().lastStarted, id);
-    QTest::qWait(int(length * 1000) + 700);
-
-    const auto [first, last] = m_recorder->soundAfter(playedAt);
-    QVERIFY2(first >= 0, "nothing was heard");
-    // It sounds soon after the call, and for as long as the cue, give or take
-    // the few milliseconds the monitor may lose as the stream starts and what
-    // the server's resampler takes off the quiet edges (paplay fares the same).
-    QVERIFY2(seconds(first - playedAt) < 1.0,
-             qPrintable(QStringLiteral("heard %1 s late").arg(seconds(first - playedAt))));
-    const double heard = seconds(last - first);
-    QVERIFY2(heard > length * 0.9 - 0.015 && heard < length + 0.1,
-             qPrintable(QStringLiteral("heard %1 s of a cue of %2 s").arg(heard).arg(length)));
-}
-
-void tst_SoundPulse::newCueCutsOffTheOnePlaying_data()
-{
-    QTest::addColumn<int>("second");
-    // The time-over phrase is at 8000 Hz: so is the warning tick, the select
-    // tick is at 11025 Hz.
-    QTest::addRow("same format") << 211;
-    QTest::addRow("other format") << 203;
-}
-
-void tst_SoundPulse::newCueCutsOffTheOnePlaying()
-{
-    // The time-over phrase lasts over a second; a tick started 0.3 s into it
-    // must end it.
-    QFETCH(int, second);
-    const double longCue = loudSeconds(206);
-    QVERIFY(longCue > 1.0);
-
-    const int cutsBefore = m_output->report().cutOff;
-    const qsizetype playedAt = m_recorder->samples();
-    NewPuzzle::PlayCue(206);
-    QVERIFY(m_output->waitUntilIdle(5000));
-    QTest::qWait(300);
-    NewPuzzle::PlayCue(second);
-    QVERIFY(m_output->waitUntilIdle(5000));
-    QTest::qWait(int(longCue * 1000) + 700);
-
-    QCOMPARE(m_output->report().lastStarted, second);
-    QCOMPARE(m_output->report().cutOff, cutsBefore + 1);
-    const auto [first, last] = m_recorder->soundAfter(playedAt);
-    QVERIFY2(first >= 0, "nothing was heard");
-    const double heard = seconds(last - first);
-    QVERIFY2(heard < longCue * 0.75,
-             qPrintable(QStringLiteral("heard %1 s; the long cue alone lasts %2 s")
-                            .arg(heard).arg(longCue)));
-}
 
 QTEST_MAIN(tst_SoundPulse)
 #include "tst_sound_pulse.moc"
