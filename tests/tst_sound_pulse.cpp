@@ -20,7 +20,7 @@
 
 #include <csignal>
 #include <cstdint>
-#include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -44,141 +44,98 @@ std::pair<qsizetype, qsizetype> LoudSpan(qsizetype from, qsizetype to, At at)
     return {first, last};
 }
 
-// Children die with the test even when it crashes, so that no daemon or
-// recorder is ever left running.
-void dieWithParent(QProcess &process)
-{
-    process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
-}
-
-// A PulseAudio daemon of our own, in a private folder, with one null sink.
-class PulseServer
+// A PulseAudio daemon of our own in a private folder, with one null sink, and
+// parec recording the sink's monitor: mono 16-bit samples at RecordRate.
+// parec's latency sets the sink's: a new stream is mixed into what the sink
+// has already rendered ahead, and the monitor loses that stretch of the
+// stream's start (paplay's too). At 5 ms a cue arrives whole, or nearly; at
+// the null sink's idle two seconds a short cue would vanish altogether.
+class PulseRig
 {
 public:
-    ~PulseServer() { stop(); }
+    ~PulseRig()
+    {
+        // The recorder first, then the daemon.
+        for (QProcess *p : {&m_parec, &m_daemon}) {
+            p->terminate();
+            if (!p->waitForFinished(3000)) {
+                p->kill();
+                p->waitForFinished(3000);
+            }
+        }
+    }
 
-    // Empty on success, else why the daemon could not be had.
+    // Empty on success, else why the daemon or the recorder could not be had.
     QString start()
     {
-        const QString exe = QStandardPaths::findExecutable(QStringLiteral("pulseaudio"));
-        if (exe.isEmpty())
-            return QStringLiteral("pulseaudio is not installed");
         if (!m_dir.isValid())
             return QStringLiteral("no temporary folder");
-        const QString dir = m_dir.path();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         // Everything the daemon reads or writes stays in the private folder.
-        env.insert(QStringLiteral("HOME"), dir);
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir);
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir);
+        for (const char *name : {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME"})
+            env.insert(QLatin1String(name), m_dir.path());
         env.remove(QStringLiteral("PULSE_SERVER"));
-        m_daemon.setProcessEnvironment(env);
-        m_daemon.setProcessChannelMode(QProcess::MergedChannels);
-        dieWithParent(m_daemon);
-        m_daemon.start(exe, {
-            QStringLiteral("--daemonize=no"), QStringLiteral("--system=false"),
-            QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
-            QStringLiteral("-n"), QStringLiteral("--use-pid-file=no"),
-            QStringLiteral("--load=module-null-sink sink_name=test_sink rate=%1").arg(RecordRate),
-            QStringLiteral("--load=module-native-protocol-unix socket=%1 auth-anonymous=1")
-                .arg(socket()),
-            QStringLiteral("--log-target=file:%1/log").arg(dir),
-        });
-        if (!m_daemon.waitForStarted(5000))
-            return QStringLiteral("pulseaudio did not start: %1").arg(m_daemon.errorString());
-        QElapsedTimer waited;
-        waited.start();
-        while (!QFileInfo::exists(socket())) {
-            if (m_daemon.state() != QProcess::Running || waited.elapsed() > 10000)
-                return QStringLiteral("pulseaudio did not come up: %1").arg(log());
-            QTest::qWait(20);
-        }
-        return {};
-    }
-
-    void stop()
-    {
-        if (m_daemon.state() == QProcess::NotRunning)
-            return;
-        m_daemon.terminate();
-        if (!m_daemon.waitForFinished(3000)) {
-            m_daemon.kill();
-            m_daemon.waitForFinished(3000);
-        }
-    }
-
-    QString socket() const { return m_dir.path() + QLatin1String("/native"); }
-    QString address() const { return QLatin1String("unix:") + socket(); }
-    QString log()
-    {
-        QFile f(m_dir.path() + QLatin1String("/log"));
-        return f.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(f.readAll()).right(2000)
-                                           : QString::fromLocal8Bit(m_daemon.readAll());
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_daemon;
-};
-
-// parec on the null sink's monitor: mono 16-bit samples at RecordRate. Its
-// latency sets the sink's: a new stream is mixed into what the sink has
-// already rendered ahead, and the monitor loses that stretch of the stream's
-// start (paplay's too). At 5 ms a cue arrives whole, or nearly; at the null
-// sink's idle two seconds a short cue would vanish altogether.
-class Recorder
-{
-public:
-    QString start(const QString &server)
-    {
-        const QString exe = QStandardPaths::findExecutable(QStringLiteral("parec"));
-        if (exe.isEmpty())
-            return QStringLiteral("parec is not installed");
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("PULSE_SERVER"), server);
-        m_parec.setProcessEnvironment(env);
-        dieWithParent(m_parec);
+        QString why = launch(m_daemon, "pulseaudio", env,
+                             {"--daemonize=no", "--system=false", "--exit-idle-time=-1", "--disallow-exit",
+                              "-n", "--use-pid-file=no",
+                              QStringLiteral("--load=module-null-sink sink_name=test_sink rate=%1").arg(RecordRate),
+                              "--load=module-native-protocol-unix socket=" + socket() + " auth-anonymous=1",
+                              "--log-target=file:" + m_dir.path() + "/log"});
+        if (!why.isEmpty() || !(why = waitFor(m_daemon, [this] { return QFileInfo::exists(socket()); })).isEmpty())
+            return why;
+        env.insert(QStringLiteral("PULSE_SERVER"), address());
         QObject::connect(&m_parec, &QProcess::readyReadStandardOutput, &m_parec,
                          [this] { m_data += m_parec.readAllStandardOutput(); });
-        m_parec.start(exe, {QStringLiteral("-d"), QStringLiteral("test_sink.monitor"),
-                            QStringLiteral("--latency-msec=5"), QStringLiteral("--raw"),
-                            QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
-                            QStringLiteral("--rate=%1").arg(RecordRate)});
-        if (!m_parec.waitForStarted(5000))
-            return QStringLiteral("parec did not start: %1").arg(m_parec.errorString());
+        why = launch(m_parec, "parec", env,
+                     {"-d", "test_sink.monitor", "--latency-msec=5", "--raw", "--format=s16le", "--channels=1",
+                      QStringLiteral("--rate=%1").arg(RecordRate)});
         // The monitor delivers silence continuously once the stream runs.
-        QElapsedTimer waited;
-        waited.start();
-        while (samples() < RecordRate / 4) {
-            if (m_parec.state() != QProcess::Running || waited.elapsed() > 10000)
-                return QStringLiteral("parec records nothing: %1")
-                    .arg(QString::fromLocal8Bit(m_parec.readAllStandardError()));
-            QTest::qWait(20);
-        }
-        return {};
+        return why.isEmpty() ? waitFor(m_parec, [this] { return samples() >= RecordRate / 4; }) : why;
     }
 
-    ~Recorder()
-    {
-        if (m_parec.state() != QProcess::NotRunning) {
-            m_parec.kill();
-            m_parec.waitForFinished(3000);
-        }
-    }
-
+    QString address() const { return QLatin1String("unix:") + socket(); }
     qsizetype samples() const { return m_data.size() / 2; }
-    std::int16_t at(qsizetype i) const
-    {
-        return reinterpret_cast<const std::int16_t *>(m_data.constData())[i];
-    }
 
     std::pair<qsizetype, qsizetype> soundAfter(qsizetype from) const
     {
-        return LoudSpan(from, samples(), [this](qsizetype i) { return at(i); });
+        const auto *data = reinterpret_cast<const std::int16_t *>(m_data.constData());
+        return LoudSpan(from, samples(), [data](qsizetype i) { return data[i]; });
     }
 
 private:
-    QProcess m_parec;
+    QString socket() const { return m_dir.path() + QLatin1String("/native"); }
+
+    // Starts `program`, which dies with the test even when the test crashes,
+    // so that no daemon or recorder is ever left running.
+    static QString launch(QProcess &p, const char *program, const QProcessEnvironment &env, const QStringList &args)
+    {
+        const QString exe = QStandardPaths::findExecutable(QLatin1String(program));
+        if (exe.isEmpty())
+            return QStringLiteral("%1 is not installed").arg(program);
+        p.setProcessEnvironment(env);
+        p.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        p.start(exe, args);
+        return p.waitForStarted(5000) ? QString() : QStringLiteral("%1 did not start").arg(program);
+    }
+
+    QString waitFor(QProcess &p, const std::function<bool()> &ready)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (!ready()) {
+            if (p.state() != QProcess::Running || waited.elapsed() > 10000) {
+                QFile log(m_dir.path() + QLatin1String("/log"));
+                return QStringLiteral("%1 did not come up: %2")
+                    .arg(p.program(), log.open(QIODevice::ReadOnly) ? log.readAll().right(2000)
+                                                                    : p.readAllStandardError());
+            }
+            QTest::qWait(20);
+        }
+        return {};
+    }
+
+    QTemporaryDir m_dir;
+    QProcess m_daemon, m_parec;
     QByteArray m_data;
 };
 
@@ -205,15 +162,11 @@ class tst_SoundPulse : public QObject
 private slots:
     void initTestCase()
     {
-        m_server = std::make_unique<PulseServer>();
-        if (const QString why = m_server->start(); !why.isEmpty())
-            QSKIP(qPrintable(QStringLiteral("no private PulseAudio daemon: ") + why));
-        m_recorder = std::make_unique<Recorder>();
-        if (const QString why = m_recorder->start(m_server->address()); !why.isEmpty())
-            QSKIP(qPrintable(QStringLiteral("cannot record the null sink: ") + why));
-
+        m_rig = std::make_unique<PulseRig>();
+        if (const QString why = m_rig->start(); !why.isEmpty())
+            QSKIP(qPrintable(QStringLiteral("no private PulseAudio daemon to record: ") + why));
         // The game's own output, talking to our daemon and nothing else.
-        qputenv("PULSE_SERVER", m_server->address().toLocal8Bit());
+        qputenv("PULSE_SERVER", m_rig->address().toLocal8Bit());
         m_output = platform::makeAudioOutput();
         m_fakes.services().sound = m_output.get();
         NewPuzzle::InstallServices(m_fakes.services());
@@ -224,9 +177,7 @@ private slots:
         // Runs after failures too: the output first (it talks to the daemon),
         // then the recorder and the daemon.
         m_output.reset();
-        m_recorder.reset();
-        if (m_server)
-            m_server->stop();
+        m_rig.reset();
     }
 
     void cueReachesTheSoundServer_data()
@@ -243,13 +194,13 @@ private slots:
         const double length = loudSeconds(id);
         QVERIFY(length > 0);
 
-        const qsizetype playedAt = m_recorder->samples();
+        const qsizetype playedAt = m_rig->samples();
         NewPuzzle::PlayCue(id);
         QVERIFY(m_output->waitUntilIdle(5000));
         QCOMPARE(m_output->report().lastStarted, id);
         QTest::qWait(int(length * 1000) + 700);
 
-        const auto [first, last] = m_recorder->soundAfter(playedAt);
+        const auto [first, last] = m_rig->soundAfter(playedAt);
         QVERIFY2(first >= 0, "nothing was heard");
         // It sounds soon after the call, and for as long as the cue, give or take
         // the few milliseconds the monitor may lose as the stream starts and what
@@ -278,7 +229,7 @@ private slots:
         QVERIFY(longCue > 1.0);
 
         const int cutsBefore = m_output->report().cutOff;
-        const qsizetype playedAt = m_recorder->samples();
+        const qsizetype playedAt = m_rig->samples();
         NewPuzzle::PlayCue(206);
         QVERIFY(m_output->waitUntilIdle(5000));
         QTest::qWait(300);
@@ -288,7 +239,7 @@ private slots:
 
         QCOMPARE(m_output->report().lastStarted, second);
         QCOMPARE(m_output->report().cutOff, cutsBefore + 1);
-        const auto [first, last] = m_recorder->soundAfter(playedAt);
+        const auto [first, last] = m_rig->soundAfter(playedAt);
         QVERIFY2(first >= 0, "nothing was heard");
         const double heard = seconds(last - first);
         QVERIFY2(heard < longCue * 0.75,
@@ -297,8 +248,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<PulseServer> m_server;
-    std::unique_ptr<Recorder> m_recorder;
+    std::unique_ptr<PulseRig> m_rig;
     std::unique_ptr<platform::AudioOutput> m_output;
     FakeServices m_fakes;
 };

@@ -73,11 +73,13 @@ class FakeSound final : public platform::SoundOutput
 {
 public:
     QList<int> played;
+    QByteArray lastBytes;
     // Runs as each cue starts, for tests that act while a cue plays.
     std::function<void(int)> onPlay;
-    void play(int id, const QByteArray &) override
+    void play(int id, const QByteArray &bytes) override
     {
         played << id;
+        lastBytes = bytes;
         if (onPlay)
             onPlay(id);
     }
