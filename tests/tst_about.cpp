@@ -88,31 +88,6 @@ private slots:
             QCOMPARE(label->textFormat(), Qt::PlainText);
     }
 
-    void linksLookLikeLinksAndTheSeparatorsAreEtched()
-    {
-        GameFixture game;
-        game.startCopy();
-        frmAbout form(*game.form);
-        QCOMPARE(form.size(), QSize(302, 348));
-        QCOMPARE(form.minimumSize(), form.maximumSize());
-        QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-        for (int i = 0; i < 2; ++i) {
-            QCOMPARE(form.lblMail[i]->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-            QVERIFY(form.lblMail[i]->font().underline());
-            QCOMPARE(form.lblMail[i]->cursor().shape(), Qt::BitmapCursor);
-        }
-        QCOMPARE(form.imgLogo->cursor().shape(), Qt::BitmapCursor);
-        QCOMPARE(form.cmdChiudi->cursor().shape(), Qt::BitmapCursor);
-        // Each separator is a grey line over a light one.
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        const QImage shot = form.grab().toImage();
-        for (int y : {154, 240}) {
-            QCOMPARE(shot.pixelColor(100, y), QColor(128, 128, 128));
-            QCOMPARE(shot.pixelColor(100, y + 1), QColor(224, 224, 224));
-        }
-    }
-
     void windowTakesTheMainWindowsColour()
     {
         GameFixture game;

@@ -3,7 +3,6 @@
 
 #include "support/GameFixture.h"
 
-#include "pieces/Shadow.h"
 #include "pieces/Tessere.h"
 #include "resources/Resources.h"
 
@@ -87,60 +86,6 @@ private slots:
             }
         QVERIFY(lit > 40);
         QVERIFY(shaded > 40);
-    }
-
-    void maskedCopyShowsTheBackgroundOnlyWhereTheSourceIsRed_data()
-    {
-        QTest::addColumn<bool>("ownBackground");
-        QTest::addColumn<QPoint>("back");
-        QTest::addColumn<QRect>("source");
-        QTest::newRow("in place") << true << QPoint(0, 0) << QRect(0, 0, 70, 70);
-        QTest::newRow("other background, shifted") << false << QPoint(5, 7) << QRect(0, 0, 70, 70);
-        QTest::newRow("part of the source") << false << QPoint(0, 0) << QRect(3, 4, 40, 30);
-    }
-    void maskedCopyShowsTheBackgroundOnlyWhereTheSourceIsRed()
-    {
-        QFETCH(bool, ownBackground);
-        QFETCH(QPoint, back);
-        QFETCH(QRect, source);
-        // A destination and a background with a pattern of their own, and a
-        // source of red, almost red and other colours.
-        auto pattern = [](int seed) {
-            QImage img(80, 80, QImage::Format_RGB32);
-            for (int y = 0; y < 80; ++y)
-                for (int x = 0; x < 80; ++x)
-                    img.setPixel(x, y, qRgb((x * 3 + seed) % 256, (y * 5 + seed) % 256, (x * y) % 256));
-            return img;
-        };
-        QImage s(80, 80, QImage::Format_RGB32);
-        for (int y = 0; y < 80; ++y)
-            for (int x = 0; x < 80; ++x) {
-                const int k = (x * 7 + y * 3) % 5;
-                s.setPixel(x, y, k < 2 ? Red : k == 2 ? qRgb(254, 0, 0) : qRgb(x, 255 - y, 9));
-            }
-        platform::Surface dest, other, src;
-        for (const auto &[surface, picture] : QList<std::pair<platform::Surface *, QImage>>{
-                 {&dest, pattern(1)}, {&other, pattern(2)}, {&src, s}}) {
-            surface->setSize(QSize(80, 80));
-            surface->setPicture(picture);
-        }
-        const QImage destBefore = dest.image();
-        const platform::Surface &backSurface = ownBackground ? dest : other;
-        const QImage backBefore = backSurface.image();
-        const Shadow::RECT rect{source.left(), source.top(), source.right(), source.bottom()};
-        Shadow::BlitTransparent(dest, backSurface, src, rect, std::int16_t(back.x()), std::int16_t(back.y()),
-                                qRgb(255, 0, 0));
-
-        const QImage after = dest.image();
-        for (int y = 0; y < 80; ++y)
-            for (int x = 0; x < 80; ++x) {
-                QRgb expected = destBefore.pixel(x, y);
-                if (x < source.width() && y < source.height()) {
-                    const QRgb sp = s.pixel(source.left() + x, source.top() + y);
-                    expected = sp == Red ? backBefore.pixel(back.x() + x, back.y() + y) : sp;
-                }
-                QVERIFY2(after.pixel(x, y) == expected, qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
-            }
     }
 
     void edgeOverlayKeepsThePictureWhereTheBitmapIsRed()

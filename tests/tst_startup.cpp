@@ -83,10 +83,6 @@ private slots:
             << "Joyeux anniversaire" << 10 << false << false;
         QTest::newRow("English digit alone")
             << "Matrix.dat" << QByteArray("1\n") << 100 << "Quadrifoglio" << 28 << true << true;
-        QTest::newRow("empty first line")
-            << "Matrix.dat" << QByteArray("\n1Hello") << 0 << "Quadrifoglio" << 28 << true << true;
-        QTest::newRow("zero bytes")
-            << "Matrix.dat" << QByteArray() << 0 << "Quadrifoglio" << 28 << false << false;
         QTest::newRow("missing") << "" << QByteArray() << 0 << "Quadrifoglio" << 28 << false << false;
         QTest::newRow("Windows name and code page")
             << "MATRIX.DAT" << QByteArray("4Feliz cumplea\xf1os\r\n") << 400

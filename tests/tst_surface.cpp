@@ -112,18 +112,6 @@ private slots:
         QCOMPARE(QColor(s.image().pixel(1, 1)), QColor(Qt::white));
     }
 
-    void blockCopyReadsBlackOutsideTheSource()
-    {
-        QImage source(4, 4, QImage::Format_RGB32);
-        source.fill(Qt::yellow);
-        Surface s = filled(Qt::white);
-        s.blockCopy(0, 0, 6, 6, source, -2, -2);
-        QCOMPARE(QColor(s.image().pixel(0, 0)), QColor(Qt::black));
-        QCOMPARE(QColor(s.image().pixel(2, 2)), QColor(Qt::yellow));
-        QCOMPARE(QColor(s.image().pixel(5, 5)), QColor(Qt::yellow));
-        QCOMPARE(QColor(s.image().pixel(7, 7)), QColor(Qt::white));
-    }
-
     void iconsShowWhatLiesBeneathTheirTransparentParts()
     {
         QImage icon(2, 2, QImage::Format_ARGB32);
