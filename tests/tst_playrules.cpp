@@ -18,8 +18,6 @@ private slots:
         QTest::newRow("3, 30 right") << 3 << QPoint(30, 0) << false;
         QTest::newRow("3, 30 left") << 3 << QPoint(-30, 0) << true;
         QTest::newRow("3, 31 left") << 3 << QPoint(-31, 0) << false;
-        QTest::newRow("3, 29 down") << 3 << QPoint(0, 29) << true;
-        QTest::newRow("3, 30 down") << 3 << QPoint(0, 30) << false;
         // Piece 4 has ox = 10: [-20, +40) across, [-30, +30) down.
         QTest::newRow("4, 20 left") << 4 << QPoint(-20, 0) << true;
         QTest::newRow("4, 21 left") << 4 << QPoint(-21, 0) << false;

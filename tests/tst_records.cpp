@@ -53,23 +53,6 @@ private slots:
         QCOMPARE(NameField(typed), field);
     }
 
-    void storedValueIsTakenApartAtTheEleventhCharacter()
-    {
-        const StoredRecord none = ParseRecordValue(QStringLiteral("0"));
-        QVERIFY(none.none);
-
-        const StoredRecord anna = ParseRecordValue(QStringLiteral("Anna      95"));
-        QVERIFY(!anna.none);
-        QCOMPARE(anna.nameField, QStringLiteral("Anna      "));
-        QCOMPARE(anna.timeText, QStringLiteral("95"));
-        QCOMPARE(anna.seconds, std::optional<double>(95));
-
-        // "00" is a name field and no time, not "no record".
-        const StoredRecord zeros = ParseRecordValue(QStringLiteral("00"));
-        QVERIFY(!zeros.none);
-        QCOMPARE(zeros.seconds, std::nullopt);
-    }
-
     void bestTimeShowsNameAndMinutesAndSeconds_data()
     {
         QTest::addColumn<QString>("value");
@@ -79,6 +62,7 @@ private slots:
         QTest::newRow("95 seconds") << "Anna      95" << "Anna\r\n01:35" << true;
         QTest::newRow("hours are left out") << "Anna      3725" << "Anna\r\n02:05" << true;
         QTest::newRow("only a name") << "Anna" << "Anna\r\n00:00" << true;
+        QTest::newRow("00 is a name, not no record") << "00" << "00\r\n00:00" << true;
         QTest::newRow("beyond 16 bits still a time") << "Anna      100000" << "Anna\r\n46:40" << true;
     }
     void bestTimeShowsNameAndMinutesAndSeconds()

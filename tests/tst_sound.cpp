@@ -29,37 +29,20 @@ QByteArray cue(int id)
     return resources::LoadResData(id, QStringLiteral("SOUND"));
 }
 
-// Offset of the body of the "fmt " chunk of a RIFF/WAVE image; -1 when there
-// is none.
-qsizetype fmtChunk(const QByteArray &wav)
-{
-    if (wav.size() < 12 || !wav.startsWith("RIFF") || wav.mid(8, 4) != "WAVE")
-        return -1;
-    qsizetype at = 12;
-    while (at + 8 <= wav.size()) {
-        const quint32 size = qFromLittleEndian<quint32>(wav.constData() + at + 4);
-        if (wav.mid(at, 4) == "fmt ")
-            return at + 8 + 16 <= wav.size() ? at + 8 : -1;
-        at += 8 + qsizetype(size) + (size & 1);
-    }
-    return -1;
-}
+// Every cue's "fmt " chunk comes first, its body at byte 20.
+constexpr int Fmt = 20;
 
 int formatTag(const QByteArray &wav)
 {
-    const qsizetype fmt = fmtChunk(wav);
-    return fmt < 0 ? -1 : qFromLittleEndian<quint16>(wav.constData() + fmt);
+    return wav.mid(12, 4) == "fmt " ? qFromLittleEndian<quint16>(wav.constData() + Fmt) : -1;
 }
 
-// Returns the cue with a 16- or 32-bit field of its fmt chunk overwritten.
-QByteArray withFmtField(int id, int offset, quint32 value, int bytes)
+// Returns cue 201 with a 16- or 32-bit field of its fmt chunk overwritten.
+template<typename T>
+QByteArray withFmtField(int offset, T value)
 {
-    QByteArray wav = cue(id);
-    const qsizetype fmt = fmtChunk(wav);
-    if (bytes == 2)
-        qToLittleEndian<quint16>(quint16(value), wav.data() + fmt + offset);
-    else
-        qToLittleEndian<quint32>(value, wav.data() + fmt + offset);
+    QByteArray wav = cue(201);
+    qToLittleEndian<T>(value, wav.data() + Fmt + offset);
     return wav;
 }
 
@@ -140,9 +123,9 @@ private slots:
         QTest::addRow("empty") << QByteArray();
         QTest::addRow("text") << QByteArray("This is not a sound at all. ").repeated(20);
         QTest::addRow("header without samples") << cue(201).left(44);
-        QTest::addRow("no channels") << withFmtField(201, 2, 0, 2);
-        QTest::addRow("rate of 0") << withFmtField(201, 4, 0, 4);
-        QTest::addRow("unknown encoding") << withFmtField(201, 0, 0x7777, 2);
+        QTest::addRow("no channels") << withFmtField<quint16>(2, 0);
+        QTest::addRow("rate of 0") << withFmtField<quint32>(4, 0);
+        QTest::addRow("unknown encoding") << withFmtField<quint16>(0, 0x7777);
     }
     void badBytesDecodeToNothing()
     {

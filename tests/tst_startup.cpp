@@ -7,25 +7,6 @@
 
 #include <QLabel>
 
-namespace {
-
-// A bitmap header that claims 40000 x 40000 pixels: too big to allocate.
-QByteArray hugeBitmapHeader()
-{
-    QByteArray b;
-    QDataStream s(&b, QIODevice::WriteOnly);
-    s.setByteOrder(QDataStream::LittleEndian);
-    const quint32 w = 40000, h = 40000;
-    s.writeRawData("BM", 2);
-    s << quint32(54 + w * h * 3) << quint32(0) << quint32(54);
-    s << quint32(40) << qint32(w) << qint32(h) << quint16(1) << quint16(24) << quint32(0)
-      << quint32(w * h * 3) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
-    b.append(QByteArray(300, '\x7f'));
-    return b;
-}
-
-} // namespace
-
 class tst_startup : public QObject
 {
     Q_OBJECT
@@ -222,7 +203,7 @@ private slots:
         QTest::newRow("not a picture") << "Matrix.jpg" << QByteArray("this is not a JPEG at all") << unreadable;
         QTest::newRow("empty file") << "Matrix.gif" << QByteArray() << unreadable;
         QTest::newRow("truncated JPEG") << "Matrix.jpg" << QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF") << unreadable;
-        QTest::newRow("40000 x 40000 bitmap") << "Matrix.bmp" << hugeBitmapHeader() << unreadable;
+        QTest::newRow("40000 x 40000 bitmap") << "Matrix.bmp" << TestFolder::hugeBitmap() << unreadable;
     }
     void pictureThatCannotBeHadEndsTheProgramWithoutSaving()
     {

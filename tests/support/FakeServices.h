@@ -104,7 +104,6 @@ public:
 class FakeServices
 {
 public:
-    FakeServices();
     platform::Services &services() { return m_services; }
 
     FakeClock clock;
@@ -116,5 +115,5 @@ public:
     FakeEnd end;
 
 private:
-    platform::Services m_services;
+    platform::Services m_services{&clock, &screen, &messages, &shell, &sound, &folders, &end};
 };

@@ -115,6 +115,23 @@ QImage TestFolder::cellPicture(QSize size)
     return size == img.size() ? img : img.scaled(size);
 }
 
+QByteArray TestFolder::hugeBitmap()
+{
+    QByteArray b("BM");
+    auto put = [&b](quint32 v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b.append(char((v >> (8 * i)) & 0xff));
+    };
+    const quint32 side = 40000;
+    for (quint32 v : {54 + side * side * 3, 0u, 54u, 40u, side, side})
+        put(v, 4);
+    put(1, 2); // planes
+    put(24, 2); // bits per pixel
+    for (quint32 v : {0u, side * side * 3, 2835u, 2835u, 0u, 0u})
+        put(v, 4);
+    return b + QByteArray(300, '\x7f');
+}
+
 void TestFolder::writeScoreFile(const QByteArray &bytes) const
 {
     QFile f(scoreFile());

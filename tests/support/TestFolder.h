@@ -26,6 +26,8 @@ public:
     // their own, scaled to `size`.
     static QImage cellPicture(QSize size = QSize(360, 360));
     static QColor cellColor(int row, int column);
+    // A bitmap whose header claims 40000 x 40000 pixels: too big to allocate.
+    static QByteArray hugeBitmap();
 
     void writeScoreFile(const QByteArray &bytes) const;
     QByteArray readScoreFile() const;
