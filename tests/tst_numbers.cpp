@@ -84,7 +84,6 @@ private slots:
         QTest::newRow("nn is minutes too") << qint64(3725) << "hh:nn:ss" << "01:02:05";
         QTest::newRow("the day wraps") << qint64(86405) << "hh:nn:ss" << "00:00:05";
         QTest::newRow("before midnight") << qint64(-10) << "hh:nn:ss" << "23:59:50";
-        QTest::newRow("literal text kept") << qint64(65) << "nn' ss" << "01' 05";
     }
     void formatTimeShowsTheTimeOfDay()
     {

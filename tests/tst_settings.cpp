@@ -3,11 +3,6 @@
 
 #include <QTest>
 
-using settings::MessageLine;
-using Style = settings::MessageLine::Style;
-
-Q_DECLARE_METATYPE(MessageLine::Style)
-
 class tst_settings : public QObject
 {
     Q_OBJECT
@@ -44,42 +39,6 @@ private slots:
         QCOMPARE(result.has_value(), hasLine);
         if (hasLine)
             QCOMPARE(*result, line);
-    }
-
-    void settingsLineGivesLanguageAndMessage_data()
-    {
-        QTest::addColumn<bool>("hasLine");
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<int>("digit");
-        QTest::addColumn<MessageLine::Style>("style");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("French greeting") << true << "2Joyeux anniversaire" << 2 << Style::Greeting
-                                         << "Joyeux anniversaire";
-        QTest::newRow("digit alone") << true << "1" << 1 << Style::ProductName << "Quadrifoglio";
-        QTest::newRow("5 is no language") << true << "5Ciao" << 5 << Style::Greeting << "Ciao";
-        QTest::newRow("letter, leading spaces kept, trailing removed")
-            << true << "x   Ciao   " << -1 << Style::Greeting << "   Ciao";
-        QTest::newRow("empty line") << true << "" << -1 << Style::ProductName << "Quadrifoglio";
-        QTest::newRow("only spaces after the digit")
-            << true << "3     " << 3 << Style::ProductName << "Quadrifoglio";
-        QTest::newRow("no line at all") << false << "" << -1 << Style::Designed << "Quadrifoglio";
-        QTest::newRow("markup is just text")
-            << true << "1<b>Hi</b>" << 1 << Style::Greeting << "<b>Hi</b>";
-    }
-    void settingsLineGivesLanguageAndMessage()
-    {
-        QFETCH(bool, hasLine);
-        QFETCH(QString, line);
-        QFETCH(int, digit);
-        QFETCH(MessageLine::Style, style);
-        QFETCH(QString, text);
-        const MessageLine m = settings::ParseSettingsLine(hasLine ? std::optional<QString>(line)
-                                                                  : std::nullopt);
-        QCOMPARE(m.digit.has_value(), digit >= 0);
-        if (digit >= 0)
-            QCOMPARE(int(*m.digit), digit);
-        QCOMPARE(m.style, style);
-        QCOMPARE(m.text, text);
     }
 
     void languageDigitsGiveOffsets()

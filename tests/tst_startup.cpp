@@ -64,6 +64,13 @@ private slots:
             << "Joyeux anniversaire" << 10 << false << false;
         QTest::newRow("English digit alone")
             << "Matrix.dat" << QByteArray("1\n") << 100 << "Quadrifoglio" << 28 << true << true;
+        QTest::newRow("only spaces after the digit")
+            << "Matrix.dat" << QByteArray("3     \n") << 300 << "Quadrifoglio" << 28 << true << true;
+        QTest::newRow("empty first line")
+            << "Matrix.dat" << QByteArray("\n1Hello") << 0 << "Quadrifoglio" << 28 << true << true;
+        QTest::newRow("5 is no language") << "Matrix.dat" << QByteArray("5Ciao") << 0 << "Ciao" << 10 << false << false;
+        QTest::newRow("letter first, spaces kept on the left only")
+            << "Matrix.dat" << QByteArray("x   Ciao   \n") << 0 << "   Ciao" << 10 << false << false;
         QTest::newRow("missing") << "" << QByteArray() << 0 << "Quadrifoglio" << 28 << false << false;
         QTest::newRow("Windows name and code page")
             << "MATRIX.DAT" << QByteArray("4Feliz cumplea\xf1os\r\n") << 400

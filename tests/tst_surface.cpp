@@ -121,11 +121,6 @@ private slots:
         s.paintPicture(icon, 0, 0);
         QCOMPARE(QColor(s.image().pixel(0, 0)), QColor(Qt::red));
         QCOMPARE(QColor(s.image().pixel(1, 1)), QColor(Qt::blue));
-        // With a raster op the icon is first laid on white.
-        Surface merged = filled(QColor(0, 0, 192));
-        merged.paintPicture(icon, 0, 0, RasterOp::MergePaint);
-        QCOMPARE(QColor(merged.image().pixel(1, 1)), QColor(0, 0, 192));
-        QCOMPARE(QColor(merged.image().pixel(0, 0)), QColor(0, 255, 255));
     }
 };
 
