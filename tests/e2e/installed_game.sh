@@ -49,39 +49,6 @@ done
 cmp -s "$work/gift/quadrifoglio" "$game" || fail "the made copy does not hold the installed game"
 [[ ! -L $work/gift/quadrifoglio ]] || fail "the made copy holds a link"
 
-cat >"$work/inside.sh" <<'INSIDE'
-#!/usr/bin/env bash
-set -euo pipefail
-work=$1
-prefix=$work/prefix
-export XDG_CONFIG_HOME="$work/config"
 # Started by name through PATH, as the desktop entry does.
-PATH="$prefix/bin:$PATH" quadrifoglio >"$work/game.log" 2>&1 &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true' EXIT
-
-timeout 20 xdotool search --sync --onlyvisible --name '^Quadrifoglio 3D$' >/dev/null
-# The window alone does not say the sample was found (without a picture the
-# game shows its window, then a message, and ends): the board must show it.
-convert "$prefix/lib/quadrifoglio/Matrix.jpg" -resize '360x360!' "$work/expected.png"
-for attempt in $(seq 1 40); do
-    import -window root "$work/screen.png"
-    convert "$work/screen.png" -crop 360x360+332+204 +repage "$work/board.png"
-    rmse=$( (compare -metric RMSE "$work/board.png" "$work/expected.png" null: 2>&1 || true) | sed -E 's/.*\((.*)\)/\1/')
-    if awk -v r="$rmse" 'BEGIN { exit !(r < 0.08) }'; then
-        echo "installed launcher started the game on the sample puzzle (board RMSE $rmse)"
-        exit 0
-    fi
-    sleep 0.25
-done
-echo "board does not show the sample picture (normalised RMSE $rmse)" >&2
-cat "$work/game.log" >&2
-exit 1
-INSIDE
-chmod +x "$work/inside.sh"
-
-if ! xvfb-run -a -s "-screen 0 1024x768x24" "$work/inside.sh" "$work"; then
-    cp "$work"/*.png "$artifacts/" 2>/dev/null || true
-    echo "screenshots kept in $artifacts" >&2
-    exit 1
-fi
+"$(dirname "$0")/expect_board.sh" "$artifacts" "$prefix/lib/quadrifoglio/Matrix.jpg" \
+    env PATH="$prefix/bin:$PATH" quadrifoglio

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs a command that starts the game in a real X window (Xvfb, 1024 x 768, no
+# window manager, so the window fills the screen) and waits until its board
+# shows PICTURE stretched to 360 x 360 and centred: the board's corner is then
+# at ((1024 - 360) / 2, (768 - 360) / 2). The window alone would not say the
+# picture was found: without one the game shows its window, then a message.
+# Usage: expect_board.sh <artifact folder> <picture> <command> [arguments...]
+# The screenshots of a failing run are kept in the artifact folder.
+set -euo pipefail
+
+if [[ ${1:-} == --inside ]]; then
+    work=$2 picture=$3
+    shift 3
+    export XDG_CONFIG_HOME="$work/config"
+    "$@" >"$work/game.log" 2>&1 &
+    pid=$!
+    trap 'kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true' EXIT
+
+    timeout 20 xdotool search --sync --onlyvisible --name '^Quadrifoglio 3D$' >/dev/null
+    convert "$picture" -resize '360x360!' "$work/expected.png"
+    for attempt in $(seq 1 40); do
+        import -window root "$work/screen.png"
+        convert "$work/screen.png" -crop 360x360+332+204 +repage "$work/board.png"
+        # compare exits 1 when the pictures differ at all; the figure decides.
+        rmse=$( (compare -metric RMSE "$work/board.png" "$work/expected.png" null: 2>&1 || true) \
+            | sed -E 's/.*\((.*)\)/\1/')
+        if awk -v r="$rmse" 'BEGIN { exit !(r < 0.08) }'; then
+            echo "the board shows the picture (normalised RMSE $rmse)"
+            exit 0
+        fi
+        sleep 0.25
+    done
+    echo "the board does not show the picture (normalised RMSE $rmse)" >&2
+    cat "$work/game.log" >&2
+    exit 1
+fi
+
+artifacts=$1 picture=$2
+shift 2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$artifacts" "$work/config"
+if ! xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$work" "$picture" "$@"; then
+    cp "$work"/*.png "$artifacts/" 2>/dev/null || true
+    echo "screenshots kept in $artifacts" >&2
+    exit 1
+fi
