@@ -8,8 +8,7 @@
 #include "main_window/frmPuzzle.h"
 #include "pieces/Geometry.h"
 #include "startup/NewPuzzle.h"
-#include "support/FakeServices.h"
-#include "support/TestFolder.h"
+#include "support/GameFixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -107,16 +106,10 @@ int main(int argc, char *argv[])
     app.installEventFilter(&paints);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 101;
 
-    FakeServices fakes;
-    TestFolder folder;
-    fakes.screen.size = QSize(1024, 768);
-    fakes.folders.app = folder.appDir();
-    fakes.folders.windows = folder.configDir();
-    folder.writePicture(QStringLiteral("Matrix.jpg"), TestFolder::cellPicture());
-    folder.write(QStringLiteral("Matrix.dat"), "1Benchmark\r\n");
-    if (!NewPuzzle::Main(fakes.services()))
+    GameFixture fixture;
+    if (!fixture.startCopy('1'))
         return 1;
-    frmPuzzle &f = *NewPuzzle::MainForm();
+    frmPuzzle &f = *fixture.form;
     QCoreApplication::processEvents();
 
     // The yardstick, in the same run: a bare window of the same size with

@@ -9,8 +9,7 @@
 #include "main_window/frmPuzzle.h"
 #include "pieces/Geometry.h"
 #include "startup/NewPuzzle.h"
-#include "support/FakeServices.h"
-#include "support/TestFolder.h"
+#include "support/GameFixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -141,16 +140,10 @@ int main(int argc, char *argv[])
 
     // The game, started on a picture in a throw-away folder, Easy level,
     // pieces cut with their 3-D edge.
-    FakeServices fakes;
-    TestFolder folder;
-    fakes.screen.size = QSize(1024, 768);
-    fakes.folders.app = folder.appDir();
-    fakes.folders.windows = folder.configDir();
-    folder.writePicture(QStringLiteral("Matrix.jpg"), TestFolder::cellPicture());
-    folder.write(QStringLiteral("Matrix.dat"), "1Benchmark\n");
-    if (!NewPuzzle::Main(fakes.services()))
+    GameFixture fixture;
+    if (!fixture.startCopy('1'))
         return 1;
-    frmPuzzle &game = *NewPuzzle::MainForm();
+    frmPuzzle &game = *fixture.form;
     QCoreApplication::processEvents();
     game.optLevel[0]->click();
     game.cmdStart_Click();
