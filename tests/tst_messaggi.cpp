@@ -108,6 +108,7 @@ private slots:
         QTest::newRow("access key of the button") << u"alt"_s;
         QTest::newRow("close box") << u"close box"_s;
         QTest::newRow("Escape") << u"escape"_s;
+        QTest::newRow("Return in the name box") << u"return"_s;
     }
     void nameIsKeptHoweverTheWindowCloses()
     {
@@ -118,6 +119,7 @@ private slots:
         NewPuzzle::RecordName = u"old name  "_s;
         int answered = 0;
         QString typed;
+        bool closedAtOnce = false;
         AnswerModal<frmMessaggi>([&](frmMessaggi *form) {
             // The box takes ten characters at most.
             QTest::keyClicks(form->txtRecord, u"Massimiliano"_s);
@@ -128,11 +130,16 @@ private slots:
                 QTest::keyClick(form->windowHandle(), Qt::Key_C, Qt::AltModifier);
             else if (way == u"close box")
                 form->windowHandle()->close();
+            else if (way == u"return")
+                QTest::keyClick(form->txtRecord, Qt::Key_Return);
             else
                 QTest::keyClick(form->txtRecord, Qt::Key_Escape);
+            // An access key clicks after a short animation; the others close now.
+            closedAtOnce = way == u"alt" || !form->isVisible();
         }, &answered);
         ShowMessageForm(*game.form);
         QCOMPARE(answered, 1);
+        QVERIFY(closedAtOnce);
         QCOMPARE(typed, u"Massimilia"_s);
         QCOMPARE(NewPuzzle::RecordName, u"Massimilia"_s);
         // Released when it closed.

@@ -97,6 +97,8 @@ void frmMessaggi::buildControls()
     if (!icon.isNull())
         cmdChiudi->setIcon(QIcon(QPixmap::fromImage(icon)));
     connect(cmdChiudi, &QToolButton::clicked, this, &frmMessaggi::cmdChiudi_Click);
+    // A player who has typed the name and presses Return means "done".
+    connect(txtRecord, &QLineEdit::returnPressed, this, &frmMessaggi::cmdChiudi_Click);
 }
 
 void frmMessaggi::Form_Load()
