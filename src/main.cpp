@@ -1,3 +1,4 @@
+#include "main_window/frmPuzzle.h"
 #include "platform/AudioOutput.h"
 #include "platform/RealServices.h"
 #include "resources/Resources.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
         platform::RealServices services;
         if (NewPuzzle::Main(services.services()))
             code = app.exec();
+        delete NewPuzzle::MainForm();
     }
     return platform::FinishProgram(code);
 }

@@ -401,6 +401,7 @@ void frmPuzzle::Form_Unload(int &Cancel)
 {
     (void)Cancel;
     m_unloaded = true;
+    Timer1->stop();
     // Every failure here is ignored: the colour choice is written at every
     // normal end, changed or not.
     platform::WriteProfileString(QStringLiteral("BackColor"), QStringLiteral("Color"),

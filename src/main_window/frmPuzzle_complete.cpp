@@ -26,6 +26,9 @@ void frmPuzzle::CompletePuzzle()
     m_services.clock->sleep(2000);
     NewPuzzle::DoEvents();
     m_services.clock->sleep(2000);
+    // The player may have closed the window meanwhile: the program is ending.
+    if (m_unloaded)
+        return;
 
     if (!chkTimer->isChecked()) {
         CheckBestTime();

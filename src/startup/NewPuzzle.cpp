@@ -62,8 +62,10 @@ bool Main(platform::Services &services)
     const int width = platform::tryCInt(screen.width()).value_or(32767);
     const int height = platform::tryCInt(screen.height()).value_or(32767);
     if (width >= 800 && height >= 600) {
+        // The window lives until the program ends (main() deletes it after
+        // the event loop): closing it hides it, and code still running in a
+        // handler that yielded finds it intact.
         auto *form = new frmPuzzle(services);
-        form->setAttribute(Qt::WA_DeleteOnClose);
         g_mainForm = form;
         form->Form_Load();
         return !form->hasEnded();
