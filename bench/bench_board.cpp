@@ -5,6 +5,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_board [runs]
 
+#include "PaintCounter.h"
 #include "main_window/frmPuzzle.h"
 #include "pieces/Geometry.h"
 #include "startup/NewPuzzle.h"
@@ -50,20 +51,6 @@ protected:
     void paintEvent(QPaintEvent *) override { QPainter(this).drawImage(0, 0, picture); }
 };
 
-// Counts the paint events of every widget of the program.
-class PaintCounter final : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 PaintCounter *g_paints = nullptr;
 
 // Lets events run until the window has been repainted.

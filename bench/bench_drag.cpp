@@ -6,6 +6,7 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_drag [steps]
 
+#include "PaintCounter.h"
 #include "main_window/frmPuzzle.h"
 #include "pieces/Geometry.h"
 #include "startup/NewPuzzle.h"
@@ -28,20 +29,6 @@
 
 namespace {
 
-// Counts the paint events of every widget of the program.
-class PaintCounter final : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
 
 // The yardstick's piece: a square that follows the mouse while held, plain
 // or showing a picture.
