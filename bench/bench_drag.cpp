@@ -29,7 +29,6 @@
 
 namespace {
 
-
 // The yardstick's piece: a square that follows the mouse while held, plain
 // or showing a picture.
 class PlainPiece final : public QWidget
