@@ -1,14 +1,46 @@
 // The rules of the best-time records and of the end-of-game messages, checked
-// without a window: record values, their display, the comparison with a
-// finished game, the time in words and the message of each kind.
+// without a window, and the score file on disk: a write keeps everything else
+// in the file, and one that cannot be completed leaves the file as it was.
 
+#include "platform/Profile.h"
 #include "results/Records.h"
+#include "support/TestFolder.h"
 
+#include <QDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstdint>
+#include <sys/resource.h>
 
 using namespace records;
+using namespace Qt::StringLiterals;
+using platform::GetProfileString;
+using platform::WriteProfileString;
+
+namespace {
+
+const QByteArray sharedFile = "; Quadrifoglio 3D\r\n[BackColor]\r\nColor=3\r\n\r\n[Immagine]\r\n; best times\r\n"
+                              "0=Anna      95\r\n2=Bo        150\r\n\r\n[Altro]\r\n# someone else's\r\nchiave = valore\r\n";
+
+// Runs `write` with the files this process writes limited to `limit` bytes,
+// as a nearly full disk would.
+template<typename F>
+bool withFileSizeLimit(rlim_t limit, F write)
+{
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    auto *previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = limit;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool result = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    return result;
+}
+
+} // namespace
 
 class tst_records : public QObject
 {
@@ -23,8 +55,9 @@ private slots:
         QTest::newRow("short name padded") << "Anna" << 95 << "Anna      95";
         QTest::newRow("exactly ten") << "Alessandro" << 200 << "Alessandro200";
         QTest::newRow("twelve cut to ten") << "Massimiliano" << 7 << "Massimilia7";
-        QTest::newRow("accented letters count as one") << "Niccolò" << 120 << "Niccolò   120";
-        QTest::newRow("no time is zero") << "Bo" << 0 << "Bo        0";
+        QTest::newRow("line breaks and tabs become spaces") << "A\r\n\tB" << 0 << "A   B     0";
+        // The clover's second half would be the eleventh unit: no half character stays.
+        QTest::newRow("emoji cut in two") << QString::fromUtf8("ABCDEFGHI\xF0\x9F\x8D\x80") << 5 << "ABCDEFGHI 5";
     }
     void recordValueIsTenCharacterNameThenSeconds()
     {
@@ -32,133 +65,161 @@ private slots:
         QFETCH(int, seconds);
         QFETCH(QString, value);
         QCOMPARE(RecordValue(name, std::int16_t(seconds)), value);
-        QCOMPARE(NameField(name).size(), NameFieldLength);
     }
 
-    void nameFieldNeverHoldsALineBreakOrHalfACharacter_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("line feed") << "Ann\nX=1" << "Ann X=1   ";
-        QTest::newRow("carriage return and tab") << "A\r\tB" << "A  B      ";
-        QTest::newRow("emoji kept whole") << QString::fromUtf8("Leo \xF0\x9F\x8D\x80") << QString::fromUtf8("Leo \xF0\x9F\x8D\x80    ");
-        // Nine letters and a four-leaf clover: the clover's second half would be
-        // the eleventh unit, so its first half cannot stay alone.
-        QTest::newRow("emoji cut in two") << QString::fromUtf8("ABCDEFGHI\xF0\x9F\x8D\x80") << "ABCDEFGHI ";
-    }
-    void nameFieldNeverHoldsALineBreakOrHalfACharacter()
-    {
-        QFETCH(QString, typed);
-        QFETCH(QString, field);
-        QCOMPARE(NameField(typed), field);
-    }
-
-    void bestTimeShowsNameAndMinutesAndSeconds_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("no record") << "0" << "-------" << false;
-        QTest::newRow("95 seconds") << "Anna      95" << "Anna\r\n01:35" << true;
-        QTest::newRow("hours are left out") << "Anna      3725" << "Anna\r\n02:05" << true;
-        QTest::newRow("only a name") << "Anna" << "Anna\r\n00:00" << true;
-        QTest::newRow("00 is a name, not no record") << "00" << "00\r\n00:00" << true;
-        QTest::newRow("beyond 16 bits still a time") << "Anna      100000" << "Anna\r\n46:40" << true;
-    }
-    void bestTimeShowsNameAndMinutesAndSeconds()
-    {
-        QFETCH(QString, value);
-        QFETCH(QString, caption);
-        QFETCH(bool, shown);
-        const BestTimeDisplay d = BestTimeCaption(value);
-        QCOMPARE(d.caption, caption);
-        QCOMPARE(d.showLabel, shown);
-    }
-
-    void onlyAStrictlyBetterTimeBeatsTheRecord_data()
+    void storedRecordIsShownAndCompared_data()
     {
         QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("elapsed");
         QTest::addColumn<bool>("beats");
-        QTest::newRow("no record") << "0" << 250 << true;
-        QTest::newRow("equal is not a record") << "Anna      200" << 200 << false;
-        QTest::newRow("worse") << "Anna      150" << 200 << false;
-        QTest::newRow("time not a number") << "Anna      x" << 299 << true;
-        QTest::newRow("time beyond 16 bits") << "Anna      40000" << 299 << true;
-        QTest::newRow("half rounds to even, 200") << "Anna      200.5" << 200 << false;
-        QTest::newRow("half rounds to even, 202") << "Anna      201.5" << 201 << true;
+        QTest::newRow("no record") << "0" << "-------" << 250 << true;
+        QTest::newRow("equal is not a record, hours left out") << "Anna      3725" << "Anna\r\n02:05" << 3725 << false;
+        QTest::newRow("00 is a name") << "00" << "00\r\n00:00" << 1 << true;
+        QTest::newRow("time not a number") << "Anna      x" << "Anna\r\n00:00" << 299 << true;
+        QTest::newRow("time beyond 16 bits") << "Anna      100000" << "Anna\r\n46:40" << 299 << true;
+        QTest::newRow("half rounds to even, 200") << "Anna      200.5" << "Anna\r\n03:20" << 200 << false;
+        QTest::newRow("half rounds to even, 202") << "Anna      201.5" << "Anna\r\n03:22" << 201 << true;
     }
-    void onlyAStrictlyBetterTimeBeatsTheRecord()
+    void storedRecordIsShownAndCompared()
     {
         QFETCH(QString, stored);
+        QFETCH(QString, caption);
         QFETCH(int, elapsed);
         QFETCH(bool, beats);
+        QCOMPARE(BestTimeCaption(stored).caption, caption);
+        QCOMPARE(BestTimeCaption(stored).showLabel, stored != u"0");
         QCOMPARE(BeatsRecord(stored, std::int16_t(elapsed)), beats);
     }
 
     void gameTimeInWords_data()
     {
         QTest::addColumn<int>("seconds");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("it 5") << 5 << 0 << "05 secondi";
-        QTest::newRow("it 60") << 60 << 0 << "1 minuto e 00 secondi";
-        QTest::newRow("it 65") << 65 << 0 << "1 minuto e 05 secondi";
-        QTest::newRow("it 120") << 120 << 0 << "2  minuti e 00  secondi";
-        QTest::newRow("it 3725") << 3725 << 0 << "2  minuti e 05  secondi";
-        QTest::newRow("en 0") << 0 << 100 << "00 seconds";
-        QTest::newRow("en 45") << 45 << 100 << "45 seconds";
-        QTest::newRow("en 65") << 65 << 100 << "1 minute e 05 seconds";
-        QTest::newRow("en 185") << 185 << 100 << "3  minutes e 05  seconds";
-        QTest::newRow("de 200") << 200 << 300 << "3  minuten e 20  sekunden";
+        QTest::addColumn<QString>("italian");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("0") << 0 << "00 secondi" << "00 seconds";
+        QTest::newRow("5") << 5 << "05 secondi" << "05 seconds";
+        QTest::newRow("60") << 60 << "1 minuto e 00 secondi" << "1 minute e 00 seconds";
+        QTest::newRow("65") << 65 << "1 minuto e 05 secondi" << "1 minute e 05 seconds";
+        QTest::newRow("120") << 120 << "2  minuti e 00  secondi" << "2  minutes e 00  seconds";
+        QTest::newRow("185") << 185 << "3  minuti e 05  secondi" << "3  minutes e 05  seconds";
+        QTest::newRow("3725") << 3725 << "2  minuti e 05  secondi" << "2  minutes e 05  seconds";
     }
     void gameTimeInWords()
     {
         QFETCH(int, seconds);
-        QFETCH(int, language);
-        QFETCH(QString, text);
-        QCOMPARE(FormatGameTime(seconds, std::int16_t(language)), text);
+        QFETCH(QString, italian);
+        QFETCH(QString, english);
+        QCOMPARE(FormatGameTime(seconds, 0), italian);
+        QCOMPARE(FormatGameTime(seconds, 100), english);
     }
 
+    // The other language of each kind is checked on the window itself.
     void messageOfEachKind_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("language");
         QTest::addColumn<int>("level");
-        QTest::addColumn<int>("seconds");
         QTest::addColumn<QString>("text");
-
-        QTest::newRow("1 it") << 1 << 0 << 0 << 300 << "Gioco terminato!\r\nRiprova.";
-        QTest::newRow("2 en") << 2 << 100 << 1 << 45
-                              << QString::fromUtf8("Very good! You did it in \xE2\x80\xA6 \r\n45 seconds");
-        QTest::newRow("3 it") << 3 << 0 << 2 << 65
-                              << "Bravo...\r\nanche se non sei riuscito a battere il record hai completato "
-                                 "il puzzle in: \r\n1 minuto e 05 secondi";
-        QTest::newRow("4 en easy") << 4 << 100 << 0 << 95
-                                   << "Excellent...\r\nbest time in the GAME category Easy. You finished "
-                                      "the puzzle in...\r\n1 minute e 35 seconds";
-        QTest::newRow("4 es difficult") << 4 << 400 << 2 << 5
-                                        << "Fantastico!...\r\nhas realizado el mejor tiempo en absoluto "
-                                           "para la categoria: Juego Dificil. Has completado el puzzle "
+        QTest::newRow("1 it") << 1 << 0 << 0 << "Gioco terminato!\r\nRiprova.";
+        QTest::newRow("2 en") << 2 << 100 << 1 << QString::fromUtf8("Very good! You did it in \xE2\x80\xA6 \r\n05 seconds");
+        QTest::newRow("3 it") << 3 << 0 << 2 << "Bravo...\r\nanche se non sei riuscito a battere il record hai "
+                                                "completato il puzzle in: \r\n05 secondi";
+        QTest::newRow("4 en easy") << 4 << 100 << 0 << "Excellent...\r\nbest time in the GAME category Easy. "
+                                                       "You finished the puzzle in...\r\n05 seconds";
+        QTest::newRow("4 es difficult") << 4 << 400 << 2 << "Fantastico!...\r\nhas realizado el mejor tiempo en "
+                                           "absoluto para la categoria: Juego Dificil. Has completado el puzzle "
                                            "en...\r\n05 segundos";
-        QTest::newRow("no such kind") << 0 << 0 << 0 << 10 << "";
-        QTest::newRow("kind 5") << 5 << 100 << 0 << 10 << "";
+        QTest::newRow("no such kind") << 0 << 0 << 0 << "";
+        QTest::newRow("kind 5") << 5 << 100 << 0 << "";
     }
     void messageOfEachKind()
     {
         QFETCH(int, kind);
         QFETCH(int, language);
         QFETCH(int, level);
-        QFETCH(int, seconds);
         QFETCH(QString, text);
-        QCOMPARE(MessageText(std::int16_t(kind), std::int16_t(language), level, seconds), text);
+        QCOMPARE(MessageText(std::int16_t(kind), std::int16_t(language), level, 5), text);
     }
 
-    void writeFailureIsReportedInTheGamesWords()
+    void writeKeepsEverySectionKeyAndComment_data()
     {
-        QCOMPARE(RegistraMigliorTempoErrorText(75, QStringLiteral("Path/File access error")),
-                 QString::fromUtf8("Error in subroutine: RegistraMigliorTempo\r\n"
-                                   "Errore n\xC2\xB0  75  (Path/File access error)"));
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("new key joins its own section") << sharedFile << "Immagine" << "1"
+            << QByteArray(sharedFile).replace("[Altro]", "1=Dario     80\n[Altro]");
+        QTest::newRow("replaced key stays in its place") << sharedFile << "immagine" << "0"
+            << QByteArray(sharedFile).replace("0=Anna      95\r\n", "0=Dario     80\n");
+        const QByteArray longLines = "; " + QByteArray(2000, 'c') + "\n[Immagine]\nnote=" + QByteArray(1500, 'n')
+                                     + "\n0=Anna      95\n[Z]\nq=1\n";
+        QTest::newRow("long lines") << longLines << "Immagine" << "0"
+                                    << QByteArray(longLines).replace("0=Anna      95", "0=Dario     80");
+    }
+    void writeKeepsEverySectionKeyAndComment()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, after);
+        TestFolder folder;
+        folder.writeScoreFile(before);
+        QVERIFY(WriteProfileString(section, key, u"Dario     80"_s, folder.scoreFile()));
+        QCOMPARE(folder.readScoreFile(), after);
+    }
+
+    void awkwardNamesComeBackAsTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("starts with semicolon") << ";-)";
+        QTest::newRow("hash") << "#1 Anna";
+        QTest::newRow("quotes around") << "\"Bo\"";
+        QTest::newRow("one quote") << "O\"Neil";
+        QTest::newRow("square brackets") << "[Immagine]";
+        QTest::newRow("accented") << QString::fromUtf8("Niccolò");
+    }
+    void awkwardNamesComeBackAsTyped()
+    {
+        QFETCH(QString, name);
+        TestFolder folder;
+        folder.writeScoreFile(sharedFile);
+        const QString value = RecordValue(name, 95);
+        QVERIFY(WriteProfileString(u"Immagine"_s, u"1"_s, value, folder.scoreFile()));
+        QCOMPARE(GetProfileString("Immagine", "1", "0", folder.scoreFile()), value);
+        QCOMPARE(GetProfileString("Immagine", "2", "0", folder.scoreFile()), u"Bo        150"_s);
+        QCOMPARE(folder.readScoreFile().count('\n'), sharedFile.count('\n') + 1);
+    }
+
+    // Ten bytes of name in the Windows code page, eleven in UTF-8: ten characters either way.
+    void storedNamesAreReadAsUtf8ElseWindows1252_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("windows-1252") << QByteArray("0=Niccol\xF2   120") << QString::fromUtf8("Niccolò   ");
+        QTest::newRow("utf-8") << QByteArray("0=Niccol\xC3\xB2   120") << QString::fromUtf8("Niccolò   ");
+        QTest::newRow("euro sign in 1252") << QByteArray("0=\x80uro      7") << QString::fromUtf8("€uro      ");
+    }
+    void storedNamesAreReadAsUtf8ElseWindows1252()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, name);
+        TestFolder folder;
+        folder.writeScoreFile("[Immagine]\r\n" + line + "\r\n");
+        QCOMPARE(ParseRecordValue(GetProfileString("Immagine", "0", "0", folder.scoreFile())).nameField, name);
+    }
+
+    void writeThatRunsOutOfRoomLeavesFileAsItWas()
+    {
+        TestFolder folder;
+        folder.writeScoreFile(sharedFile);
+        // Room for the file as it is, not for the file with one more record.
+        QVERIFY(!withFileSizeLimit(rlim_t(sharedFile.size()) + 8, [&] {
+            return WriteProfileString(u"Immagine"_s, u"1"_s, u"Carla     120"_s, folder.scoreFile());
+        }));
+        QCOMPARE(folder.readScoreFile(), sharedFile);
+        QCOMPARE(QDir(folder.configDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{u"Quadrifoglio.sco"_s});
     }
 };
 
