@@ -1,9 +1,6 @@
 #!/usr/bin/env python3
-"""The game in a real X window: a private Xvfb, a private copy of the program,
-screenshots read back pixel by pixel, mouse and keyboard through xdotool.
-Only the standard library; Xvfb, xdotool and ImageMagick are run as programs.
-The scenarios live in playthrough.py.
-"""
+"""The game in a real X window for playthrough.py: a private Xvfb and copy of
+the program, screenshots (ImageMagick) read back pixel by pixel, xdotool input."""
 
 import glob
 import os
@@ -23,9 +20,8 @@ class Failure(Exception):
 
 
 def cell_colour(n):
-    """The flat colour of cell n (1-36): 4 reds x 3 greens x 3 blues, all
-    different. Pieces are found by their exact colour, in blobs the size of a
-    body, so the specks of the window's texture never pass for one."""
+    """Cell n's own flat colour (4 reds x 3 greens x 3 blues): pieces are found by exact colour
+    in blobs the size of a body, so the specks of the window's texture never pass for one."""
     i = n - 1
     return (30 + 70 * (i % 4), 40 + 100 * ((i // 4) % 3), 50 + 100 * (i // 12))
 
@@ -55,8 +51,7 @@ class Shot:
     def key(rgb):
         return int.from_bytes(bytes((*rgb, 0xFF)), sys.byteorder)
 
-    def rows(self, rect):
-        """The pixels of rect (left, top, width, height) on screen, row by row."""
+    def rows(self, rect):  # the pixels of rect (left, top, width, height) on screen, row by row
         left, top, w, h = rect
         return [self.pixels[y * self.width + max(left, 0):y * self.width + min(left + w, self.width)]
                 for y in range(max(top, 0), min(top + h, self.height))]
@@ -110,9 +105,8 @@ def largest_blob(points, width):
 
 
 class Session:
-    """A private folder with a copy of the game, a private X server and the
-    game started in it; on leaving, everything started is stopped and the
-    screenshots and logs of a failing run are kept in `artifacts`."""
+    """A private folder with a copy of the game, a private X server and the game started in it;
+    on leaving, all that is stopped and a failing run's screenshots and logs kept in `artifacts`."""
 
     def __init__(self, game_dir, artifacts, screen, picture=True):
         self.game_dir, self.artifacts, self.screen = game_dir, artifacts, screen
@@ -151,8 +145,9 @@ class Session:
         self.env = dict(os.environ, DISPLAY=":" + display, XDG_CONFIG_HOME=self.config,
                         XDG_RUNTIME_DIR=self.path("runtime"), PULSE_SERVER="unix:" + self.path("none"))
         self.env.pop("QT_QPA_PLATFORM", None)
-        self.game = subprocess.Popen([os.path.join(self.folder, "quadrifoglio")], cwd=self.folder, env=self.env,
-                                     stdout=open(self.path("game.log"), "w"), stderr=subprocess.STDOUT)
+        self.game = subprocess.Popen([os.path.join(self.folder, "quadrifoglio")], cwd=self.folder,
+                                     env=self.env, stdout=open(self.path("game.log"), "w"),
+                                     stderr=subprocess.STDOUT)
 
     def __exit__(self, kind, value, tb):
         try:
@@ -172,8 +167,6 @@ class Session:
     def keep_artifacts(self):
         try:
             self.screenshot("at-end")
-            with open(self.path("windows.log"), "w") as f:
-                f.write(self.run("xwininfo", "-root", "-tree", check=False).stdout)
         except Exception:  # the X server may be gone by now
             pass
         os.makedirs(self.artifacts, exist_ok=True)
@@ -197,15 +190,14 @@ class Session:
         except subprocess.TimeoutExpired:
             raise Failure("no window named %r within %d s" % (name, timeout))
 
-    def program_windows(self):
-        """The game's visible windows, by the process id they carry."""
+    def program_windows(self):  # the game's visible windows, by the process id they carry
         return [int(w) for w in self.run("xdotool", "search", "--onlyvisible", "--pid",
                                          str(self.game.pid), check=False).stdout.split()]
 
-    def window_geometry(self, wid):
+    def window_position(self, wid):
         values = dict(v.split("=", 1) for v in self.run("xdotool", "getwindowgeometry", "--shell",
                                                         str(wid)).stdout.split())
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        return int(values["X"]), int(values["Y"])
 
     def screenshot(self, label):
         """The screen now; a label used again overwrites its file, so a poll keeps its last try."""
@@ -234,12 +226,6 @@ class Session:
         """Screenshots until test(shot) gives something true; returns that."""
         return self.until(lambda: test(self.screenshot(label)), timeout, what)
 
-    def click(self, x, y):
-        self.run("xdotool", "mousemove", "--sync", str(x), str(y), "click", "1")
-
-    def key(self, *keys):
-        self.run("xdotool", "key", *keys)
-
     def drag(self, start, end, steps=4):
         """Press on start, move to end in a few steps, let go there."""
         args = ["xdotool", "mousemove", "--sync", str(start[0]), str(start[1]), "mousedown", "1"]
@@ -248,8 +234,7 @@ class Session:
                      *(str(round(a + (b - a) * k / steps)) for a, b in zip(start, end))]
         self.run(*args, "sleep", "0.02", "mouseup", "1")
 
-    def game_ended(self, timeout):
-        """The program's exit status once it ends, None if it still runs after timeout."""
+    def game_ended(self, timeout):  # its exit status, or None if it still runs
         try:
             return self.game.wait(timeout)
         except subprocess.TimeoutExpired:
@@ -257,7 +242,6 @@ class Session:
 
 
 def main(scenarios):
-    """playthrough.py <scenario> <folder of the built game> <artifact folder>"""
     if len(sys.argv) != 4 or sys.argv[1] not in scenarios:
         sys.exit("usage: %s {%s} <game folder> <artifact folder>" % (sys.argv[0], "|".join(scenarios)))
     try:
