@@ -39,6 +39,7 @@ private slots:
         GameFixture w;
         QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
         const QImage before = w.form->picPuzzle->image();
+        QVERIFY(!w.form->cmdStart->isEnabled()); // no Play before a level is chosen
         StartGame(w.form, level);
         const QImage after = w.form->picPuzzle->image();
         const QRgb back = w.form->BackColor().rgb();
