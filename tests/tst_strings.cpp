@@ -24,16 +24,13 @@ private slots:
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Italian info, CR LF then a space")
-            << 119
-            << "Questo puzzle è stato creato con Quadrifoglio.\r\n Se vuoi creare anche tu i tuoi "
-               "puzzle personalizzati da regalare a qualche amico, scarica il programma originale "
-               "dal sito internet:";
+        QTest::newRow("Italian info, CR LF then a space") << 119
+            << "Questo puzzle è stato creato con Quadrifoglio.\r\n Se vuoi creare anche tu i tuoi puzzle personalizzati "
+               "da regalare a qualche amico, scarica il programma originale dal sito internet:";
         QTest::newRow("German close typo") << 416 << "&Schilessen";
         QTest::newRow("Spanish timer tip, leading space") << 510 << " Incluyeo excluye la temporización";
         QTest::newRow("Spanish 3-D tip, trailing space") << 514 << "Visualiza o esconde el marco tridimensional ";
-        QTest::newRow("Spanish info, two spaces")
-            << 519
+        QTest::newRow("Spanish info, two spaces") << 519
             << "Esto puzzle fue creado con Quadrifoglio.\r\n Si también tu quieres crear tus puzzle  personal fados "
                "para regalar a algùn amigo, descarga el programa original desde el sito...";
         QTest::newRow("French kind 1, space after the break") << 324 << "Jeu terminé!\r\n Réessais.";
