@@ -16,86 +16,57 @@ QString TestFolder::write(const QString &name, const QByteArray &bytes) const
 
 namespace {
 
-// Qt reads GIF but cannot write it. This writes a plain GIF87a with a
-// 256-colour palette, its LZW stream reset before the code width grows, so
-// every pixel is one 9-bit code.
+void putLE(QByteArray &out, quint32 v, int size)
+{
+    for (int i = 0; i < size; ++i)
+        out.append(char((v >> (8 * i)) & 0xff));
+}
+
+// Qt reads GIF but cannot write it. This writes a plain GIF87a with a 256-colour palette, its LZW
+// stream cleared before the code width grows, so every pixel is one 9-bit code.
 QByteArray encodeGif(const QImage &source)
 {
     const QImage img = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
     QByteArray out("GIF87a");
-    auto put16 = [&out](int v) {
-        out.append(char(v & 0xff));
-        out.append(char((v >> 8) & 0xff));
-    };
-    put16(img.width());
-    put16(img.height());
-    out.append(char(0xF7)); // global table of 256 colours
-    out.append(char(0));
-    out.append(char(0));
-    const QList<QRgb> table = img.colorTable();
-    for (int i = 0; i < 256; ++i) {
-        const QRgb c = i < table.size() ? table[i] : 0;
-        out.append(char(qRed(c)));
-        out.append(char(qGreen(c)));
-        out.append(char(qBlue(c)));
-    }
-    out.append(',');
-    put16(0);
-    put16(0);
-    put16(img.width());
-    put16(img.height());
-    out.append(char(0));
-    out.append(char(8)); // minimum code size
+    putLE(out, img.width() | img.height() << 16, 4);
+    out.append("\xF7\0\0", 3); // global table of 256 colours
+    QList<QRgb> table = img.colorTable();
+    table.resize(256); // padded with black
+    for (const QRgb c : table)
+        putLE(out, qRed(c) | qGreen(c) << 8 | qBlue(c) << 16, 3);
+    out.append(",\0\0\0\0", 5);
+    putLE(out, img.width() | img.height() << 16, 4);
+    out.append("\0\x08", 2); // no local table; minimum code size 8
 
     QByteArray data;
-    quint32 bits = 0;
-    int nbits = 0;
+    quint32 bits = 0, nbits = 0;
     auto emit9 = [&](int code) {
         bits |= quint32(code) << nbits;
-        nbits += 9;
-        while (nbits >= 8) {
+        for (nbits += 9; nbits >= 8; nbits -= 8, bits >>= 8)
             data.append(char(bits & 0xff));
-            bits >>= 8;
-            nbits -= 8;
-        }
     };
-    const int clear = 256, end = 257;
-    int sinceClear = 0;
-    emit9(clear);
-    for (int y = 0; y < img.height(); ++y) {
-        const uchar *line = img.constScanLine(y);
-        for (int x = 0; x < img.width(); ++x) {
-            if (sinceClear == 254) {
-                emit9(clear);
-                sinceClear = 0;
-            }
-            emit9(line[x]);
-            ++sinceClear;
+    for (int y = 0, n = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x, ++n) {
+            if (n % 254 == 0)
+                emit9(256); // clear
+            emit9(img.constScanLine(y)[x]);
         }
-    }
-    emit9(end);
-    if (nbits > 0)
-        data.append(char(bits & 0xff));
-    for (qsizetype i = 0; i < data.size(); i += 255) {
-        const QByteArray block = data.mid(i, 255);
-        out.append(char(block.size()));
-        out.append(block);
-    }
-    out.append(char(0));
-    out.append(';');
-    return out;
+    emit9(257); // end
+    data.append(QByteArray(nbits > 0 ? 1 : 0, char(bits & 0xff))); // the last partial byte
+    for (qsizetype i = 0; i < data.size(); i += 255)
+        out.append(char(qMin<qsizetype>(255, data.size() - i))).append(data.mid(i, 255));
+    return out.append('\0').append(';');
 }
 
 } // namespace
 
 QString TestFolder::writePicture(const QString &name, const QImage &image) const
 {
-    const QString path = m_app.path() + QLatin1Char('/') + name;
     const QString ext = name.section(QLatin1Char('.'), -1).toLower();
     if (ext == QLatin1String("gif"))
         return write(name, encodeGif(image));
-    const QByteArray format = ext == QLatin1String("jpg") ? "JPEG" : ext.toUpper().toLatin1();
-    image.save(path, format.constData(), 100);
+    const QString path = m_app.path() + QLatin1Char('/') + name;
+    image.save(path, ext == QLatin1String("jpg") ? "JPEG" : ext.toUpper().toLatin1().constData(), 100);
     return path;
 }
 
@@ -118,17 +89,10 @@ QImage TestFolder::cellPicture(QSize size)
 QByteArray TestFolder::hugeBitmap()
 {
     QByteArray b("BM");
-    auto put = [&b](quint32 v, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            b.append(char((v >> (8 * i)) & 0xff));
-    };
     const quint32 side = 40000;
-    for (quint32 v : {54 + side * side * 3, 0u, 54u, 40u, side, side})
-        put(v, 4);
-    put(1, 2); // planes
-    put(24, 2); // bits per pixel
-    for (quint32 v : {0u, side * side * 3, 2835u, 2835u, 0u, 0u})
-        put(v, 4);
+    for (quint32 v : {54 + side * side * 3, 0u, 54u, 40u, side, side, 1u | 24u << 16 /* 1 plane, 24 bits */, 0u,
+                      side * side * 3, 2835u, 2835u, 0u, 0u})
+        putLE(b, v, 4);
     return b + QByteArray(300, '\x7f');
 }
 
