@@ -132,6 +132,16 @@ private slots:
         QVERIFY2(shown.red() > 200 && shown.blue() < 60, qPrintable(shown.name()));
     }
 
+    void aFolderNamedLikeThePictureIsNoPicture()
+    {
+        TestFolder folder;
+        QDir(folder.appDir()).mkdir("Matrix.bmp");
+        QVERIFY(!NewPuzzle::FileExists(folder.appDir() + "/Matrix.bmp"));
+        folder.writePicture("Matrix.gif", TestFolder::cellPicture());
+        QCOMPARE(QFileInfo(NewPuzzle::FindPictureFile(folder.appDir() + "/Matrix")).fileName(),
+                 QStringLiteral("Matrix.gif"));
+    }
+
     void pictureThatCannotBeHadEndsTheProgramWithoutSaving_data()
     {
         QTest::addColumn<QString>("name");
