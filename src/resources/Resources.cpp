@@ -97,7 +97,9 @@ QPoint CursorHotSpot(int id)
     }
 }
 
-QCursor LoadResCursor(int id)
+namespace {
+
+QCursor MakeCursor(int id)
 {
     const QPixmap pix(QStringLiteral(":/res/cursors/%1.png").arg(id));
     if (!pix.isNull()) {
@@ -115,6 +117,19 @@ QCursor LoadResCursor(int id)
     default:
         return QCursor(Qt::ArrowCursor);
     }
+}
+
+} // namespace
+
+QCursor LoadResCursor(int id)
+{
+    // Every pick-up and drop changes a piece's cursor: each picture is
+    // decoded once.
+    static QHash<int, QCursor> cursors;
+    auto it = cursors.constFind(id);
+    if (it == cursors.constEnd())
+        it = cursors.insert(id, MakeCursor(id));
+    return *it;
 }
 
 } // namespace resources
