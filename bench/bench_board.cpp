@@ -6,9 +6,9 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_board [runs]
 
 #include "PaintCounter.h"
-#include "main_window/frmPuzzle.h"
-#include "pieces/Geometry.h"
-#include "startup/NewPuzzle.h"
+#include "ui/MainWindow.h"
+#include "game/Puzzle.h"
+#include "ui/Startup.h"
 #include "support/GameFixture.h"
 
 #include <QApplication>

@@ -8,8 +8,8 @@
 
 #include "platform/AudioOutput.h"
 #include "platform/SoundDecoder.h"
-#include "resources/Resources.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QWidget>

@@ -3,9 +3,9 @@
 // window has been painted; with --play it then chooses Easy and presses
 // Play, and ends once the pieces are painted. Prints its peak resident
 // memory. Timed from outside by run_startup.py, beside bare_window.
-#include "main_window/frmPuzzle.h"
+#include "ui/MainWindow.h"
 #include "platform/RealServices.h"
-#include "startup/NewPuzzle.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "main_window/frmPuzzle.h"
+#include "ui/MainWindow.h"
 #include "platform/AudioOutput.h"
 #include "platform/RealServices.h"
-#include "resources/Resources.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QIcon>

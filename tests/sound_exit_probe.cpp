@@ -5,7 +5,7 @@
 // process.
 
 #include "platform/AudioOutput.h"
-#include "startup/NewPuzzle.h"
+#include "ui/Startup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 // address to the desktop and close the window whether or not anything can
 // open the address.
 
-#include "about/frmAbout.h"
+#include "ui/AboutDialog.h"
 #include "platform/ClickLabel.h"
 #include "support/GameFixture.h"
 

@@ -2,7 +2,7 @@
 // the end of a game solved against the clock, and recorded under the name
 // the player types into the message window.
 
-#include "results/frmMessaggi.h"
+#include "ui/ResultDialog.h"
 #include "support/GameFixture.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "support/GameFixture.h"
 
-#include "resources/Resources.h"
+#include "assets/Assets.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "support/GameFixture.h"
 
-#include "main_window/Settings.h"
+#include "game/GiftSettings.h"
 #include "maker/Maker.h"
 
 #include <QDir>

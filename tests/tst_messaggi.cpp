@@ -2,7 +2,7 @@
 // of each kind, the name box and every way of closing the window, where it
 // stands and its frame.
 
-#include "results/frmMessaggi.h"
+#include "ui/ResultDialog.h"
 #include "support/GameFixture.h"
 
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "support/GameFixture.h"
 
-#include "pieces/Tessere.h"
+#include "game/Outlines.h"
 
 class TestOutlines : public QObject
 {

@@ -1,7 +1,7 @@
 #include "support/GameFixture.h"
 
-#include "about/frmAbout.h"
-#include "results/frmMessaggi.h"
+#include "ui/AboutDialog.h"
+#include "ui/ResultDialog.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "main_window/PlayRules.h"
-#include "pieces/Geometry.h"
+#include "game/GameClock.h"
+#include "game/Puzzle.h"
 
 #include <QTest>
 

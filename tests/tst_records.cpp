@@ -3,7 +3,7 @@
 // in the file, and one that cannot be completed leaves the file as it was.
 
 #include "platform/Profile.h"
-#include "results/Records.h"
+#include "game/BestTimes.h"
 #include "support/TestFolder.h"
 
 #include <QDir>

@@ -3,10 +3,10 @@
 
 #include "support/GameFixture.h"
 
-#include "main_window/Tiling.h"
+#include "ui/Background.h"
 #include "platform/RuntimeError.h"
-#include "resources/Resources.h"
-#include "resources/cLoadResPicture.h"
+#include "assets/Assets.h"
+#include "assets/Texture.h"
 
 class tst_Resources : public QObject
 {

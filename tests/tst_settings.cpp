@@ -1,4 +1,4 @@
-#include "main_window/Settings.h"
+#include "game/GiftSettings.h"
 #include "platform/RealServices.h"
 
 #include <QTest>

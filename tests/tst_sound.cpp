@@ -5,8 +5,8 @@
 
 #include "platform/AudioOutput.h"
 #include "platform/SoundDecoder.h"
-#include "resources/Resources.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "ui/Startup.h"
 #include "support/FakeServices.h"
 
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 // no daemon can be started.
 
 #include "platform/AudioOutput.h"
-#include "startup/NewPuzzle.h"
+#include "ui/Startup.h"
 #include "support/FakeServices.h"
 
 #include <QElapsedTimer>

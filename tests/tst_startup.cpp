@@ -2,7 +2,7 @@
 
 #include "support/GameFixture.h"
 
-#include "resources/Resources.h"
+#include "assets/Assets.h"
 
 #include <QLabel>
 

@@ -1,4 +1,4 @@
-#include "resources/Resources.h"
+#include "assets/Assets.h"
 
 #include <QTest>
 

@@ -1,11 +1,11 @@
 /*
- * Checks that every sound cue in src/resources/sounds decodes with
+ * Checks that every sound cue in src/assets/sounds decodes with
  * libsndfile in the encoding the game expects, is mono, has the right
  * sample rate, is short, and actually makes a sound without clipping.
  *
  * Build and run (from the repository root; needs libsndfile1-dev):
  *     cc -O2 -Wall -o /tmp/check_sounds tools/check_sounds.c -lsndfile -lm
- *     /tmp/check_sounds src/resources/sounds
+ *     /tmp/check_sounds src/assets/sounds
  * Exit status is non-zero if any cue is wrong.
  */
 #include <math.h>
@@ -45,7 +45,7 @@ static const char *subtype_name(int st)
 
 int main(int argc, char **argv)
 {
-    const char *dir = argc > 1 ? argv[1] : "src/resources/sounds";
+    const char *dir = argc > 1 ? argv[1] : "src/assets/sounds";
     int passed = 0, failed = 0;
 
     for (size_t i = 0; i < sizeof cues / sizeof cues[0]; i++) {

@@ -4,7 +4,7 @@ format tag (1 = PCM, 0x55 = MPEG Layer-3, 2 = Microsoft ADPCM), mono,
 sample rate and, for PCM, 8 bits per sample.  Also checks that the RIFF
 size and chunk sizes add up and that a data chunk is present.
 
-    python3 tools/check_wav_tags.py [src/resources/sounds]
+    python3 tools/check_wav_tags.py [src/assets/sounds]
 
 Exit status is non-zero if any file is wrong.
 """
@@ -63,7 +63,7 @@ def check(path, tag_want, rate_want):
 
 
 def main():
-    d = Path(sys.argv[1] if len(sys.argv) > 1 else "src/resources/sounds")
+    d = Path(sys.argv[1] if len(sys.argv) > 1 else "src/assets/sounds")
     passed = failed = 0
     for cid, (tag, rate) in sorted(EXPECTED.items()):
         p = d / f"{cid}.wav"

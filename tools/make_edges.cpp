@@ -8,9 +8,9 @@
 // by byte since Qt writes no 4-bit bitmaps.
 //
 //   cmake --build build --target make_edges
-//   build/tools/make_edges src/resources/bitmaps
+//   build/tools/make_edges src/assets/bitmaps
 
-#include "pieces/Tessere.h"
+#include "game/Outlines.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -118,7 +118,7 @@ QByteArray Bitmap4(int width, int height, const std::vector<int> &pixels)
 int main(int argc, char *argv[])
 {
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                    : QStringLiteral("src/resources/bitmaps");
+                                    : QStringLiteral("src/assets/bitmaps");
     if (!QDir().mkpath(folder)) {
         std::fprintf(stderr, "cannot make %s\n", qPrintable(folder));
         return 1;

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Builds the game's pictures:
-#   src/resources/cursors/100.png 101.png 102.png   hand cursors (32x32 RGBA)
-#   src/resources/icons/1.png 1-256.png              the four-leaf clover icon
-#   src/resources/icons/502.png ... 505.png          wait / happy / content / time over
-#   src/resources/custom/310.jpg                     light marble tile (143x118)
-#   src/resources/pictures/logo.png icona.png image1.png image2.png   About window
+#   src/assets/cursors/100.png 101.png 102.png   hand cursors (32x32 RGBA)
+#   src/assets/icons/1.png 1-256.png              the four-leaf clover icon
+#   src/assets/icons/502.png ... 505.png          wait / happy / content / time over
+#   src/assets/custom/310.jpg                     light marble tile (143x118)
+#   src/assets/pictures/logo.png icona.png image1.png image2.png   About window
 #
 # Everything is drawn here: the cursors pixel by pixel (tools/draw_cursors.py),
 # the rest with ImageMagick vector drawing (MVG).  Needs python3, ImageMagick 6
@@ -13,7 +13,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-res="$here/../src/resources"
+res="$here/../src/assets"
 mkdir -p "$res/cursors" "$res/icons" "$res/custom" "$res/pictures"
 res=$(cd "$res" && pwd)
 

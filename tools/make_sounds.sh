@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the game's sound cues into src/resources/sounds/<id>.wav.
+# Builds the game's sound cues into src/assets/sounds/<id>.wav.
 #
 # Every cue is synthesized here with sox and then packed by ffmpeg into the
 # exact WAV encoding the game loads for that id (unsigned 8-bit PCM, MPEG
@@ -11,7 +11,7 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-out="$here/../src/resources/sounds"
+out="$here/../src/assets/sounds"
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 

@@ -1,6 +1,6 @@
 #include "maker/Maker.h"
 
-#include "main_window/Settings.h"
+#include "game/GiftSettings.h"
 
 #include <QBuffer>
 #include <QDir>

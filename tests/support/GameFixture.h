@@ -4,9 +4,9 @@
 // it as a player would: through the real window's mouse path (masks, grab and
 // all), answering modal windows as they open.
 
-#include "main_window/frmPuzzle.h"
-#include "pieces/Geometry.h"
-#include "startup/NewPuzzle.h"
+#include "ui/MainWindow.h"
+#include "game/Puzzle.h"
+#include "ui/Startup.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
 

@@ -1,6 +1,6 @@
-#include "pieces/Tessere.h"
+#include "game/Outlines.h"
 
-#include "main_window/frmPuzzle.h"
+#include "ui/MainWindow.h"
 
 namespace Tessere {
 

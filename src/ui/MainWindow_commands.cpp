@@ -1,8 +1,8 @@
 // The colour, information and exit buttons.
 
-#include "about/frmAbout.h"
-#include "main_window/frmPuzzle.h"
-#include "startup/NewPuzzle.h"
+#include "ui/AboutDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/Startup.h"
 
 #include <QPushButton>
 

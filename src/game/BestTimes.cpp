@@ -1,7 +1,7 @@
-#include "results/Records.h"
+#include "game/BestTimes.h"
 
 #include "platform/Numbers.h"
-#include "resources/Resources.h"
+#include "assets/Assets.h"
 
 #include <QDir>
 #include <QFileInfo>

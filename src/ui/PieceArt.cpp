@@ -1,4 +1,4 @@
-#include "pieces/Shadow.h"
+#include "ui/PieceArt.h"
 
 #include "platform/Surface.h"
 

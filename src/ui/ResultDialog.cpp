@@ -1,11 +1,11 @@
-#include "results/frmMessaggi.h"
+#include "ui/ResultDialog.h"
 
-#include "main_window/frmPuzzle.h"
+#include "ui/MainWindow.h"
 #include "platform/Numbers.h"
 #include "platform/Services.h"
-#include "resources/Resources.h"
-#include "results/Records.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "game/BestTimes.h"
+#include "ui/Startup.h"
 
 #include <QEvent>
 #include <QLabel>

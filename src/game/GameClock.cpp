@@ -1,4 +1,4 @@
-#include "main_window/PlayRules.h"
+#include "game/GameClock.h"
 
 #include "platform/Numbers.h"
 

@@ -1,14 +1,14 @@
 // The window's background, the layout around the board, the scattering of
 // the pieces and the bevels.
 
-#include "main_window/frmPuzzle.h"
-#include "main_window/Tiling.h"
-#include "pieces/Geometry.h"
+#include "ui/MainWindow.h"
+#include "ui/Background.h"
+#include "game/Puzzle.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
-#include "resources/Resources.h"
-#include "resources/cLoadResPicture.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "assets/Texture.h"
+#include "ui/Startup.h"
 
 #include <QLabel>
 #include <QPushButton>

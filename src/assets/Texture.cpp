@@ -1,7 +1,7 @@
-#include "resources/cLoadResPicture.h"
+#include "assets/Texture.h"
 
 #include "platform/RuntimeError.h"
-#include "resources/Resources.h"
+#include "assets/Assets.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "main_window/Tiling.h"
+#include "ui/Background.h"
 
 #include "platform/Surface.h"
 

@@ -1,12 +1,12 @@
 // The best time of each level: shown at Play, compared at the end of a game
 // solved against the clock, and recorded under the name the player types.
 
-#include "main_window/frmPuzzle.h"
+#include "ui/MainWindow.h"
 #include "platform/Numbers.h"
 #include "platform/Profile.h"
-#include "results/Records.h"
-#include "results/frmMessaggi.h"
-#include "startup/NewPuzzle.h"
+#include "game/BestTimes.h"
+#include "ui/ResultDialog.h"
+#include "ui/Startup.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -1,11 +1,11 @@
-#include "about/frmAbout.h"
+#include "ui/AboutDialog.h"
 
-#include "main_window/frmPuzzle.h"
+#include "ui/MainWindow.h"
 #include "platform/ClickLabel.h"
 #include "platform/Numbers.h"
 #include "platform/Services.h"
-#include "resources/Resources.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QLabel>

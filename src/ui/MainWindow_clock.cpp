@@ -1,12 +1,12 @@
 // The game clock, the time bar, the ends of a game and the way back to the
 // start screen.
 
-#include "main_window/PlayRules.h"
-#include "main_window/frmPuzzle.h"
-#include "pieces/Geometry.h"
+#include "game/GameClock.h"
+#include "ui/MainWindow.h"
+#include "game/Puzzle.h"
 #include "platform/MousePointer.h"
-#include "results/frmMessaggi.h"
-#include "startup/NewPuzzle.h"
+#include "ui/ResultDialog.h"
+#include "ui/Startup.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "startup/NewPuzzle.h"
+#include "ui/Startup.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 // The end of a solved puzzle.
 
-#include "main_window/frmPuzzle.h"
-#include "results/frmMessaggi.h"
-#include "startup/NewPuzzle.h"
+#include "ui/MainWindow.h"
+#include "ui/ResultDialog.h"
+#include "ui/Startup.h"
 
 #include <QPushButton>
 #include <QTimer>

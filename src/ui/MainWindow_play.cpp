@@ -1,11 +1,11 @@
 // Dragging the pieces and snapping them home.
 
-#include "main_window/PlayRules.h"
-#include "main_window/frmPuzzle.h"
-#include "pieces/Geometry.h"
+#include "game/GameClock.h"
+#include "ui/MainWindow.h"
+#include "game/Puzzle.h"
 #include "platform/Numbers.h"
-#include "resources/Resources.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "ui/Startup.h"
 
 #include <QMouseEvent>
 

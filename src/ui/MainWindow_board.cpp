@@ -1,13 +1,13 @@
 // Choosing a level, starting a game, cutting the pieces and their 3-D edge.
 
-#include "main_window/frmPuzzle.h"
-#include "pieces/Geometry.h"
-#include "pieces/Shadow.h"
+#include "ui/MainWindow.h"
+#include "game/Puzzle.h"
+#include "ui/PieceArt.h"
 #include "platform/MousePointer.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
-#include "resources/Resources.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QHash>

@@ -1,13 +1,13 @@
-#include "main_window/frmPuzzle.h"
+#include "ui/MainWindow.h"
 
-#include "pieces/Geometry.h"
-#include "pieces/Tessere.h"
+#include "game/Puzzle.h"
+#include "game/Outlines.h"
 #include "platform/Numbers.h"
 #include "platform/Pictures.h"
 #include "platform/Profile.h"
-#include "resources/Resources.h"
-#include "resources/cLoadResPicture.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "assets/Texture.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QCloseEvent>

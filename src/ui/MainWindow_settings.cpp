@@ -1,12 +1,12 @@
 // Matrix.dat, the language, the captions, the stored picture and the
 // preferences kept in the score file.
 
-#include "main_window/Settings.h"
-#include "main_window/frmPuzzle.h"
-#include "pieces/Geometry.h"
+#include "game/GiftSettings.h"
+#include "ui/MainWindow.h"
+#include "game/Puzzle.h"
 #include "platform/Profile.h"
-#include "resources/Resources.h"
-#include "startup/NewPuzzle.h"
+#include "assets/Assets.h"
+#include "ui/Startup.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,9 +1,9 @@
-#include "startup/NewPuzzle.h"
+#include "ui/Startup.h"
 
-#include "main_window/frmPuzzle.h"
+#include "ui/MainWindow.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
-#include "resources/Resources.h"
+#include "assets/Assets.h"
 
 #include <QCoreApplication>
 #include <QDir>

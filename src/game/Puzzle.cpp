@@ -1,4 +1,4 @@
-#include "pieces/Geometry.h"
+#include "game/Puzzle.h"
 
 #include "platform/Numbers.h"
 
