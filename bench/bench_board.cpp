@@ -75,7 +75,7 @@ void BackToStart(frmPuzzle &f)
     f.picProgress->hide();
     f.picStart->show();
     f.picMessaggio->show();
-    f.picPuzzle->cls();
+    f.picPuzzle->clear();
     f.FitPicture();
     QCoreApplication::processEvents();
 }

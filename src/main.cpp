@@ -1,11 +1,10 @@
-#include "ui/MainWindow.h"
+#include "assets/Assets.h"
 #include "platform/AudioOutput.h"
 #include "platform/RealServices.h"
-#include "assets/Assets.h"
+#include "ui/MainWindow.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
-#include <QIcon>
 
 int main(int argc, char *argv[])
 {
@@ -14,14 +13,16 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(QUADRIFOGLIO_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("quadrifoglio"));
     // Every window of the game, the secondary ones included, carries the clover.
-    QApplication::setWindowIcon(resources::ProgramIcon());
+    QApplication::setWindowIcon(assets::programIcon());
 
     int code = 0;
     {
         platform::RealServices services;
-        if (NewPuzzle::Main(services.services()))
+        // The window lives until the event loop is over, so that nothing it
+        // started outlives it unawares.
+        std::unique_ptr<MainWindow> window = startup::start(services.services());
+        if (window)
             code = app.exec();
-        delete NewPuzzle::MainForm();
     }
     return platform::FinishProgram(code);
 }

@@ -26,7 +26,7 @@ private slots:
         QFETCH(QVariant, expected);
         int got = 0, error = 0;
         try {
-            got = CInt(value);
+            got = roundToInt16(value);
         } catch (const RuntimeError &e) {
             error = e.number();
         }
@@ -47,15 +47,15 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QVariant, value);
-        QCOMPARE(IsNumeric(text), value.isValid());
-        QCOMPARE(NumericValue(text).value_or(0.0), value.toDouble());
+        QCOMPARE(isNumber(text), value.isValid());
+        QCOMPARE(numberValue(text).value_or(0.0), value.toDouble());
     }
 
     void formatTimeShowsTheTimeOfDayAndWraps()
     {
         // nn is minutes; a day later the clock shows the same time.
-        QCOMPARE(FormatTime(3725, QStringLiteral("hh:nn:ss")), QStringLiteral("01:02:05"));
-        QCOMPARE(FormatTime(86405, QStringLiteral("hh:nn:ss")), QStringLiteral("00:00:05"));
+        QCOMPARE(formatTimeOfDay(3725, QStringLiteral("hh:nn:ss")), QStringLiteral("01:02:05"));
+        QCOMPARE(formatTimeOfDay(86405, QStringLiteral("hh:nn:ss")), QStringLiteral("00:00:05"));
     }
 };
 

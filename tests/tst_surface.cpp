@@ -14,7 +14,7 @@ Surface filled(QColor color)
     Surface s;
     s.setBackColor(color);
     s.setSize(QSize(8, 8));
-    s.cls();
+    s.clear();
     return s;
 }
 
@@ -42,7 +42,7 @@ private slots:
         QImage source(4, 4, QImage::Format_RGB32);
         source.fill(qRgb(0x0F, 0xF0, 0x33));
         Surface surface = filled(QColor(destination));
-        surface.paintPicture(source, 2, 2, op);
+        surface.drawPicture(source, 2, 2, op);
         QCOMPARE(surface.image().pixel(3, 3), result);
         // Only the picture's own rectangle changes.
         QCOMPARE(surface.image().pixel(1, 1), destination);
@@ -53,11 +53,11 @@ private slots:
     {
         Surface s = filled(Qt::white);
         s.setForeColor(Qt::black);
-        s.line(1, 2, 5, 2);
+        s.drawLine(1, 2, 5, 2);
         for (int x = 0; x < 8; ++x)
             QCOMPARE(QColor(s.image().pixel(x, 2)) == Qt::black, x >= 1 && x < 5);
         // Going on from there draws the corner the first line left out.
-        s.lineTo(5, 6);
+        s.drawLineTo(5, 6);
         QCOMPARE(QColor(s.image().pixel(5, 2)), QColor(Qt::black));
         QCOMPARE(QColor(s.image().pixel(5, 6)), QColor(Qt::white));
     }

@@ -1,6 +1,6 @@
 #include "assets/Assets.h"
 
-#include "platform/RuntimeError.h"
+#include "platform/Services.h"
 
 #include <QFile>
 #include <QHash>
@@ -8,11 +8,11 @@
 #include <QJsonObject>
 #include <QPixmap>
 
-namespace resources {
+namespace assets {
 
 namespace {
 
-const QHash<int, QString> &stringTable()
+const QHash<int, QString> &textTable()
 {
     static const QHash<int, QString> table = [] {
         QHash<int, QString> t;
@@ -27,109 +27,116 @@ const QHash<int, QString> &stringTable()
     return table;
 }
 
-QString dataPath(int id, const QString &type)
+QCursor makeCursor(Cursor id)
 {
-    const QString t = type.toUpper();
-    if (t == QLatin1String("SOUND"))
-        return QStringLiteral(":/res/sounds/%1.wav").arg(id);
-    if (t == QLatin1String("CUSTOM"))
-        return QStringLiteral(":/res/custom/%1.jpg").arg(id);
-    return {};
-}
-
-} // namespace
-
-QString LoadResString(int id)
-{
-    return stringTable().value(id);
-}
-
-bool HasResString(int id)
-{
-    return stringTable().contains(id);
-}
-
-QByteArray LoadResData(int id, const QString &type)
-{
-    QFile f(dataPath(id, type));
-    if (f.fileName().isEmpty() || !f.open(QIODevice::ReadOnly))
-        throw platform::RuntimeError(326, QStringLiteral("Resource with identifier '%1' not found").arg(id));
-    return f.readAll();
-}
-
-QImage LoadResIcon(int id)
-{
-    return QImage(QStringLiteral(":/res/icons/%1.png").arg(id));
-}
-
-QIcon ProgramIcon()
-{
-    QIcon icon;
-    for (const char *file : {":/res/icons/1.png", ":/res/icons/1-256.png"}) {
-        const QPixmap pix(QString::fromLatin1(file));
-        if (!pix.isNull())
-            icon.addPixmap(pix);
-    }
-    return icon;
-}
-
-QImage LoadResBitmap(int id)
-{
-    return QImage(QStringLiteral(":/res/bitmaps/%1.bmp").arg(id));
-}
-
-QImage LoadDesignPicture(const QString &name)
-{
-    return QImage(QStringLiteral(":/res/pictures/%1.png").arg(name));
-}
-
-QPoint CursorHotSpot(int id)
-{
-    switch (id) {
-    case 100:
-        return {16, 15}; // open hand, the palm
-    case 101:
-        return {15, 17}; // closed hand, the fist
-    case 102:
-        return {6, 0}; // pointing hand, the fingertip
-    default:
-        return {0, 0};
-    }
-}
-
-namespace {
-
-QCursor MakeCursor(int id)
-{
-    const QPixmap pix(QStringLiteral(":/res/cursors/%1.png").arg(id));
+    const QPixmap pix(QStringLiteral(":/res/cursors/%1.png").arg(int(id)));
     if (!pix.isNull()) {
-        const QPoint hot = CursorHotSpot(id);
+        const QPoint hot = cursorHotSpot(id);
         return QCursor(pix, hot.x(), hot.y());
     }
     // Without the picture the system's own hands say the same thing.
     switch (id) {
-    case 100:
+    case Cursor::OpenHand:
         return QCursor(Qt::OpenHandCursor);
-    case 101:
+    case Cursor::ClosedHand:
         return QCursor(Qt::ClosedHandCursor);
-    case 102:
+    case Cursor::PointingHand:
         return QCursor(Qt::PointingHandCursor);
-    default:
-        return QCursor(Qt::ArrowCursor);
     }
+    return QCursor(Qt::ArrowCursor);
 }
 
 } // namespace
 
-QCursor LoadResCursor(int id)
+QString tableString(int id)
+{
+    return textTable().value(id);
+}
+
+bool hasTableString(int id)
+{
+    return textTable().contains(id);
+}
+
+QByteArray cueData(Cue cue)
+{
+    QFile f(QStringLiteral(":/res/sounds/%1.wav").arg(int(cue)));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void playCue(platform::SoundOutput *output, Cue cue)
+{
+    if (!output)
+        return;
+    // Each cue's bytes are read once; the output keeps its own copy while it plays.
+    static QHash<int, QByteArray> loaded;
+    auto it = loaded.constFind(int(cue));
+    if (it == loaded.constEnd())
+        it = loaded.insert(int(cue), cueData(cue));
+    if (!it->isEmpty())
+        output->play(int(cue), *it);
+}
+
+QImage icon(Icon id)
+{
+    return QImage(QStringLiteral(":/res/icons/%1.png").arg(int(id)));
+}
+
+QIcon programIcon()
+{
+    QIcon result;
+    for (const char *file : {":/res/icons/1.png", ":/res/icons/1-256.png"}) {
+        const QPixmap pix(QString::fromLatin1(file));
+        if (!pix.isNull())
+            result.addPixmap(pix);
+    }
+    return result;
+}
+
+QImage edgeBitmap(int shape)
+{
+    // The bitmaps never change while the game runs: each is decoded once.
+    static QHash<int, QImage> decoded;
+    auto it = decoded.constFind(shape);
+    if (it == decoded.constEnd())
+        it = decoded.insert(shape, QImage(QStringLiteral(":/res/bitmaps/%1.bmp").arg(400 + shape)));
+    return *it;
+}
+
+QImage backgroundTexture()
+{
+    return QImage(QStringLiteral(":/res/custom/310.jpg"));
+}
+
+QImage aboutPicture(const QString &name)
+{
+    return QImage(QStringLiteral(":/res/pictures/%1.png").arg(name));
+}
+
+QPoint cursorHotSpot(Cursor id)
+{
+    switch (id) {
+    case Cursor::OpenHand:
+        return {16, 15}; // the palm
+    case Cursor::ClosedHand:
+        return {15, 17}; // the fist
+    case Cursor::PointingHand:
+        return {6, 0}; // the fingertip
+    }
+    return {0, 0};
+}
+
+QCursor cursor(Cursor id)
 {
     // Every pick-up and drop changes a piece's cursor: each picture is
     // decoded once.
     static QHash<int, QCursor> cursors;
-    auto it = cursors.constFind(id);
+    auto it = cursors.constFind(int(id));
     if (it == cursors.constEnd())
-        it = cursors.insert(id, MakeCursor(id));
+        it = cursors.insert(int(id), makeCursor(id));
     return *it;
 }
 
-} // namespace resources
+} // namespace assets

@@ -6,35 +6,72 @@
 #include <QImage>
 #include <QString>
 
-// The program's resources by id, carried in the Qt resource system under
-// ":/res": the string table, raw data of type "SOUND" and "CUSTOM", icons,
-// cursors with their hot spots, and bitmaps.
-namespace resources {
+namespace platform {
+class SoundOutput;
+}
 
-// The string-table entry with this id; an empty text for an id that does not
-// exist (every id the game asks for exists).
-QString LoadResString(int id);
+// The data the game carries inside itself (Qt resources under ":/res"): the
+// text table, the sound cues, cursors, icons, the edge bitmaps of the pieces,
+// the background texture and the pictures of the About window. Numbers are
+// the ids the files are named by.
+namespace assets {
 
-// True when the table holds this id.
-bool HasResString(int id);
+// A text of the table by id; empty for an id the table does not hold.
+QString tableString(int id);
+bool hasTableString(int id);
 
-// The bytes of a data resource; raises platform::RuntimeError when there is
-// no such resource.
-QByteArray LoadResData(int id, const QString &type);
+// The short sounds of the game, by the events they mark.
+enum class Cue : int {
+    PieceTaken = 201,    // a piece picked up, and a piece snapping home
+    PieceReturned = 202, // a piece dropped elsewhere goes back
+    Click = 203,         // a level, the timer switch, the colour button
+    GameStarted = 204,
+    TimeOver = 206,
+    Window = 207,        // the 3-D switch and the About window
+    BoardReset = 208,    // back to the start screen
+    PuzzleSolved = 210,
+    TimeWarning = 211,   // once a second in the last fifteen seconds
+};
 
-// An icon (32 x 32) or a bitmap by id; a null image when missing.
-QImage LoadResIcon(int id);
-QImage LoadResBitmap(int id);
+// The WAV file of a cue, byte for byte; empty when it is missing.
+QByteArray cueData(Cue cue);
 
-// The program's own icon (icon 1) for its windows and the desktop, at 32 x 32
-// and, for large views, 256 x 256.
-QIcon ProgramIcon();
+// Hands a cue to the sound output and returns at once; a missing output or
+// cue is silence.
+void playCue(platform::SoundOutput *output, Cue cue);
 
-// A named picture of a window's design (logo, decorative images).
-QImage LoadDesignPicture(const QString &name);
+enum class Icon : int {
+    Clover = 1,
+    Hourglass = 502, // the wait shown while the picture loads
+    Happy = 503,     // solved
+    Content = 504,   // solved, record not beaten
+    Sad = 505,       // time over
+};
 
-// A cursor by id with its hot spot.
-QCursor LoadResCursor(int id);
-QPoint CursorHotSpot(int id);
+// A 32 x 32 icon; a null image when it is missing.
+QImage icon(Icon id);
 
-} // namespace resources
+// The game's own icon for its windows and the desktop, at 32 x 32 and 256 x 256.
+QIcon programIcon();
+
+// The 3-D edge drawn over a piece of outline shape 1-23 (pure red is
+// transparent); a null image when it is missing. Decoded once.
+QImage edgeBitmap(int shape);
+
+// The light marble the window's background is tiled with; null when missing.
+QImage backgroundTexture();
+
+// A picture of the About window: "logo", "icona", "image1", "image2".
+QImage aboutPicture(const QString &name);
+
+enum class Cursor : int {
+    OpenHand = 100,     // over a loose piece
+    ClosedHand = 101,   // dragging a piece
+    PointingHand = 102, // over buttons and links
+};
+
+// The cursor with its hot spot; the system's own hand when the picture is missing.
+QCursor cursor(Cursor id);
+QPoint cursorHotSpot(Cursor id);
+
+} // namespace assets

@@ -1,7 +1,6 @@
 #include "game/BestTimes.h"
 
 #include "platform/Numbers.h"
-#include "assets/Assets.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,24 +8,26 @@
 
 #include <cmath>
 
-namespace records {
+namespace besttimes {
 
-QString Section()
+using texts::TextId;
+
+QString section()
 {
     return QStringLiteral("Immagine");
 }
 
-QString LevelKey(std::int16_t level)
+QString levelKey(Level level)
 {
-    return QString::number(level);
+    return QString::number(int(level));
 }
 
-QString NoRecord()
+QString noRecord()
 {
     return QStringLiteral("0");
 }
 
-QString NameField(const QString &typed)
+QString nameField(const QString &typed)
 {
     QString field = typed.left(NameFieldLength);
     for (QChar &c : field) {
@@ -46,26 +47,26 @@ QString NameField(const QString &typed)
     return field.leftJustified(NameFieldLength, QLatin1Char(' '));
 }
 
-QString RecordValue(const QString &name, std::int16_t seconds)
+QString recordValue(const QString &name, int seconds)
 {
-    return NameField(name) + QString::number(seconds);
+    return nameField(name) + QString::number(seconds);
 }
 
-StoredRecord ParseRecordValue(const QString &value)
+StoredRecord parseRecord(const QString &value)
 {
     StoredRecord r;
-    r.none = value == NoRecord();
+    r.none = value == noRecord();
     if (r.none)
         return r;
     r.nameField = value.left(NameFieldLength);
     r.timeText = value.mid(NameFieldLength);
-    r.seconds = platform::NumericValue(r.timeText);
+    r.seconds = platform::numberValue(r.timeText);
     return r;
 }
 
-BestTimeDisplay BestTimeCaption(const QString &value)
+Caption bestTimeCaption(const QString &value)
 {
-    const StoredRecord r = ParseRecordValue(value);
+    const StoredRecord r = parseRecord(value);
     if (r.none)
         return {QStringLiteral("-------"), false};
     // A time of day: only the minutes and seconds within the hour are shown.
@@ -74,29 +75,29 @@ BestTimeDisplay BestTimeCaption(const QString &value)
     qint64 seconds = 0;
     if (r.seconds)
         seconds = qint64(std::nearbyint(std::fmod(*r.seconds, 86400.0)));
-    const QString time = platform::FormatTime(seconds, QStringLiteral("hh:mm:ss")).mid(3);
-    return {platform::Trim(r.nameField) + QLatin1String("\r\n") + time, true};
+    const QString time = platform::formatTimeOfDay(seconds, QStringLiteral("hh:mm:ss")).mid(3);
+    return {platform::trimSpaces(r.nameField) + QLatin1String("\r\n") + time, true};
 }
 
-std::optional<std::int16_t> StoredSeconds(const QString &value)
+std::optional<int> storedSeconds(const QString &value)
 {
-    const StoredRecord r = ParseRecordValue(value);
+    const StoredRecord r = parseRecord(value);
     if (r.none || !r.seconds)
         return std::nullopt;
-    return platform::tryCInt(*r.seconds);
+    return platform::tryRoundToInt16(*r.seconds);
 }
 
-bool BeatsRecord(const QString &storedValue, std::int16_t elapsed)
+bool beatsRecord(const QString &storedValue, int elapsed)
 {
     // No record, a time that is not a number, or a time too large for any
     // game to reach: whatever the player did is the new best time.
-    const std::optional<std::int16_t> stored = StoredSeconds(storedValue);
+    const std::optional<int> stored = storedSeconds(storedValue);
     if (!stored)
         return true;
     return *stored > elapsed;
 }
 
-WriteError ScoreFileWriteError(const QString &file)
+WriteError scoreFileWriteError(const QString &file)
 {
     if (file.isEmpty())
         return {75, QStringLiteral("Path/File access error")};
@@ -114,88 +115,84 @@ WriteError ScoreFileWriteError(const QString &file)
     return {75, QStringLiteral("Path/File access error")};
 }
 
-QString RegistraMigliorTempoErrorText(int number, const QString &description)
+QString recordNotSavedText(const WriteError &error)
 {
     return QStringLiteral("Error in subroutine: RegistraMigliorTempo") + QLatin1String("\r\n")
-           + QStringLiteral("Errore n°  ") + QString::number(number) + QLatin1String("  (")
-           + description + QLatin1Char(')');
+           + QStringLiteral("Errore n°  ") + QString::number(error.number) + QLatin1String("  (")
+           + error.description + QLatin1Char(')');
 }
 
-QString S(std::int16_t language, int baseId)
+QString timeInWords(qint64 seconds, texts::Language language)
 {
-    return resources::LoadResString(language + baseId);
-}
-
-QString FormatGameTime(qint64 seconds, std::int16_t language)
-{
-    const QString time = platform::FormatTime(seconds, QStringLiteral("hh:mm:ss"));
+    const QString time = platform::formatTimeOfDay(seconds, QStringLiteral("hh:mm:ss"));
     const int minutes = time.mid(3, 2).toInt();
     const QString ss = time.mid(6, 2);
     if (minutes == 0)
-        return ss + QLatin1Char(' ') + S(language, 130);
+        return ss + QLatin1Char(' ') + texts::text(language, TextId::Seconds);
     if (minutes == 1)
-        return QLatin1String("1 ") + S(language, 128) + QLatin1String(" e ") + ss + QLatin1Char(' ')
-               + S(language, 130);
-    return QString::number(minutes) + QLatin1String("  ") + S(language, 129) + QLatin1String(" e ")
-           + ss + QLatin1String("  ") + S(language, 130);
+        return QLatin1String("1 ") + texts::text(language, TextId::Minute) + QLatin1String(" e ") + ss + QLatin1Char(' ')
+               + texts::text(language, TextId::Seconds);
+    return QString::number(minutes) + QLatin1String("  ") + texts::text(language, TextId::Minutes) + QLatin1String(" e ")
+           + ss + QLatin1String("  ") + texts::text(language, TextId::Seconds);
 }
 
-QString LevelName(int chosenLevel, std::int16_t language)
+QString levelName(Level level, texts::Language language)
 {
-    const int base = chosenLevel == 0 ? 101 : chosenLevel == 1 ? 102 : 103;
-    return S(language, base).mid(1);
+    const TextId caption = level == Level::Easy     ? TextId::Easy
+                           : level == Level::Medium ? TextId::Medium
+                                                    : TextId::Difficult;
+    return texts::text(language, caption).mid(1);
 }
 
-QString MessageText(std::int16_t kind, std::int16_t language, int chosenLevel, qint64 seconds)
+QString endMessage(GameEnd end, texts::Language language, Level level, qint64 seconds)
 {
-    switch (kind) {
-    case 1:
-        return S(language, 124);
-    case 2:
-        return S(language, 125) + FormatGameTime(seconds, language);
-    case 3:
-        return S(language, 126) + FormatGameTime(seconds, language);
-    case 4:
-        return S(language, 127) + QLatin1Char(' ') + LevelName(chosenLevel, language)
-               + QLatin1String(". ") + S(language, 131) + FormatGameTime(seconds, language);
-    default:
-        return {};
+    const auto S = [language](TextId id) { return texts::text(language, id); };
+    switch (end) {
+    case GameEnd::TimeOver:
+        return S(TextId::TimeOver);
+    case GameEnd::SolvedOnStopwatch:
+        return S(TextId::SolvedOnStopwatch) + timeInWords(seconds, language);
+    case GameEnd::SolvedWithoutRecord:
+        return S(TextId::SolvedWithoutRecord) + timeInWords(seconds, language);
+    case GameEnd::NewBestTime:
+        return S(TextId::NewBestTime) + QLatin1Char(' ') + levelName(level, language)
+               + QLatin1String(". ") + S(TextId::SolvedIn) + timeInWords(seconds, language);
     }
+    return {};
 }
 
-std::optional<double> MessageFontSize(std::int16_t kind)
+std::optional<double> messageFontSize(GameEnd end)
 {
-    switch (kind) {
-    case 3:
+    switch (end) {
+    case GameEnd::SolvedWithoutRecord:
         return 12.0;
-    case 4:
+    case GameEnd::NewBestTime:
         return 10.0;
     default:
         return std::nullopt;
     }
 }
 
-int MessageIcon(std::int16_t kind)
+int endIcon(GameEnd end)
 {
-    switch (kind) {
-    case 1:
+    switch (end) {
+    case GameEnd::TimeOver:
         return 505;
-    case 2:
-    case 4:
+    case GameEnd::SolvedOnStopwatch:
+    case GameEnd::NewBestTime:
         return 503;
-    case 3:
+    case GameEnd::SolvedWithoutRecord:
         return 504;
-    default:
-        return 0;
     }
+    return 0;
 }
 
-QString ForDisplay(const QString &caption)
+QString forDisplay(const QString &text)
 {
-    QString shown = caption;
+    QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
 
-} // namespace records
+} // namespace besttimes

@@ -4,9 +4,9 @@
 #include "platform/Text.h"
 
 
-namespace settings {
+namespace gift {
 
-std::optional<QString> FirstLine(const QByteArray &bytes, bool truncated)
+std::optional<QString> firstLine(const QByteArray &bytes, bool truncated)
 {
     if (bytes.isEmpty())
         return std::nullopt;
@@ -19,57 +19,45 @@ std::optional<QString> FirstLine(const QByteArray &bytes, bool truncated)
     const bool cutByLimit = truncated && end == line.size();
     line.truncate(end);
 
-    if (auto s = platform::DecodeUtf8(line))
+    if (auto s = platform::decodeUtf8(line))
         return s;
     // A line cut by the read limit may end inside a character.
     if (cutByLimit) {
         for (int drop = 1; drop <= 3 && drop < line.size(); ++drop) {
-            if (auto s = platform::DecodeUtf8(line.left(line.size() - drop)))
+            if (auto s = platform::decodeUtf8(line.left(line.size() - drop)))
                 return s;
         }
     }
-    return platform::DecodeWindows1252(line);
+    return platform::decodeWindows1252(line);
 }
 
-std::int16_t LanguageOffset(std::int16_t digit)
+Greeting parseFirstLine(const std::optional<QString> &line)
 {
-    switch (digit) {
-    case 1:
-        return 100;
-    case 2:
-        return 200;
-    case 3:
-        return 300;
-    case 4:
-        return 400;
-    default:
-        return 0;
-    }
-}
-
-MessageLine ParseSettingsLine(const std::optional<QString> &line)
-{
-    MessageLine result;
+    Greeting result;
     if (!line)
         return result; // no line at all: the designed type
 
     const QString &l = *line;
     if (!l.isEmpty() && l[0] >= u'0' && l[0] <= u'9')
-        result.digit = static_cast<std::int16_t>(l[0].unicode() - u'0');
+        result.languageDigit = l[0].unicode() - u'0';
 
     // The first character is the language position, digit or not.
     const QString rest = l.size() > 1 ? l.mid(1) : QString();
-    if (!platform::Trim(rest).isEmpty()) {
-        result.style = MessageLine::Style::Greeting;
-        result.text = platform::RTrim(rest);
+    if (!platform::trimSpaces(rest).isEmpty()) {
+        result.style = Greeting::Style::Greeting;
+        result.text = platform::trimTrailingSpaces(rest);
     } else {
-        result.style = MessageLine::Style::ProductName;
+        result.style = Greeting::Style::ProductName;
         result.text = QStringLiteral("Quadrifoglio");
     }
     return result;
 }
 
-QColor ColorFromIndex(std::int16_t index)
+} // namespace gift
+
+namespace colours {
+
+QColor backgroundColour(int index)
 {
     switch (index) {
     case 1:
@@ -95,12 +83,18 @@ QColor ColorFromIndex(std::int16_t index)
     }
 }
 
-std::int16_t ColorIndexFromProfile(const QString &value)
+int indexFromStored(const QString &value)
 {
-    const auto number = platform::NumericValue(value);
+    const auto number = platform::numberValue(value);
     if (!number)
         return 0;
-    return platform::tryCInt(*number).value_or(0);
+    return platform::tryRoundToInt16(*number).value_or(0);
 }
 
-} // namespace settings
+int nextIndex(int index)
+{
+    index = index >= 32767 ? 0 : index + 1;
+    return index == ColourCount ? 0 : index;
+}
+
+} // namespace colours

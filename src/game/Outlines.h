@@ -5,12 +5,9 @@
 
 #include <array>
 
-class frmPuzzle;
-
-// Module Tessere: the jigsaw outlines of the 36 piece windows. Every puzzle
-// is cut the same way, from 23 outline shapes; a piece's outline depends on
-// its number alone.
-namespace Tessere {
+// The jigsaw outlines. Every puzzle is cut the same way, from 23 outline
+// shapes; a piece's outline depends on its number alone (puzzle::shapeOf).
+namespace outlines {
 
 inline constexpr int ShapeCount = 23;
 
@@ -22,9 +19,9 @@ struct Circle
     bool tab = false;
 };
 
-// One outline shape: the pieces that share it (in the order they receive
-// it), the 60 x 60 body inside the 70 x 70 square, and the circles in the
-// order they are applied. Coordinates are those of the piece window.
+// One outline shape: the pieces that share it, the 60 x 60 body inside the
+// 70 x 70 square, and the circles in the order they are applied.
+// Coordinates are those of the piece's square.
 struct Shape
 {
     int number = 0;
@@ -36,14 +33,10 @@ struct Shape
 };
 
 // The 23 shapes, shape k at index k - 1.
-const std::array<Shape, ShapeCount> &Shapes();
+const std::array<Shape, ShapeCount> &shapes();
 
-// The outline of shape k (1-23) in piece-window coordinates; empty for any
-// other number.
-QRegion Outline(int shape);
+// The outline of shape k (1-23) in the coordinates of the piece's square;
+// empty for any other number.
+QRegion outline(int shape);
 
-// Gives every piece window of the main window its outline. Needs all 36
-// piece windows to exist.
-void SetPieceOutlines(frmPuzzle &form);
-
-} // namespace Tessere
+} // namespace outlines

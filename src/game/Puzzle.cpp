@@ -2,12 +2,18 @@
 
 #include "platform/Numbers.h"
 
-namespace geometry {
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace puzzle {
 
 namespace {
 
-// Body offsets and shapes by piece number (index 0 unused).
-constexpr std::array<QPoint, PieceCount + 1> kOffsets = [] {
+// Body offsets and shapes by piece number (index 0 is no piece).
+constexpr std::array<QPoint, PieceCount + 1> BodyOffsets = [] {
     std::array<QPoint, PieceCount + 1> t{};
     for (int n : {1, 2, 7, 8, 13, 14, 15, 16, 19, 22, 25, 31, 32})
         t[n] = QPoint(0, 10);
@@ -20,7 +26,7 @@ constexpr std::array<QPoint, PieceCount + 1> kOffsets = [] {
     return t;
 }();
 
-constexpr std::array<int, PieceCount + 1> kShapes = {
+constexpr std::array<int, PieceCount + 1> Shapes = {
     0,
     1,  2,  5,  6,  7,  8,  // row 0
     13, 9,  14, 3,  10, 16, // row 1
@@ -30,70 +36,105 @@ constexpr std::array<int, PieceCount + 1> kShapes = {
     4,  22, 23, 23, 10, 12, // row 5
 };
 
-int round16(double v)
+bool isPiece(int piece)
 {
-    return platform::CInt(v);
+    return piece >= 1 && piece <= PieceCount;
+}
+
+// The slot arithmetic rounds every step to a whole pixel, halves to even.
+int roundPixels(double v)
+{
+    return platform::roundToInt16(v);
 }
 
 } // namespace
 
-QPoint BodyOffset(int n)
+QPoint bodyOffset(int piece)
 {
-    return (n >= 1 && n <= PieceCount) ? kOffsets[n] : QPoint();
+    return isPiece(piece) ? BodyOffsets[piece] : QPoint();
 }
 
-int ShapeOfPiece(int n)
+int shapeOf(int piece)
 {
-    return (n >= 1 && n <= PieceCount) ? kShapes[n] : 0;
+    return isPiece(piece) ? Shapes[piece] : 0;
 }
 
-QPoint HomePosition(int n, QPoint board)
+QPoint homePosition(int piece, QPoint board)
 {
-    const QPoint o = BodyOffset(n);
-    return {board.x() + Cell * ColumnOf(n) - o.x(), board.y() + Cell * RowOf(n) - o.y()};
+    const QPoint offset = bodyOffset(piece);
+    return {board.x() + CellSize * columnOf(piece) - offset.x(),
+            board.y() + CellSize * rowOf(piece) - offset.y()};
 }
 
-std::array<QPoint, PieceCount + 1> ScatterSlots(int w, int h, int sh, int pw, int ph)
+Cell cellUnderCorner(QPoint corner, QPoint board)
 {
-    std::array<QPoint, PieceCount + 1> places{};
-    const int gapY = sh == 600 ? 4 : round16((sh - 600) / 7.0);
-    const int gapX = round16((w - 10.0 * pw) / 11.0);
-    const int y0 = round16(h / 8.0 - 60);
+    const auto nearestLine = [](int distance) {
+        return int(std::floor((distance + CellSize / 2) / double(CellSize))) + 1;
+    };
+    return {nearestLine(corner.y() - board.y()), nearestLine(corner.x() - board.x())};
+}
+
+bool snapsHome(int piece, QPoint corner, QPoint board)
+{
+    const Cell cell = cellUnderCorner(corner, board);
+    return cell.onBoard() && cell.piece() == piece;
+}
+
+Slots slotPositions(QSize area, int screenHeight, QSize pieceSize)
+{
+    const int w = area.width();
+    const int h = area.height();
+    const int pw = pieceSize.width();
+    const int ph = pieceSize.height();
+    Slots places{};
+    const auto slot = [&places](int number) -> QPoint & { return places[number - 1]; };
+
+    const int gapY = screenHeight == 600 ? 4 : roundPixels((screenHeight - 600) / 7.0);
+    const int gapX = roundPixels((w - 10.0 * pw) / 11.0);
+    const int y0 = roundPixels(h / 8.0 - 60);
 
     // Left block: two columns of seven, the top of a third column, and one
     // slot in the top row five columns further right.
     int x = gapX;
     int y = y0;
     for (int j = 1; j <= 16; ++j) {
-        places[j] = QPoint(x + 6, y);
-        y = round16(y + ph + gapY);
+        slot(j) = QPoint(x + 6, y);
+        y = roundPixels(y + ph + gapY);
         if (j == 7 || j == 14) {
             y = y0;
-            x = round16(x + pw + gapX);
+            x = roundPixels(x + pw + gapX);
         }
         if (j == 16)
-            places[j] = QPoint(5 * (gapX + pw) + x + 4, y0);
+            slot(j) = QPoint(5 * (gapX + pw) + x + 4, y0);
     }
 
     // Right block: two columns of seven from the right edge inwards.
-    x = round16(w - gapX - pw - 4);
+    x = roundPixels(w - gapX - pw - 4);
     y = y0;
     for (int j = 17; j <= 30; ++j) {
-        places[j] = QPoint(x, y);
-        y = round16(y + ph + gapY);
+        slot(j) = QPoint(x, y);
+        y = roundPixels(y + ph + gapY);
         if (j == 23) {
             y = y0;
-            x = round16(x - pw - gapX);
+            x = roundPixels(x - pw - gapX);
         }
     }
 
     // Bottom row of six below the board.
-    x = round16(2.0 * pw + 3.0 * gapX);
+    x = roundPixels(2.0 * pw + 3.0 * gapX);
     for (int j = 31; j <= 36; ++j) {
-        places[j] = QPoint(x, y0 + 6 * (ph + gapY));
-        x = round16(x + pw + gapX);
+        slot(j) = QPoint(x, y0 + 6 * (ph + gapY));
+        x = roundPixels(x + pw + gapX);
     }
     return places;
 }
 
-} // namespace geometry
+std::array<int, PieceCount> shuffledPieces()
+{
+    std::array<int, PieceCount> order{};
+    std::iota(order.begin(), order.end(), 1);
+    std::shuffle(order.begin(), order.end(), *QRandomGenerator::global());
+    return order;
+}
+
+} // namespace puzzle

@@ -7,7 +7,7 @@ class QMouseEvent;
 namespace platform {
 
 // A label or image that takes a click: pressed and released again over it
-// with the left button, as the forms' Click event of a label or image.
+// with the left button.
 class ClickLabel : public QLabel
 {
     Q_OBJECT

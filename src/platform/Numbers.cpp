@@ -6,7 +6,7 @@
 
 namespace platform {
 
-std::optional<std::int16_t> tryCInt(double value)
+std::optional<std::int16_t> tryRoundToInt16(double value)
 {
     if (!std::isfinite(value))
         return std::nullopt;
@@ -17,15 +17,15 @@ std::optional<std::int16_t> tryCInt(double value)
     return static_cast<std::int16_t>(rounded);
 }
 
-std::int16_t CInt(double value)
+std::int16_t roundToInt16(double value)
 {
-    const auto result = tryCInt(value);
+    const auto result = tryRoundToInt16(value);
     if (!result)
         throw RuntimeError(ErrOverflow, QStringLiteral("Overflow"));
     return *result;
 }
 
-std::int32_t CLng(double value)
+std::int32_t roundToInt32(double value)
 {
     if (!std::isfinite(value))
         throw RuntimeError(ErrOverflow, QStringLiteral("Overflow"));
@@ -35,12 +35,7 @@ std::int32_t CLng(double value)
     return static_cast<std::int32_t>(rounded);
 }
 
-double Int(double value)
-{
-    return std::floor(value);
-}
-
-std::optional<double> NumericValue(const QString &text)
+std::optional<double> numberValue(const QString &text)
 {
     const QString t = text.trimmed();
     if (t.isEmpty())
@@ -84,12 +79,12 @@ std::optional<double> NumericValue(const QString &text)
     return v;
 }
 
-bool IsNumeric(const QString &text)
+bool isNumber(const QString &text)
 {
-    return NumericValue(text).has_value();
+    return numberValue(text).has_value();
 }
 
-QString FormatTime(qint64 seconds, const QString &pattern)
+QString formatTimeOfDay(qint64 seconds, const QString &pattern)
 {
     constexpr qint64 day = 24 * 3600;
     qint64 s = seconds % day;
@@ -120,7 +115,7 @@ QString FormatTime(qint64 seconds, const QString &pattern)
     return out;
 }
 
-QString LTrim(const QString &text)
+QString trimLeadingSpaces(const QString &text)
 {
     qsizetype i = 0;
     while (i < text.size() && text[i] == u' ')
@@ -128,7 +123,7 @@ QString LTrim(const QString &text)
     return text.mid(i);
 }
 
-QString RTrim(const QString &text)
+QString trimTrailingSpaces(const QString &text)
 {
     qsizetype n = text.size();
     while (n > 0 && text[n - 1] == u' ')
@@ -136,9 +131,9 @@ QString RTrim(const QString &text)
     return text.left(n);
 }
 
-QString Trim(const QString &text)
+QString trimSpaces(const QString &text)
 {
-    return LTrim(RTrim(text));
+    return trimLeadingSpaces(trimTrailingSpaces(text));
 }
 
 } // namespace platform

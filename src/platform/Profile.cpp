@@ -97,7 +97,7 @@ QString GetProfileString(const QString &section, const QString &key, const QStri
     const QByteArray d = defaultValue.toUtf8();
     const int n = ini_gets(s.constData(), k.constData(), d.constData(), buffer, size,
                            path.constData());
-    return DecodeText(QByteArray(buffer, qMax(0, n)));
+    return decodeText(QByteArray(buffer, qMax(0, n)));
 }
 
 bool ProfileRewriteKeepsFile(const QByteArray &before, const QByteArray &after,

@@ -3,13 +3,12 @@
 #include "platform/AudioOutput.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
-#include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -28,20 +27,9 @@ std::uint32_t SystemClock::tickCount()
     return static_cast<std::uint32_t>(ms);
 }
 
-void SystemClock::sleep(int milliseconds)
+void SystemClock::singleShot(int milliseconds, QObject *context, std::function<void()> done)
 {
-    // A pause of the interface thread: the window goes on painting, but
-    // the player's input waits in the queue until the program yields again.
-    QDeadlineTimer deadline(milliseconds);
-    const bool gui = QCoreApplication::instance()
-                     && QThread::currentThread() == QCoreApplication::instance()->thread();
-    while (!deadline.hasExpired()) {
-        if (gui)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        const qint64 left = deadline.remainingTime();
-        if (left > 0)
-            QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left, 10)));
-    }
+    QTimer::singleShot(milliseconds, context, std::move(done));
 }
 
 QSize QtScreen::sizePixels()
@@ -50,16 +38,16 @@ QSize QtScreen::sizePixels()
     return screen ? screen->geometry().size() : QSize();
 }
 
-void QtMessageBoxes::show(QWidget *parent, const QString &text, int style, const QString &title)
+void QtMessageBoxes::show(QWidget *parent, const QString &text, MessageIcon icon, const QString &title)
 {
     QMessageBox box(parent);
     box.setTextFormat(Qt::PlainText);
-    // Windows message boxes break lines at CR LF; a bare CR would show as a box.
+    // The texts break their lines with CR LF; a bare CR would show as a box.
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     box.setText(shown);
     box.setWindowTitle(title);
-    box.setIcon((style & MbCritical) ? QMessageBox::Critical : QMessageBox::NoIcon);
+    box.setIcon(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }
@@ -83,7 +71,7 @@ QString XdgFolders::appDir()
     return QCoreApplication::applicationDirPath();
 }
 
-QString XdgFolders::windowsDir()
+QString XdgFolders::configDir()
 {
     const QString dir = configFolderFor(qEnvironmentVariable("XDG_CONFIG_HOME"),
                                         qEnvironmentVariable("HOME"));
@@ -92,7 +80,7 @@ QString XdgFolders::windowsDir()
     return dir;
 }
 
-void QtProgramEnd::endProgram()
+void QtProgramEnd::quit()
 {
     // Leaves any running event loop now, and the main loop as soon as it
     // starts if it has not started yet.

@@ -10,7 +10,7 @@ class SystemClock final : public Clock
 {
 public:
     std::uint32_t tickCount() override;
-    void sleep(int milliseconds) override;
+    void singleShot(int milliseconds, QObject *context, std::function<void()> done) override;
 };
 
 class QtScreen final : public Screen
@@ -22,7 +22,7 @@ public:
 class QtMessageBoxes final : public MessageBoxes
 {
 public:
-    void show(QWidget *parent, const QString &text, int style, const QString &title) override;
+    void show(QWidget *parent, const QString &text, MessageIcon icon, const QString &title) override;
 };
 
 class DesktopShell final : public Shell
@@ -38,13 +38,13 @@ class XdgFolders final : public Folders
 {
 public:
     QString appDir() override;
-    QString windowsDir() override;
+    QString configDir() override;
 };
 
 class QtProgramEnd final : public ProgramEnd
 {
 public:
-    void endProgram() override;
+    void quit() override;
 };
 
 // Every real service, owned in one place by main().

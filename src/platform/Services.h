@@ -5,7 +5,9 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
+class QObject;
 class QWidget;
 
 namespace platform {
@@ -14,16 +16,18 @@ namespace platform {
 // implementation (RealServices.h) and a fake for the tests, so that a countdown
 // of five minutes takes no real time and a message box never blocks.
 
-// Millisecond tick count (wraps at 2^32) and a blocking pause.
+// The millisecond tick count (it wraps at 2^32) and one-off timers on it.
 class Clock
 {
 public:
     virtual ~Clock() = default;
     virtual std::uint32_t tickCount() = 0;
-    virtual void sleep(int milliseconds) = 0;
+    // Calls `done` once, `milliseconds` from now, on the interface thread;
+    // never when `context` is gone by then.
+    virtual void singleShot(int milliseconds, QObject *context, std::function<void()> done) = 0;
 };
 
-// The size of the screen in pixels.
+// The screen's size in device pixels.
 class Screen
 {
 public:
@@ -31,20 +35,16 @@ public:
     virtual QSize sizePixels() = 0;
 };
 
-// Message box styles, added together as the game writes them (16 = critical
-// stop with an OK button).
-enum MessageStyle : int {
-    MbOkOnly = 0,
-    MbCritical = 16,
-};
+enum class MessageIcon { None, Critical };
 
 class MessageBoxes
 {
 public:
     virtual ~MessageBoxes() = default;
-    // Shows a modal message box and returns when the player has closed it.
-    // An empty title means the box carries no title of its own.
-    virtual void show(QWidget *parent, const QString &text, int style, const QString &title) = 0;
+    // Shows a modal message box with an OK button and returns when the player
+    // has closed it. An empty title means the box carries no title of its own.
+    virtual void show(QWidget *parent, const QString &text, MessageIcon icon,
+                      const QString &title) = 0;
 };
 
 // Hands a web or mailto: address to the desktop's default handler.
@@ -56,8 +56,7 @@ public:
 };
 
 // Asynchronous playback of a complete WAV image. A new sound cuts off the one
-// playing; a sound that cannot be played is skipped silently. Must return at
-// once.
+// playing; a sound that cannot be played is skipped silently. Returns at once.
 class SoundOutput
 {
 public:
@@ -65,22 +64,23 @@ public:
     virtual void play(int id, const QByteArray &wav) = 0;
 };
 
-// The program's own folder and the folder that holds the score file.
+// The game's own folder (where the puzzle lies) and the user's configuration
+// folder (where the score file lies).
 class Folders
 {
 public:
     virtual ~Folders() = default;
     virtual QString appDir() = 0;
     // Empty when no such folder can be had.
-    virtual QString windowsDir() = 0;
+    virtual QString configDir() = 0;
 };
 
-// Ends the program at once (no unload handler runs).
+// Ends the program: leaves the event loop, now or as soon as it starts.
 class ProgramEnd
 {
 public:
     virtual ~ProgramEnd() = default;
-    virtual void endProgram() = 0;
+    virtual void quit() = 0;
 };
 
 // The whole set, handed to the game at start-up.
@@ -94,8 +94,5 @@ struct Services
     Folders *folders = nullptr;
     ProgramEnd *end = nullptr;
 };
-
-// Screen units of the forms: 15 twips to a pixel.
-inline constexpr int TwipsPerPixel = 15;
 
 } // namespace platform

@@ -65,22 +65,22 @@ void Surface::setPicture(const QImage &picture)
     fillBackground();
 }
 
-void Surface::cls()
+void Surface::clear()
 {
     fillBackground();
     m_current = QPoint(0, 0);
 }
 
-void Surface::line(int x1, int y1, int x2, int y2)
+void Surface::drawLine(int x1, int y1, int x2, int y2)
 {
     m_current = QPoint(x1, y1);
-    lineTo(x2, y2);
+    drawLineTo(x2, y2);
 }
 
-void Surface::lineTo(int x2, int y2)
+void Surface::drawLineTo(int x2, int y2)
 {
     // Bresenham, first point included and last point left out, clipped to
-    // the image: what GDI's LineTo draws.
+    // the image.
     int x = m_current.x();
     int y = m_current.y();
     const int dx = std::abs(x2 - x);
@@ -107,14 +107,14 @@ void Surface::lineTo(int x2, int y2)
     m_current = QPoint(x2, y2);
 }
 
-void Surface::box(int x1, int y1, int x2, int y2)
+void Surface::drawFrame(int x1, int y1, int x2, int y2)
 {
     const int l = std::min(x1, x2), r = std::max(x1, x2);
     const int t = std::min(y1, y2), b = std::max(y1, y2);
-    line(l, t, r, t);
-    lineTo(r, b);
-    lineTo(l, b);
-    lineTo(l, t);
+    drawLine(l, t, r, t);
+    drawLineTo(r, b);
+    drawLineTo(l, b);
+    drawLineTo(l, t);
     m_current = QPoint(x2, y2);
 }
 
@@ -139,7 +139,7 @@ QPainter::CompositionMode Surface::modeFor(RasterOp op)
     return QPainter::CompositionMode_Source;
 }
 
-void Surface::paintPicture(const QImage &source, const QRect &target, const QRect &sourceRect,
+void Surface::drawPicture(const QImage &source, const QRect &target, const QRect &sourceRect,
                            RasterOp op)
 {
     if (m_image.isNull() || target.isEmpty())
@@ -165,12 +165,12 @@ void Surface::paintPicture(const QImage &source, const QRect &target, const QRec
     p.drawImage(target.topLeft(), part);
 }
 
-void Surface::paintPicture(const QImage &source, int x, int y, RasterOp op)
+void Surface::drawPicture(const QImage &source, int x, int y, RasterOp op)
 {
-    paintPicture(source, QRect(QPoint(x, y), source.size()), source.rect(), op);
+    drawPicture(source, QRect(QPoint(x, y), source.size()), source.rect(), op);
 }
 
-void Surface::print(const QString &text, int x, int y)
+void Surface::drawText(const QString &text, int x, int y)
 {
     if (m_image.isNull())
         return;
@@ -207,8 +207,6 @@ PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 
 void PictureBox::setPicture(const QImage &picture)
 {
-    if (m_autoSize && !picture.isNull())
-        resize(picture.size());
     m_surface.setSize(size());
     m_surface.setPicture(picture);
     update();
@@ -217,12 +215,7 @@ void PictureBox::setPicture(const QImage &picture)
 void PictureBox::setBackColor(const QColor &color)
 {
     m_surface.setBackColor(color);
-    m_surface.cls();
-    update();
-}
-
-void PictureBox::refresh()
-{
+    m_surface.clear();
     update();
 }
 
@@ -239,21 +232,6 @@ void PictureBox::resizeEvent(QResizeEvent *event)
 {
     m_surface.setSize(event->size());
     QWidget::resizeEvent(event);
-}
-
-void PictureBox::mousePressEvent(QMouseEvent *event)
-{
-    emit mousePressed(event);
-}
-
-void PictureBox::mouseMoveEvent(QMouseEvent *event)
-{
-    emit mouseMoved(event);
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent *event)
-{
-    emit mouseReleased(event);
 }
 
 } // namespace platform

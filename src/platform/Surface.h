@@ -8,7 +8,7 @@
 
 namespace platform {
 
-// Raster operations of the block copies and PaintPicture, by their GDI names.
+// Raster operations of the block copies and picture drawing, by their classic names.
 enum class RasterOp {
     SrcCopy,    // source
     NotSrcCopy, // NOT source
@@ -21,7 +21,7 @@ enum class RasterOp {
 
 // The persistent drawing of a picture box or of a window's background: its
 // Picture (what was loaded or assigned) and its Image (the picture plus
-// everything drawn on it since). Drawing goes to the image; Cls puts the
+// everything drawn on it since). Drawing goes to the image; clear() puts the
 // picture back; Refresh asks the owner to repaint.
 class Surface
 {
@@ -48,25 +48,25 @@ public:
     void clearPicture() { setPicture(QImage()); }
 
     // Puts the picture back over the background colour, dropping what was drawn.
-    void cls();
+    void clear();
 
     // A line in the foreground colour from (x1, y1) to (x2, y2), the end point
-    // left out as GDI does; the end becomes the current point.
-    void line(int x1, int y1, int x2, int y2);
+    // left out; the end becomes the current point.
+    void drawLine(int x1, int y1, int x2, int y2);
     // Line from the current point on to (x2, y2).
-    void lineTo(int x2, int y2);
+    void drawLineTo(int x2, int y2);
     // A rectangle outline from (x1, y1) to (x2, y2), both corners included.
-    void box(int x1, int y1, int x2, int y2);
+    void drawFrame(int x1, int y1, int x2, int y2);
     QPoint currentPoint() const { return m_current; }
     void setCurrentPoint(QPoint p) { m_current = p; }
 
     // Paints (part of) a picture stretched into a rectangle with a raster op.
-    void paintPicture(const QImage &source, const QRect &target, const QRect &sourceRect,
+    void drawPicture(const QImage &source, const QRect &target, const QRect &sourceRect,
                       RasterOp op = RasterOp::SrcCopy);
-    void paintPicture(const QImage &source, int x, int y, RasterOp op = RasterOp::SrcCopy);
+    void drawPicture(const QImage &source, int x, int y, RasterOp op = RasterOp::SrcCopy);
 
     // Text with its top left at (x, y) in the current font and foreground colour.
-    void print(const QString &text, int x, int y);
+    void drawText(const QString &text, int x, int y);
 
     // Block copy of w x h pixels from a source image at (sx, sy) to (dx, dy);
     // pixels outside the source read as black.
@@ -85,8 +85,7 @@ private:
     QPoint m_current;
 };
 
-// A picture box: a widget that shows its surface. With autoSize the box takes
-// the size of each picture assigned to it.
+// A widget that shows its surface: the board and the panels around it.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -103,31 +102,19 @@ public:
     }
     const Surface &surface() const { return m_surface; }
 
-    void setAutoSize(bool on) { m_autoSize = on; }
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_surface.picture(); }
     const QImage &image() const { return m_surface.image(); }
     void setBackColor(const QColor &color);
 
-    void cls() { m_surface.cls(); }
-    // Repaints now, so that what was drawn is on the screen.
-    void refresh();
-
-signals:
-    void mousePressed(QMouseEvent *event);
-    void mouseMoved(QMouseEvent *event);
-    void mouseReleased(QMouseEvent *event);
+    void clear() { m_surface.clear(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     Surface m_surface;
-    bool m_autoSize = false;
 };
 
 } // namespace platform

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-QString DecodeWindows1252(const QByteArray &bytes)
+QString decodeWindows1252(const QByteArray &bytes)
 {
     // 0x80-0x9F differ from Latin-1; the five unused codes map to themselves.
     static constexpr char16_t high[32] = {
@@ -22,7 +22,7 @@ QString DecodeWindows1252(const QByteArray &bytes)
     return out;
 }
 
-std::optional<QString> DecodeUtf8(const QByteArray &bytes)
+std::optional<QString> decodeUtf8(const QByteArray &bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString s = decoder.decode(bytes);
@@ -31,11 +31,11 @@ std::optional<QString> DecodeUtf8(const QByteArray &bytes)
     return s;
 }
 
-QString DecodeText(const QByteArray &bytes)
+QString decodeText(const QByteArray &bytes)
 {
-    if (auto s = DecodeUtf8(bytes))
+    if (auto s = decodeUtf8(bytes))
         return *s;
-    return DecodeWindows1252(bytes);
+    return decodeWindows1252(bytes);
 }
 
 } // namespace platform

@@ -1,15 +1,11 @@
 #include "ui/AboutDialog.h"
 
-#include "ui/MainWindow.h"
-#include "platform/ClickLabel.h"
-#include "platform/Numbers.h"
-#include "platform/Services.h"
 #include "assets/Assets.h"
-#include "ui/Startup.h"
+#include "platform/ClickLabel.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
 // Set by the build (CMake cache variables of the same names).
@@ -29,27 +25,29 @@
 #define QUADRIFOGLIO_NOTICE_NAMES "Gli autori di Quadrifoglio"
 #endif
 
+using texts::TextId;
+
 namespace about {
 
-QString WebAddress()
+QString webAddress()
 {
     return QString::fromUtf8(QUADRIFOGLIO_WEB_ADDRESS);
 }
 
-QString MailAddress(int index)
+QString mailAddress(int index)
 {
     return QString::fromUtf8(index == 0 ? QUADRIFOGLIO_MAIL_ADDRESS_1 : QUADRIFOGLIO_MAIL_ADDRESS_2);
 }
 
-QString AuthorsNotice()
+QString authorsNotice()
 {
     return QString::fromUtf8(QUADRIFOGLIO_NOTICE_YEARS) + QLatin1String("\r\n")
            + QString::fromUtf8(QUADRIFOGLIO_NOTICE_NAMES);
 }
 
-QString VersionLine(std::int16_t language)
+QString versionLine(texts::Language language)
 {
-    return resources::LoadResString(language + 118) + QLatin1String("  ")
+    return texts::text(language, TextId::Version) + QLatin1String("  ")
            + QStringLiteral("%1.%2.%3")
                  .arg(QUADRIFOGLIO_VERSION_MAJOR)
                  .arg(QUADRIFOGLIO_VERSION_MINOR)
@@ -60,17 +58,6 @@ QString VersionLine(std::int16_t language)
 
 namespace {
 
-// The design's rectangles are in twips, 15 to the pixel.
-int px(int twips)
-{
-    return platform::CInt(twips / double(platform::TwipsPerPixel));
-}
-
-QRect twips(int left, int top, int width, int height)
-{
-    return {px(left), px(top), px(width), px(height)};
-}
-
 QFont arial(double points, bool bold = false)
 {
     QFont font(QStringLiteral("Arial"));
@@ -79,172 +66,145 @@ QFont arial(double points, bool bold = false)
     return font;
 }
 
-QLabel *textLabel(QWidget *parent, const QRect &geometry, Qt::Alignment alignment = Qt::AlignLeft)
+QString withLineBreaks(QString text)
+{
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+QLabel *textLabel(QWidget *parent, const QRect &geometry, const QString &text,
+                  Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto *label = new QLabel(parent);
     label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignTop);
+    label->setText(text);
     return label;
 }
 
 QLabel *picture(QWidget *parent, const QString &name, QPoint at)
 {
     auto *image = new QLabel(parent);
-    const QImage img = resources::LoadDesignPicture(name);
+    const QImage img = assets::aboutPicture(name);
     image->setPixmap(QPixmap::fromImage(img));
     image->setGeometry(QRect(at, img.isNull() ? QSize(0, 0) : img.size()));
     return image;
 }
 
-QString S(int baseId)
-{
-    return resources::LoadResString(NewPuzzle::Language + baseId);
-}
-
 } // namespace
 
-frmAbout::frmAbout(frmPuzzle &main) : QDialog(&main), m_main(main)
+AboutDialog::AboutDialog(QWidget *parent, texts::Language language, const QColor &windowColour,
+                         platform::Shell &shell)
+    : QDialog(parent), m_shell(shell)
 {
+    setObjectName(QStringLiteral("aboutDialog"));
+    const auto S = [language](TextId id) { return texts::text(language, id); };
     setFont(arial(8));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    buildControls();
-    // The design's client area: 4530 x 5220 twips.
-    setFixedSize(px(4530), px(5220));
-    Form_Load();
-}
+    setFixedSize(302, 348);
+    setWindowTitle(S(TextId::AboutTip) + QLatin1String("...."));
 
-frmAbout::~frmAbout() = default;
+    QLabel *title = textLabel(this, QRect(70, 7, 190, 22), QStringLiteral("Quadrifoglio"),
+                              Qt::AlignHCenter);
+    title->setFont(arial(14.25, true));
 
-void frmAbout::buildControls()
-{
-    Label1 = textLabel(this, twips(1050, 105, 2850, 330), Qt::AlignHCenter);
-    Label1->setFont(arial(14.25, true));
-    Label1->setText(QStringLiteral("Quadrifoglio"));
+    QLabel *version = textLabel(this, QRect(77, 35, 183, 15), about::versionLine(language),
+                                Qt::AlignHCenter);
+    version->setObjectName(QStringLiteral("version"));
+    version->setFont(arial(9.75, true));
+    QPalette versionColours = version->palette();
+    versionColours.setColor(QPalette::Window, QColor(0, 0, 192));
+    versionColours.setColor(QPalette::WindowText,
+                            QApplication::palette().color(QPalette::HighlightedText));
+    version->setPalette(versionColours);
+    version->setAutoFillBackground(true);
 
-    lblVersione = textLabel(this, twips(1155, 525, 2745, 225), Qt::AlignHCenter);
-    lblVersione->setFont(arial(9.75, true));
-    QPalette versionColors = lblVersione->palette();
-    versionColors.setColor(QPalette::Window, QColor(0, 0, 192));
-    versionColors.setColor(QPalette::WindowText,
-                           QApplication::palette().color(QPalette::HighlightedText));
-    lblVersione->setPalette(versionColors);
-    lblVersione->setAutoFillBackground(true);
+    // The clover badge and a jigsaw piece either side of the title, and a
+    // pennant by the first mail link.
+    picture(this, QStringLiteral("icona"), QPoint(16, 6));
+    picture(this, QStringLiteral("image1"), QPoint(254, 6));
+    picture(this, QStringLiteral("image2"), QPoint(78, 205));
 
-    // The pictures of the design: the clover badge and a jigsaw piece either
-    // side of the title, and a pennant by the first mail link.
-    imgIcona = picture(this, QStringLiteral("icona"), QPoint(16, 6));
-    Image1 = picture(this, QStringLiteral("image1"), QPoint(254, 6));
-    Image2 = picture(this, QStringLiteral("image2"), QPoint(78, 205));
+    textLabel(this, QRect(6, 56, 283, 55), withLineBreaks(S(TextId::MadeWith)))
+        ->setObjectName(QStringLiteral("madeWith"));
 
-    lblInfo = textLabel(this, twips(90, 840, 4245, 825));
+    const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
 
     // The logo sits under the note that points to the web site.
-    const QImage logo = resources::LoadDesignPicture(QStringLiteral("logo"));
-    imgLogo = new platform::ClickLabel(this);
-    imgLogo->setPixmap(QPixmap::fromImage(logo));
-    imgLogo->setGeometry(QRect(QPoint(78, 120), logo.isNull() ? QSize(147, 26) : logo.size()));
-    connect(imgLogo, &platform::ClickLabel::clicked, this, &frmAbout::imgLogo_Click);
+    const QImage logoImage = assets::aboutPicture(QStringLiteral("logo"));
+    auto *logo = new platform::ClickLabel(this);
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setPixmap(QPixmap::fromImage(logoImage));
+    logo->setGeometry(QRect(QPoint(78, 120), logoImage.isNull() ? QSize(147, 26) : logoImage.size()));
+    logo->setCursor(hand);
+    connect(logo, &platform::ClickLabel::clicked, this,
+            [this] { openAndClose(about::webAddress()); });
 
     // Two etched separators: a grey line with a light one just below it.
-    struct LineDesign
+    struct Rule
     {
-        int x2, y;
-        QColor color;
+        QRect geometry;
+        QColor colour;
     };
     const QColor grey(128, 128, 128), light(224, 224, 224);
-    const LineDesign lines[4] = {{4305, 2310, grey}, {4305, 2325, light},
-                                 {4275, 3615, light}, {4275, 3600, grey}};
-    for (int i = 0; i < 4; ++i) {
-        Line1[i] = new QWidget(this);
-        Line1[i]->setGeometry(px(240), px(lines[i].y), px(lines[i].x2) - px(240), 1);
-        QPalette pal = Line1[i]->palette();
-        pal.setColor(QPalette::Window, lines[i].color);
-        Line1[i]->setPalette(pal);
-        Line1[i]->setAutoFillBackground(true);
+    const Rule rules[4] = {{QRect(16, 154, 271, 1), grey}, {QRect(16, 155, 271, 1), light},
+                           {QRect(16, 241, 269, 1), light}, {QRect(16, 240, 269, 1), grey}};
+    for (const Rule &rule : rules) {
+        auto *line = new QWidget(this);
+        line->setGeometry(rule.geometry);
+        QPalette pal = line->palette();
+        pal.setColor(QPalette::Window, rule.colour);
+        line->setPalette(pal);
+        line->setAutoFillBackground(true);
     }
 
-    lblCopyr = textLabel(this, twips(428, 2520, 3675, 555), Qt::AlignHCenter);
-    lblCopyr->setFont(arial(9));
+    textLabel(this, QRect(29, 168, 245, 37), withLineBreaks(about::authorsNotice()),
+              Qt::AlignHCenter)
+        ->setFont(arial(9));
 
-    const QRect mailDesign[2] = {twips(1440, 3045, 2010, 225), twips(1440, 3315, 2010, 225)};
+    const QRect mails[2] = {QRect(96, 203, 134, 15), QRect(96, 221, 134, 15)};
     for (int i = 0; i < 2; ++i) {
-        lblMail[i] = new platform::ClickLabel(this);
-        lblMail[i]->setGeometry(mailDesign[i]);
-        lblMail[i]->setTextFormat(Qt::PlainText);
+        auto *mail = new platform::ClickLabel(this);
+        mail->setObjectName(QStringLiteral("mail%1").arg(i));
+        mail->setGeometry(mails[i]);
+        mail->setTextFormat(Qt::PlainText);
         QFont font = arial(9, i == 0);
         font.setUnderline(true);
-        lblMail[i]->setFont(font);
-        QPalette pal = lblMail[i]->palette();
+        mail->setFont(font);
+        QPalette pal = mail->palette();
         pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
-        lblMail[i]->setPalette(pal);
-        lblMail[i]->setText(about::MailAddress(i));
-        const std::int16_t index = std::int16_t(i);
-        connect(lblMail[i], &platform::ClickLabel::clicked, this,
-                [this, index] { lblMail_Click(index); });
+        mail->setPalette(pal);
+        mail->setText(about::mailAddress(i));
+        mail->setCursor(hand);
+        connect(mail, &platform::ClickLabel::clicked, this,
+                [this, i] { openAndClose(QLatin1String("mailto:") + about::mailAddress(i)); });
     }
 
-    lbl1 = textLabel(this, twips(240, 3825, 4005, 225));
-    lbl2 = textLabel(this, twips(240, 4035, 4005, 225));
-    lbl3 = textLabel(this, twips(240, 4245, 3975, 375));
+    textLabel(this, QRect(16, 255, 267, 15), S(TextId::Platform));
+    textLabel(this, QRect(16, 269, 267, 15), S(TextId::Licence));
+    textLabel(this, QRect(16, 283, 265, 25), S(TextId::ScreenNote));
 
-    cmdChiudi = new QPushButton(this);
-    cmdChiudi->setGeometry(twips(1680, 4815, 1170, 330));
-    cmdChiudi->setAutoDefault(false);
-    connect(cmdChiudi, &QPushButton::clicked, this, &frmAbout::cmdChiudi_Click);
-}
+    auto *close = new QPushButton(S(TextId::Close), this);
+    close->setObjectName(QStringLiteral("close"));
+    close->setGeometry(112, 321, 78, 22);
+    close->setCursor(hand);
+    close->setToolTip(S(TextId::CloseTip));
+    // Return presses Close wherever the focus is.
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
-void frmAbout::Form_Load()
-{
-    // 1-3. The pointing hand over everything that can be clicked.
-    const QCursor hand = resources::LoadResCursor(102);
-    cmdChiudi->setCursor(hand);
-    cmdChiudi->setText(S(116));
-    cmdChiudi->setToolTip(S(117));
-    for (platform::ClickLabel *mail : lblMail)
-        mail->setCursor(hand);
-    imgLogo->setCursor(hand);
-
-    // 4. The main window's colour of the moment.
+    // The main window's colour of the moment.
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, m_main.BackColor());
+    pal.setColor(QPalette::Window, windowColour);
     setPalette(pal);
     setAutoFillBackground(true);
-
-    // 5-8.
-    setWindowTitle(S(111) + QLatin1String("...."));
-    lblVersione->setText(about::VersionLine(NewPuzzle::Language));
-    lblCopyr->setText(about::AuthorsNotice().replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    lblInfo->setText(S(119).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    lbl1->setText(S(120));
-    lbl2->setText(S(121));
-    lbl3->setText(S(122));
 }
 
-void frmAbout::imgLogo_Click()
+void AboutDialog::openAndClose(const QString &address)
 {
-    // Nothing to open the page with is no reason to keep the window open.
-    NewPuzzle::Services().shell->open(about::WebAddress());
+    // Nothing to open the address with is no reason to keep the window open.
+    m_shell.open(address);
     close();
-}
-
-void frmAbout::lblMail_Click(std::int16_t Index)
-{
-    if (Index == 0 || Index == 1)
-        NewPuzzle::Services().shell->open(QLatin1String("mailto:") + about::MailAddress(Index));
-    close();
-}
-
-void frmAbout::cmdChiudi_Click()
-{
-    close();
-}
-
-void ShowAboutForm(frmPuzzle &main)
-{
-    QPointer<frmAbout> form = new frmAbout(main);
-    form->exec();
-    delete form.data();
 }

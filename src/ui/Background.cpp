@@ -4,9 +4,21 @@
 
 #include <QImage>
 
-namespace tiling {
+#include <algorithm>
 
-QList<int> TileStarts(int extent, int step)
+namespace background {
+
+namespace {
+
+QColor grey(int g)
+{
+    g = std::clamp(g, 0, 255);
+    return QColor(g, g, g);
+}
+
+} // namespace
+
+QList<int> tileStarts(int extent, int step)
 {
     QList<int> starts;
     if (step <= 0)
@@ -16,25 +28,59 @@ QList<int> TileStarts(int extent, int step)
     return starts;
 }
 
-QList<QPoint> TilePositions(QSize outer, QSize tile)
+QList<QPoint> tilePositions(QSize outer, QSize tile)
 {
     QList<QPoint> positions;
-    const QList<int> rows = TileStarts(outer.height(), tile.height());
+    const QList<int> rows = tileStarts(outer.height(), tile.height());
     if (rows.isEmpty())
         return positions;
-    for (int x : TileStarts(outer.width(), tile.width())) {
+    for (int x : tileStarts(outer.width(), tile.width())) {
         for (int y : rows)
             positions.append(QPoint(x, y));
     }
     return positions;
 }
 
-void MergePaintTiles(platform::Surface &surface, const QImage &texture, QSize outer)
+void tileTexture(platform::Surface &surface, const QImage &texture, QSize outer)
 {
     if (texture.isNull())
         return;
-    for (const QPoint &at : TilePositions(outer, texture.size()))
-        surface.paintPicture(texture, at.x(), at.y(), platform::RasterOp::MergePaint);
+    for (const QPoint &at : tilePositions(outer, texture.size()))
+        surface.drawPicture(texture, at.x(), at.y(), platform::RasterOp::MergePaint);
 }
 
-} // namespace tiling
+void drawBevel(platform::Surface &s, const QRect &around, bool sunken)
+{
+    const int T = around.y();
+    const int W = around.width();
+    const int L = around.x();
+    const int H = around.height();
+    // Nine rings, each one grey step further from the middle grey: the right
+    // and bottom sides take one shade, the left and top the other.
+    for (int k = 0; k <= 8; ++k) {
+        s.setForeColor(grey(sunken ? 140 + 10 * k : 140 - 10 * k));
+        s.drawLine(L + W + k, T - k - 1, L + W + k, T + H + k);
+        s.drawLineTo(L - k - 1, T + H + k);
+        s.setForeColor(grey(sunken ? 140 - 10 * k : 140 + 10 * k));
+        s.drawLineTo(L - k - 1, T - k - 1);
+        s.drawLineTo(L + W + k, T - k - 1);
+    }
+    s.drawFrame(L - 1, T - 1, L + W, T + H);
+}
+
+void drawPanelFrame(platform::Surface &s, QSize size, int depth)
+{
+    const int W = size.width();
+    const int H = size.height();
+    const int N = depth;
+    for (int k = 0; k <= N; ++k) {
+        s.setForeColor(grey(160 - 10 * k));
+        s.drawLine(W - N + k, N - k - 1, W - N + k, H - N + k - 1);
+        s.drawLineTo(N - k - 1, H - N + k - 1);
+        s.setForeColor(grey(160 + 10 * k));
+        s.drawLineTo(N - k - 1, N - k - 1);
+        s.drawLineTo(W - N + k, N - k - 1);
+    }
+}
+
+} // namespace background

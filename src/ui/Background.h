@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 class QImage;
@@ -10,22 +12,30 @@ namespace platform {
 class Surface;
 }
 
-// The background texture laid over the main window like floor tiles.
-namespace tiling {
+// The window's background: a marble texture laid like floor tiles, and the
+// grey bevels around the board and the panels.
+namespace background {
 
 // Where the tiles along one side start: 0, step, 2 step, ... as long as the
 // start is within `extent` pixels (the last tile is cut off at the edge).
 // None for a step of 0 or less, which would never get anywhere.
-QList<int> TileStarts(int extent, int step);
+QList<int> tileStarts(int extent, int step);
 
 // The top-left corners of every tile covering `outer` with tiles of `tile`,
 // column by column.
-QList<QPoint> TilePositions(QSize outer, QSize tile);
+QList<QPoint> tilePositions(QSize outer, QSize tile);
 
-// Paints `texture` at each tile position with MERGEPAINT, (NOT texture) OR
-// what is there: on a plain colour the light parts of the texture leave the
-// colour as it is and the dark parts lighten it, so the texture takes the
-// window's colour. Painting twice gives the same as painting once.
-void MergePaintTiles(platform::Surface &surface, const QImage &texture, QSize outer);
+// Paints `texture` at each tile position as (NOT texture) OR what is there:
+// on a plain colour the light parts of the texture leave the colour as it is
+// and the dark parts lighten it, so the texture takes the window's colour.
+// Painting twice gives the same as painting once.
+void tileTexture(platform::Surface &surface, const QImage &texture, QSize outer);
 
-} // namespace tiling
+// A nine-pixel bevel around `around`: sunken (light from the lower right)
+// while a game is on, raised on the start screen.
+void drawBevel(platform::Surface &surface, const QRect &around, bool sunken);
+
+// The raised frame, `depth` pixels deep, just inside the edge of a panel of `size`.
+void drawPanelFrame(platform::Surface &surface, QSize size, int depth);
+
+} // namespace background

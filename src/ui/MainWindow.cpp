@@ -1,416 +1,627 @@
 #include "ui/MainWindow.h"
 
+#include "assets/Assets.h"
+#include "game/GameClock.h"
+#include "game/GiftSettings.h"
 #include "game/Puzzle.h"
-#include "game/Outlines.h"
 #include "platform/Numbers.h"
 #include "platform/Pictures.h"
 #include "platform/Profile.h"
-#include "assets/Assets.h"
-#include "assets/Texture.h"
-#include "ui/Startup.h"
+#include "platform/PuzzleFiles.h"
+#include "platform/RuntimeError.h"
+#include "ui/AboutDialog.h"
+#include "ui/Background.h"
+#include "ui/BoardWidget.h"
+#include "ui/Panels.h"
+#include "ui/PieceArt.h"
+#include "ui/PieceWidget.h"
+#include "ui/ResultDialog.h"
 
-#include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadialGradient>
-#include <QRadioButton>
-#include <QResizeEvent>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 
-#include <future>
+#include <new>
 
 namespace {
 
-// Panels and buttons keep the light grey of a dialog whatever the window's
-// colour; the bevels are drawn in greys around it.
-const QColor PanelColor(192, 192, 192);
-
-// A brass drawing pin, seen from above.
-QImage makePinImage()
+QString scoreFilePath(platform::Services &services)
 {
-    QImage img(16, 16, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 70));
-    p.drawEllipse(QRectF(3, 3, 12, 12)); // its shadow
-    QRadialGradient g(QPointF(6, 6), 7);
-    g.setColorAt(0, QColor(255, 245, 190));
-    g.setColorAt(0.5, QColor(212, 170, 60));
-    g.setColorAt(1, QColor(120, 85, 20));
-    p.setBrush(g);
-    p.setPen(QColor(90, 60, 10));
-    p.drawEllipse(QRectF(1.5, 1.5, 11, 11));
-    return img;
+    // Without a configuration folder the path stays empty: nothing is read
+    // or written.
+    const QString dir = services.folders->configDir();
+    return dir.isEmpty() ? QString() : dir + QLatin1String("/Quadrifoglio.sco");
 }
 
-QLabel *makePin(QWidget *parent)
-{
-    auto *pin = new QLabel(parent);
-    pin->resize(16, 16);
-    pin->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return pin;
-}
-
-QImage makeColorButtonIcon()
+QImage colourButtonIcon()
 {
     QImage img(24, 24, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    const QColor colors[4] = {QColor(0, 0, 192), QColor(0, 192, 0), QColor(255, 192, 128),
-                              QColor(192, 0, 192)};
-    for (int i = 0; i < 4; ++i) {
-        p.fillRect(QRect(2 + (i % 2) * 10, 2 + (i / 2) * 10, 10, 10), colors[i]);
-    }
+    const QColor colours[4] = {QColor(0, 0, 192), QColor(0, 192, 0), QColor(255, 192, 128),
+                               QColor(192, 0, 192)};
+    for (int i = 0; i < 4; ++i)
+        p.fillRect(QRect(2 + (i % 2) * 10, 2 + (i / 2) * 10, 10, 10), colours[i]);
     p.setPen(Qt::black);
     p.drawRect(QRect(2, 2, 19, 19));
     return img;
 }
 
+// Half of a length, rounded to a whole pixel, halves to even.
+int half(int length)
+{
+    return platform::roundToInt16(length / 2.0);
+}
+
+const QString Title = QStringLiteral("Quadrifoglio");
+
 } // namespace
 
-frmPuzzle::frmPuzzle(platform::Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services)
+MainWindow::MainWindow(platform::Services &services, QWidget *parent)
+    : QWidget(parent), m_services(services),
+      m_game(*services.clock, services.sound, scoreFilePath(services))
 {
     setWindowTitle(QStringLiteral("Quadrifoglio 3D"));
-    const QImage icon = resources::LoadResIcon(1);
-    if (!icon.isNull())
-        setWindowIcon(QIcon(QPixmap::fromImage(icon)));
+    setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(QFont(QStringLiteral("Arial"), 9));
-    buildControls();
-    wireBoardHandlers();
-    wireClockHandlers();
-    wireCommandHandlers();
-    // The design's client area: 10530 x 8115 twips.
+
+    m_board = new BoardWidget(this);
+    m_greeting = new GreetingPanel(this);
+    m_start = new StartPanel(this);
+    m_clock = new ClockPanel(this);
+    buildCommands();
+    m_boardPin = makePin(this, QPoint());
+
+    m_ticks = new QTimer(this);
+    m_ticks->setObjectName(QStringLiteral("clockTicks"));
+    m_ticks->setInterval(gameclock::TickInterval);
+
+    connect(m_start, &StartPanel::levelChosen, this, [this](Level level) {
+        m_start->markLevel(level);
+        m_game.chooseLevel(level);
+        m_start->setPlayEnabled(pictureReady());
+        // No button keeps a focus frame.
+        m_board->setFocus();
+    });
+    connect(m_start, &StartPanel::playClicked, this, &MainWindow::onPlayClicked);
+    connect(m_clock, &ClockPanel::giveUpClicked, &m_game, &Game::giveUp);
+    connect(m_ticks, &QTimer::timeout, this, [this] {
+        m_game.tick();
+        if (m_ticks->isActive())
+            m_ticks->setInterval(m_game.tickInterval());
+    });
+    connect(&m_game, &Game::stateChanged, this, &MainWindow::onStateChanged);
+    connect(&m_game, &Game::countdownTicked, m_clock, &ClockPanel::showCountdown);
+    connect(&m_game, &Game::stopwatchTicked, m_clock, &ClockPanel::showStopwatch);
+    connect(&m_game, &Game::piecePlaced, this, [this](int number) {
+        PieceWidget *placed = piece(number);
+        placed->move(puzzle::homePosition(number, m_board->pos()));
+        placed->setEnabled(false);
+    });
+    connect(&m_game, &Game::pieceReturned, this,
+            [this](int number) { piece(number)->returnToPickUp(); });
+    connect(&m_game, &Game::recordNotSaved, this, &MainWindow::onRecordNotSaved);
+
+    // The window's size before it is shown maximized.
     resize(702, 541);
 }
 
-frmPuzzle::~frmPuzzle() = default;
-
-void frmPuzzle::buildControls()
+MainWindow::~MainWindow()
 {
-    // The board and the hidden source picture.
-    picPuzzle = new PictureBox(this);
-    picPuzzle->setGeometry(171, 90, geometry::BoardSize, geometry::BoardSize);
-    picPuzzle->setBackColor(Qt::white);
-    picPuzzle->setFocusPolicy(Qt::StrongFocus);
-
-    picSorgente = new PictureBox(this);
-    picSorgente->setAutoSize(true);
-    picSorgente->setGeometry(0, 0, geometry::BoardSize, geometry::BoardSize);
-    picSorgente->hide();
-
-    picMask = new PictureBox(this);
-    picMask->setGeometry(0, 0, geometry::PieceSquare, geometry::PieceSquare);
-    picMask->hide();
-
-    // The message panel with the greeting.
-    picMessaggio = new PictureBox(this);
-    picMessaggio->setGeometry(161, 20, 380, 76);
-    picMessaggio->setBackColor(PanelColor);
-    lblMessaggio = new QLabel(picMessaggio);
-    lblMessaggio->setGeometry(12, 10, 356, 56);
-    lblMessaggio->setTextFormat(Qt::PlainText);
-    lblMessaggio->setAlignment(Qt::AlignCenter);
-    lblMessaggio->setWordWrap(true);
-    lblMessaggio->setFont(QFont(QStringLiteral("Arial"), 28));
-    lblMessaggio->setText(QStringLiteral("Quadrifoglio"));
-
-    // The start panel: the three levels and Play.
-    picStart = new PictureBox(this);
-    picStart->setGeometry(161, 465, 380, 60);
-    picStart->setBackColor(PanelColor);
-    for (int i = 0; i < 3; ++i) {
-        optLevel[i] = new QRadioButton(picStart);
-        optLevel[i]->setGeometry(14 + 90 * i, 18, 88, 24);
+    if (m_decoder) {
+        m_decoder->wait();
+        delete m_decoder;
     }
-    cmdStart = new QPushButton(picStart);
-    cmdStart->setGeometry(290, 12, 78, 36);
-    cmdStart->setEnabled(false); // until a level is chosen
+}
 
-    // The clock panel: time bar with the clock over it, best time, New game.
-    picDisplay = new PictureBox(this);
-    picDisplay->setGeometry(196, 17, 310, 66);
-    picDisplay->setBackColor(PanelColor);
-    picDisplay->hide();
-    picProgress = new PictureBox(picDisplay);
-    picProgress->setGeometry(21, 10, 268, 19);
-    picProgress->setBackColor(PanelColor);
-    picProgress->hide();
-    lblTimer = new QLabel(picProgress);
-    lblTimer->setGeometry(104, 0, 60, 19);
-    lblTimer->setAlignment(Qt::AlignCenter);
-    lblTimer->setTextFormat(Qt::PlainText);
-    QFont timerFont(QStringLiteral("Arial"), 10);
-    timerFont.setBold(true);
-    lblTimer->setFont(timerFont);
-    lblTimer->hide();
-    lblWinner = new QLabel(picDisplay);
-    lblWinner->setGeometry(28, 33, 210, 28);
-    lblWinner->setTextFormat(Qt::PlainText);
-    lblWinner->setFont(QFont(QStringLiteral("Arial"), 8));
-    lblWinner->setText(QStringLiteral("-------"));
-    cmdBack = new QPushButton(QStringLiteral("<<"), picDisplay);
-    cmdBack->setGeometry(246, 35, 50, 24);
+void MainWindow::buildCommands()
+{
+    m_timer = new QPushButton(this);
+    m_timer->setObjectName(QStringLiteral("timerSwitch"));
+    m_timer->setCheckable(true);
+    // Checked is the stopwatch; out is the countdown.
+    connect(m_timer, &QPushButton::toggled, &m_game, &Game::setStopwatch);
+    connect(m_timer, &QPushButton::clicked, this, [this] {
+        m_board->setFocus();
+        assets::playCue(m_services.sound, assets::Cue::Click);
+    });
 
-    // The command column beside the board.
-    chkTimer = new QPushButton(this);
-    chkTimer->setCheckable(true);
-    chk3D = new QPushButton(QStringLiteral("3D"), this);
-    chk3D->setCheckable(true);
-    chk3D->setChecked(true); // the pieces start with their edge
-    cmdColor = new QPushButton(this);
-    cmdColor->setIcon(QIcon(QPixmap::fromImage(makeColorButtonIcon())));
-    cmdInfo = new QPushButton(this);
-    cmdEsci = new QPushButton(this);
-    QFont columnFont(QStringLiteral("Arial"), 8);
-    for (QWidget *w : commandColumn()) {
-        w->resize(46, 40);
-        w->setFont(columnFont);
+    m_edge = new QPushButton(QStringLiteral("3D"), this);
+    m_edge->setObjectName(QStringLiteral("edgeSwitch"));
+    m_edge->setCheckable(true);
+    m_edge->setChecked(true); // the pieces start with their edge
+    connect(m_edge, &QPushButton::clicked, this, &MainWindow::onEdgeToggled);
+
+    m_colour = new QPushButton(this);
+    m_colour->setObjectName(QStringLiteral("colour"));
+    m_colour->setIcon(QIcon(QPixmap::fromImage(colourButtonIcon())));
+    connect(m_colour, &QPushButton::clicked, this, &MainWindow::onColourClicked);
+
+    m_about = new QPushButton(this);
+    m_about->setObjectName(QStringLiteral("about"));
+    connect(m_about, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
+
+    m_exit = new QPushButton(this);
+    m_exit->setObjectName(QStringLiteral("exit"));
+    connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
+
+    const QFont columnFont(QStringLiteral("Arial"), 8);
+    const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
+    for (QPushButton *button : commandColumn()) {
+        button->resize(46, 40);
+        button->setFont(columnFont);
+        button->setCursor(hand);
+    }
+}
+
+bool MainWindow::pictureReady() const
+{
+    return !m_board->puzzlePicture().isNull();
+}
+
+PieceWidget *MainWindow::piece(int number) const
+{
+    if (number < 1 || number > puzzle::PieceCount)
+        return nullptr;
+    return m_pieces[number - 1];
+}
+
+QWidget *MainWindow::startPanel() const
+{
+    return m_start;
+}
+
+QWidget *MainWindow::clockPanel() const
+{
+    return m_clock;
+}
+
+QWidget *MainWindow::greetingPanel() const
+{
+    return m_greeting;
+}
+
+std::array<QPushButton *, 5> MainWindow::commandColumn() const
+{
+    return {m_timer, m_edge, m_colour, m_about, m_exit};
+}
+
+// --- Loading ------------------------------------------------------------------
+
+bool MainWindow::load()
+{
+    const QString folder = m_services.folders->appDir();
+    const QString picturePath = platform::findPictureFile(folder);
+
+    // Decoding a large photograph takes longer than everything else the
+    // window does before it needs the picture, so it starts first, on a
+    // thread of its own; the board shows a wait until it is done.
+    struct Decoded
+    {
+        QImage image;
+        QString error;
+    };
+    auto decoded = std::make_shared<Decoded>();
+    if (!picturePath.isEmpty()) {
+        m_decoder = QThread::create([decoded, picturePath] {
+            decoded->image = platform::LoadPictureScaled(
+                picturePath, QSize(puzzle::BoardSize, puzzle::BoardSize), &decoded->error);
+        });
+        connect(m_decoder, &QThread::finished, this, [this, decoded, picturePath] {
+            onPictureDecoded(decoded->image, decoded->error, picturePath);
+        });
+        m_decoder->start();
     }
 
-    // Pins: one above the board, four on the start panel, four on each of
-    // the message and clock panels.
-    imgChiodo = makePin(this);
-    imgChiodo->setPixmap(QPixmap::fromImage(makePinImage()));
-    for (int i = 0; i < 4; ++i)
-        imgChiodo1[i] = makePin(picStart);
-    imgChiodo1[0]->setPixmap(QPixmap::fromImage(makePinImage()));
-    const QPoint startCorners[4] = {{6, 6}, {358, 6}, {6, 38}, {358, 38}};
-    for (int i = 0; i < 4; ++i)
-        imgChiodo1[i]->move(startCorners[i]);
-    for (int i = 0; i < 8; ++i)
-        imgChiodo2[i] = makePin(i < 4 ? picMessaggio : picDisplay);
-    imgChiodo2[0]->setPixmap(QPixmap::fromImage(makePinImage()));
-    const QPoint messageCorners[4] = {{10, 10}, {354, 10}, {10, 50}, {354, 50}};
-    const QPoint displayCorners[4] = {{7, 7}, {287, 7}, {7, 43}, {287, 43}};
-    for (int i = 0; i < 4; ++i) {
-        imgChiodo2[i]->move(messageCorners[i]);
-        imgChiodo2[4 + i]->move(displayCorners[i]);
+    setBackgroundColour(colours::indexFromStored(platform::GetProfileString(
+        QStringLiteral("BackColor"), QStringLiteral("Color"), QStringLiteral("0"), scoreFile())));
+    readGift(folder);
+    setTexts();
+
+    // Maximized; without a window manager to maximize it, it takes the whole
+    // available screen area itself.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+    m_board->showLoadingMessage(m_language);
+
+    if (picturePath.isEmpty()) {
+        failToStart(QStringLiteral("Impossibile trovare l'immagine memorizzata"));
+        return false;
     }
-    imgChiodo2[0]->lower();
-    for (QLabel *pin : imgChiodo2)
-        pin->lower();
-
-    Image2 = new QLabel(this);
-    Image2->hide();
-
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(200);
-
-    // Piece 1 is part of the design; 2 to 36 are made by the load sequence.
-    picTessera[1] = makePiece(1);
+    return true;
 }
 
-PictureBox *frmPuzzle::makePiece(int index)
+void MainWindow::readGift(const QString &folder)
 {
-    auto *piece = new PictureBox(this);
-    piece->setObjectName(QStringLiteral("picTessera%1").arg(index));
-    const PictureBox *model = picTessera[1];
-    piece->resize(model ? model->size() : QSize(geometry::PieceWindow, geometry::PieceWindow));
-    if (model) {
-        piece->setCursor(model->cursor());
-        piece->setFont(model->font());
+    std::optional<QString> line;
+    const QString path = platform::findFileIgnoringCase(folder, QStringLiteral("Matrix.dat"));
+    if (!path.isEmpty()) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.read(gift::MatrixDatReadLimit);
+            line = gift::firstLine(bytes, !file.atEnd());
+        }
     }
-    piece->hide();
-    return piece;
+
+    const gift::Greeting greeting = gift::parseFirstLine(line);
+    if (greeting.languageDigit)
+        m_language = texts::languageForDigit(*greeting.languageDigit);
+
+    QFont font(QStringLiteral("Arial"), 28);
+    switch (greeting.style) {
+    case gift::Greeting::Style::Greeting:
+        font.setPointSize(10);
+        break;
+    case gift::Greeting::Style::ProductName:
+        font.setBold(true);
+        font.setItalic(true);
+        break;
+    case gift::Greeting::Style::Designed:
+        break;
+    }
+    m_greeting->setGreeting(greeting.text, font);
 }
 
-std::array<QWidget *, 5> frmPuzzle::commandColumn() const
+void MainWindow::setTexts()
 {
-    return {chkTimer, chk3D, cmdColor, cmdInfo, cmdEsci};
+    using texts::TextId;
+    const auto S = [this](TextId id) { return texts::text(m_language, id); };
+    m_start->setTexts(m_language);
+    m_clock->setTexts(m_language);
+    m_timer->setText(S(TextId::Timer));
+    m_timer->setToolTip(S(TextId::TimerTip));
+    m_about->setText(S(TextId::About));
+    m_about->setToolTip(S(TextId::AboutTip));
+    m_exit->setText(S(TextId::Exit));
+    m_exit->setToolTip(S(TextId::ExitTip));
+    m_colour->setToolTip(S(TextId::ColourTip));
+    m_edge->setToolTip(S(TextId::EdgeTip));
 }
 
-void frmPuzzle::setBackColor(const QColor &color)
+void MainWindow::onPictureDecoded(const QImage &picture, const QString &error,
+                                  const QString &path)
 {
-    m_backColor = color;
-    // Setting the colour of a window with a persistent drawing clears it.
-    m_back.setBackColor(color);
-    m_back.cls();
-    update();
+    Q_UNUSED(error);
+    m_decoder->deleteLater();
+    m_decoder = nullptr;
+    if (m_closed)
+        return;
+    // A file that does not decode ends the game as a missing one does,
+    // naming the file.
+    if (picture.isNull()) {
+        failToStart(QStringLiteral("Impossibile leggere l'immagine memorizzata") + QLatin1String("\r\n")
+                    + path);
+        return;
+    }
+    m_board->setPuzzlePicture(picture);
+    m_start->setPlayEnabled(m_game.level().has_value());
+    // The pieces are made once the start screen is on show.
+    QTimer::singleShot(0, this, &MainWindow::ensurePieces);
 }
 
-QSize frmPuzzle::outerSize() const
+void MainWindow::failToStart(const QString &message)
 {
-    return frameGeometry().size();
+    // The game ends at once: nothing is saved.
+    m_closed = true;
+    m_services.messages->show(this, message, platform::MessageIcon::Critical, Title);
+    hide();
+    m_services.end->quit();
 }
 
-QString frmPuzzle::sText(int baseId) const
+void MainWindow::ensurePieces()
 {
-    return resources::LoadResString(NewPuzzle::Language + baseId);
+    if (m_pieces[0] || m_closed)
+        return;
+    for (int number = 1; number <= puzzle::PieceCount; ++number) {
+        auto *widget = new PieceWidget(number, this);
+        connect(widget, &PieceWidget::pickedUp, &m_game, &Game::pickUp);
+        connect(widget, &PieceWidget::dropped, this, &MainWindow::onPieceDropped);
+        m_pieces[number - 1] = widget;
+    }
+    m_boardPin->raise();
+    cutPieces(m_withEdge);
+    dealPieces();
 }
 
-void frmPuzzle::paintEvent(QPaintEvent *event)
+void MainWindow::cutPieces(bool withEdge)
+{
+    if (!m_pieces[0])
+        return;
+    const QImage &picture = m_board->puzzlePicture();
+    for (PieceWidget *widget : m_pieces)
+        widget->setImage(pieceart::pieceImage(picture, widget->piece(), withEdge));
+}
+
+// --- Layout -------------------------------------------------------------------
+
+void MainWindow::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    p.fillRect(event->rect(), m_backColor);
+    p.fillRect(event->rect(), m_backColour);
     const QImage &img = m_back.image();
     if (!img.isNull())
         p.drawImage(event->rect().topLeft(), img, event->rect());
 }
 
-void frmPuzzle::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    m_back.setSize(event->size());
-    Form_Resize();
+    m_back.setSize(size());
+    // The drawing starts afresh: the bevel of the old layout would stay behind.
+    m_back.clear();
+    tileBackground();
+    layOut();
+    drawBoardBevel(m_game.state() == Game::State::Playing);
+    background::drawPanelFrame(m_start->surface(), m_start->size(), 4);
+    m_start->update();
+    background::drawPanelFrame(m_greeting->surface(), m_greeting->size(), 8);
+    m_greeting->update();
+    // The loose pieces are dealt out again; the placed ones stay on their
+    // cells wherever the board moves.
+    dealPieces();
+    if (gameOn())
+        keepPlacedPiecesHome();
+    update();
 }
 
-void frmPuzzle::closeEvent(QCloseEvent *event)
+void MainWindow::layOut()
 {
-    if (!m_unloaded) {
-        int cancel = 0;
-        Form_Unload(cancel);
+    // The layout follows the window's outer size, frame included.
+    const QSize outer = frameGeometry().size();
+    const int W = outer.width();
+    const int H = outer.height();
+
+    m_board->move(half(W - m_board->width()), half(H - m_board->height()));
+    const QRect board = m_board->geometry();
+    m_greeting->move(board.x() - 10, 20);
+    m_boardPin->move(half(W - m_boardPin->width()), board.y() - m_boardPin->height() - 9);
+    m_clock->move(half(W - m_clock->width()), board.y() - m_clock->height() - 33);
+    m_start->move(half(W - m_start->width()), board.bottom() + 1 + 15);
+
+    // The command column stands just outside the board's bevel on its right,
+    // centred on the board, in the gap between the board and the slots. The
+    // bevel takes 9 pixels; one more keeps the column clear of the slot
+    // column beyond it on the narrowest window.
+    const auto column = commandColumn();
+    const int spacing = 12;
+    const int columnHeight =
+        int(column.size()) * column[0]->height() + int(column.size() - 1) * spacing;
+    const int left = board.right() + 1 + 10;
+    int top = board.y() + (board.height() - columnHeight) / 2;
+    for (QPushButton *button : column) {
+        button->move(left, top);
+        top += button->height() + spacing;
+    }
+    m_boardPin->raise();
+}
+
+void MainWindow::dealPieces()
+{
+    if (!m_pieces[0])
+        return;
+    const QSize outer = frameGeometry().size();
+    const puzzle::Slots places = puzzle::slotPositions(
+        outer, m_services.screen->sizePixels().height(), m_pieces[0]->size());
+    const auto order = puzzle::shuffledPieces();
+    for (int slot = 0; slot < puzzle::PieceCount; ++slot)
+        piece(order[slot])->move(places[slot]);
+}
+
+void MainWindow::keepPlacedPiecesHome()
+{
+    for (int number = 1; number <= puzzle::PieceCount; ++number) {
+        if (m_game.isPlaced(number) && piece(number))
+            piece(number)->move(puzzle::homePosition(number, m_board->pos()));
+    }
+}
+
+void MainWindow::drawBoardBevel(bool sunken)
+{
+    background::drawBevel(m_back, m_board->geometry(), sunken);
+    update();
+}
+
+void MainWindow::tileBackground()
+{
+    // From the top-left corner over the whole outer size.
+    background::tileTexture(m_back, assets::backgroundTexture(), frameGeometry().size());
+    update();
+}
+
+void MainWindow::setBackgroundColour(int index)
+{
+    m_colourIndex = index;
+    m_backColour = colours::backgroundColour(index);
+    // A new colour clears the texture and the bevels; the callers lay them again.
+    m_back.setBackColor(m_backColour);
+    m_back.clear();
+    update();
+}
+
+bool MainWindow::gameOn() const
+{
+    return m_game.state() != Game::State::Idle;
+}
+
+// --- What the player does -----------------------------------------------------
+
+void MainWindow::onPlayClicked()
+{
+    try {
+        ensurePieces();
+        cutPieces(m_withEdge);
+        m_game.start();
+    } catch (const platform::RuntimeError &e) {
+        m_services.messages->show(this, e.description() + QLatin1String("\r\n") + QString::number(e.number()),
+                                  platform::MessageIcon::None, QString());
+    } catch (const std::bad_alloc &) {
+        m_services.messages->show(this, QStringLiteral("Out of memory\r\n7"),
+                                  platform::MessageIcon::None, QString());
+    } catch (const std::exception &e) {
+        // Any other failure is reported as an internal error.
+        m_services.messages->show(this, QString::fromLocal8Bit(e.what()) + QLatin1String("\r\n51"),
+                                  platform::MessageIcon::None, QString());
+    }
+}
+
+void MainWindow::onPieceDropped(int number, QPoint corner)
+{
+    // The game answers a drop while it is playing; any other time the piece
+    // simply goes back.
+    if (m_game.state() != Game::State::Playing) {
+        piece(number)->returnToPickUp();
+        return;
+    }
+    m_game.drop(number, corner, m_board->pos());
+}
+
+void MainWindow::onColourClicked()
+{
+    assets::playCue(m_services.sound, assets::Cue::Click);
+    setBackgroundColour(colours::nextIndex(m_colourIndex));
+    tileBackground();
+    drawBoardBevel(true);
+    // The Easy stripes are drawn in the window's colour.
+    if (m_game.level() == Level::Easy)
+        m_board->drawStripes(m_backColour);
+    m_board->setFocus();
+}
+
+void MainWindow::onEdgeToggled()
+{
+    assets::playCue(m_services.sound, assets::Cue::Window);
+    m_withEdge = m_edge->isChecked();
+    // The finished picture stays flat; the next game takes the new choice.
+    if (m_game.state() != Game::State::Finishing) {
+        // The pieces change out of sight.
+        setUpdatesEnabled(false);
+        cutPieces(m_withEdge);
+        setUpdatesEnabled(true);
+    }
+    m_board->setFocus();
+}
+
+void MainWindow::onAboutClicked()
+{
+    assets::playCue(m_services.sound, assets::Cue::Window);
+    // The clock runs on while the window is open.
+    m_aboutDialog = new AboutDialog(this, m_language, m_backColour, *m_services.shell);
+    connect(m_aboutDialog, &QDialog::finished, m_aboutDialog, &QObject::deleteLater);
+    m_aboutDialog->open();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!m_closed) {
+        m_closed = true;
+        m_ticks->stop();
+        // The colour is written at every normal end, changed or not; a
+        // failure is not worth a word at this point.
+        platform::WriteProfileString(QStringLiteral("BackColor"), QStringLiteral("Color"),
+                                     QString::number(m_colourIndex), scoreFile());
+        // The other windows close with this one; a name typed for a record counts.
+        if (m_aboutDialog)
+            m_aboutDialog->close();
+        if (m_result)
+            m_result->close();
+        m_services.end->quit();
     }
     event->accept();
 }
 
-void frmPuzzle::Form_Load()
-{
-    QString AppDir = m_services.folders->appDir();
-    if (!AppDir.endsWith(QLatin1Char('/')))
-        AppDir += QLatin1Char('/');
+// --- What the game says -------------------------------------------------------
 
-    // Decoding a large photograph takes longer than everything else the
-    // window does before it needs the picture: it starts now, on a thread of
-    // its own, and step 18 collects it.
-    struct Decoded
-    {
-        QString path;
-        QImage image;
-        QString error;
-    };
-    auto prefetch = std::async(std::launch::async, [base = AppDir + QLatin1String("Matrix")] {
-        Decoded d;
-        d.path = NewPuzzle::FindPictureFile(base);
-        if (!d.path.isEmpty())
-            d.image = platform::LoadPictureScaled(
-                d.path, QSize(geometry::BoardSize, geometry::BoardSize), &d.error);
-        return d;
+void MainWindow::onStateChanged(Game::State state)
+{
+    if (m_closed)
+        return;
+    switch (state) {
+    case Game::State::Playing:
+        showGameScreen();
+        break;
+    case Game::State::Finishing:
+        showFinishedPicture();
+        break;
+    case Game::State::ShowingResult:
+        showResult();
+        break;
+    case Game::State::Idle:
+        showStartScreen();
+        break;
+    }
+}
+
+void MainWindow::showGameScreen()
+{
+    m_start->hide();
+    m_clock->show();
+    m_clock->startGame(besttimes::bestTimeCaption(m_game.storedBestTime()));
+    m_greeting->hide();
+    drawBoardBevel(true);
+    m_board->showGuide(*m_game.level(), m_backColour);
+    // The pieces appear where the last dealing left them.
+    for (PieceWidget *widget : m_pieces)
+        widget->show();
+    m_ticks->setInterval(m_game.tickInterval());
+    m_ticks->start();
+}
+
+void MainWindow::showFinishedPicture()
+{
+    m_ticks->stop();
+    drawBoardBevel(false);
+    // The finished picture shows without the pieces' raised edges; the next
+    // game cuts them with the edge again.
+    if (m_withEdge)
+        cutPieces(false);
+    m_services.clock->singleShot(Game::ShowingMilliseconds, this, [this] {
+        if (!m_closed)
+            m_game.finishShowing();
     });
-
-    // 1. Italian until Matrix.dat says otherwise.
-    NewPuzzle::Language = 0;
-
-    // 2-3. Piece 1 shows the open hand; 2 to 36 are copies of it, hidden.
-    picTessera[1]->setCursor(resources::LoadResCursor(100));
-    for (int i = 2; i <= geometry::PieceCount; ++i)
-        picTessera[i] = makePiece(i);
-    for (int i = 1; i <= geometry::PieceCount; ++i)
-        wirePieceHandlers(i);
-
-    // 4-6.
-    SetButtonCursors();
-    lblMessaggio->setVisible(false);
-    Tessere::SetPieceOutlines(*this);
-
-    // 7. The score file and the colour kept in it.
-    SetScoreFilePath();
-    ReadBackColor();
-
-    // 8-9.
-    Effect3D = -1;
-    QColor color;
-    ColorFromIndex(ColorIndex, color);
-    setBackColor(color);
-
-    // 10-12. The program's folder (found above), Matrix.dat, the captions.
-    ReadSettings(AppDir);
-    SetCaptions();
-
-    // 13. Show the window, maximized; without a window manager to maximize
-    // it, it takes the whole available screen area itself.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
-    showMaximized();
-
-    // 14-15. The wait message stays on the board while the picture loads.
-    ShowLoadingMessage();
-    update();
-    NewPuzzle::DoEvents();
-    lblMessaggio->setVisible(true);
-
-    // 16-17. The picture beside the program.
-    const QString PictureFile = NewPuzzle::FindPictureFile(AppDir + QLatin1String("Matrix"));
-    if (PictureFile.isEmpty()) {
-        m_services.messages->show(this, QStringLiteral("Impossibile trovare l'immagine memorizzata"),
-                                  platform::MbCritical, QStringLiteral("Quadrifoglio"));
-        endProgram();
-        return;
-    }
-
-    // 18. Decoded straight to the board's size. A file that does not decode
-    // ends the program as a missing one does, naming the file.
-    Decoded decoded = prefetch.get();
-    if (decoded.path != PictureFile) {
-        decoded.image = platform::LoadPictureScaled(
-            PictureFile, QSize(geometry::BoardSize, geometry::BoardSize), &decoded.error);
-    }
-    const QImage picture = decoded.image;
-    if (picture.isNull()) {
-        m_services.messages->show(this,
-                                  QStringLiteral("Impossibile leggere l'immagine memorizzata")
-                                      + QLatin1String("\r\n") + PictureFile,
-                                  platform::MbCritical, QStringLiteral("Quadrifoglio"));
-        endProgram();
-        return;
-    }
-    picSorgente->setPicture(picture);
-
-    // 19.
-    FitPicture();
 }
 
-void frmPuzzle::endProgram()
+void MainWindow::showResult()
 {
-    // The program ends at once: no unload handler runs, nothing is saved.
-    m_ended = true;
-    m_unloaded = true;
-    hide();
-    m_services.end->endProgram();
+    m_ticks->stop();
+    m_result = new ResultDialog(this, m_game.result(), m_language, m_backColour,
+                                m_services.screen->sizePixels());
+    connect(m_result, &QDialog::finished, this, [this] {
+        const QString name = m_result->typedName();
+        m_result->deleteLater();
+        m_game.closeResult(name);
+    });
+    m_result->open();
 }
 
-void frmPuzzle::Form_Resize()
+void MainWindow::showStartScreen()
 {
-    // During a game the board stays sunken and the placed pieces stay on
-    // their cells wherever the board moves; only the loose ones are dealt
-    // out again.
-    const bool playing = GameInProgress();
-    // The window's drawing starts afresh: the texture does not cover what
-    // was drawn before, and the bevel of the old layout would stay behind.
-    m_back.cls();
-    TileBackground();
-    LayoutBoard();
-    DrawBevel(picPuzzle, playing);
-    DrawFrame3D(picStart, 4);
-    DrawFrame3D(picMessaggio, 8);
-    ScatterPieces();
-    if (playing)
-        KeepPlacedPieces();
-    update();
-}
-
-void frmPuzzle::Form_Unload(int &Cancel)
-{
-    (void)Cancel;
-    m_unloaded = true;
-    Timer1->stop();
-    // Every failure here is ignored: the colour choice is written at every
-    // normal end, changed or not.
-    platform::WriteProfileString(QStringLiteral("BackColor"), QStringLiteral("Color"),
-                                 QString::number(ColorIndex), ScoreFile);
-    ResPicture.reset();
-    // The other windows close with this one.
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w != this && w->isVisible())
-            w->close();
+    m_ticks->stop();
+    m_start->show();
+    m_clock->hide();
+    m_greeting->show();
+    m_boardPin->show();
+    drawBoardBevel(false);
+    m_board->showPicture();
+    for (PieceWidget *widget : m_pieces) {
+        if (widget) {
+            widget->hide();
+            widget->setEnabled(true);
+        }
     }
-    m_services.end->endProgram();
+    // The next game shows the pieces in new places.
+    dealPieces();
+}
+
+void MainWindow::onRecordNotSaved(const QString &message)
+{
+    m_services.messages->show(this, message, platform::MessageIcon::Critical, Title);
 }

@@ -1,66 +1,59 @@
 #include "ui/PieceArt.h"
 
-#include "platform/Surface.h"
+#include "assets/Assets.h"
+#include "game/Puzzle.h"
 
-#include <QImage>
+#include <QPainter>
 
-namespace Shadow {
+namespace pieceart {
 
 namespace {
 
-// The part of the source the last overlay copied.
-RECT SourceRect;
-
-constexpr QRgb ColorBits = 0x00ffffff;
-
-// A pixel of a block copy; outside the image a block reads black.
-QRgb PixelAt(const QImage &image, int x, int y)
-{
-    if (x < 0 || y < 0 || x >= image.width() || y >= image.height())
-        return 0;
-    return reinterpret_cast<const QRgb *>(image.constScanLine(y))[x] & ColorBits;
-}
+constexpr QRgb ColourBits = 0x00ffffff;
 
 } // namespace
 
-void OverlayEdge(platform::PictureBox &Dest, platform::PictureBox &Src)
+QImage cutPiece(const QImage &picture, int piece)
 {
-    SourceRect = {0, 0, std::int32_t(Src.width() - 1), std::int32_t(Src.height() - 1)};
-    // The piece is its own background: the edge goes over the picture in place.
-    BlitTransparent(Dest.surface(), Dest.surface(), Src.surface(), SourceRect, 0, 0,
-                    qRgb(255, 0, 0));
-    Dest.refresh();
+    QImage square(puzzle::PieceSquare, puzzle::PieceSquare, QImage::Format_RGB32);
+    square.fill(Qt::black);
+    const QPoint offset = puzzle::bodyOffset(piece);
+    const QPoint cellCorner(puzzle::CellSize * puzzle::columnOf(piece),
+                            puzzle::CellSize * puzzle::rowOf(piece));
+    QPainter p(&square);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(offset - cellCorner, picture.convertToFormat(QImage::Format_RGB32));
+    return square;
 }
 
-void BlitTransparent(platform::Surface &DestDC, const platform::Surface &BackDC,
-                     const platform::Surface &SrcDC, const RECT &SrcRect, std::int16_t BackX,
-                     std::int16_t BackY, QRgb TransColor)
+QImage pieceImage(const QImage &picture, int piece, bool withEdge)
 {
-    const int w = std::int16_t(SrcRect.Right - SrcRect.Left + 1);
-    const int h = std::int16_t(SrcRect.Bottom - SrcRect.Top + 1);
-    if (w <= 0 || h <= 0)
-        return;
+    QImage square = cutPiece(picture, piece);
+    if (withEdge) {
+        // Without its edge picture a piece keeps its plain cut.
+        const QImage edge = assets::edgeBitmap(puzzle::shapeOf(piece));
+        if (!edge.isNull())
+            overlayTransparent(square, edge, EdgeTransparent);
+    }
+    return square;
+}
 
-    const QImage &src = SrcDC.image();
-    const QImage &back = BackDC.image();
-    const QRgb trans = TransColor & ColorBits;
-
-    // The classic mask copy, pixel by pixel on the colour bits:
-    //   mask    = all ones where the source is the transparent colour,
-    //   result  = (background AND mask) XOR (source AND NOT mask),
-    // so the background shows through the transparent colour and the
-    // source covers it everywhere else.
-    QImage result(w, h, QImage::Format_RGB32);
+void overlayTransparent(QImage &target, const QImage &overlay, QRgb transparent)
+{
+    const QImage src = overlay.convertToFormat(QImage::Format_RGB32);
+    if (target.format() != QImage::Format_RGB32)
+        target = target.convertToFormat(QImage::Format_RGB32);
+    const int w = std::min(src.width(), target.width());
+    const int h = std::min(src.height(), target.height());
+    const QRgb key = transparent & ColourBits;
     for (int y = 0; y < h; ++y) {
-        QRgb *out = reinterpret_cast<QRgb *>(result.scanLine(y));
+        const QRgb *in = reinterpret_cast<const QRgb *>(src.constScanLine(y));
+        QRgb *out = reinterpret_cast<QRgb *>(target.scanLine(y));
         for (int x = 0; x < w; ++x) {
-            const QRgb s = PixelAt(src, SrcRect.Left + x, SrcRect.Top + y);
-            const QRgb mask = s == trans ? ColorBits : 0;
-            const QRgb b = PixelAt(back, BackX + x, BackY + y);
-            out[x] = 0xff000000 | ((b & mask) ^ (s & ~mask & ColorBits));
+            if ((in[x] & ColourBits) != key)
+                out[x] = 0xff000000 | (in[x] & ColourBits);
         }
     }
-    DestDC.blockCopy(0, 0, w, h, result, 0, 0);
 }
 
-} // namespace Shadow
+} // namespace pieceart

@@ -1,36 +1,25 @@
 #pragma once
 
+#include <QImage>
 #include <QRgb>
 
-#include <cstdint>
+// The pictures of the pieces: each cut out of the board's picture, with or
+// without its raised 3-D edge.
+namespace pieceart {
 
-namespace platform {
-class PictureBox;
-class Surface;
-} // namespace platform
+// The 70 x 70 square of a piece (1-36) cut from the board's 360 x 360
+// picture around its cell. The top row and the left column reach up to 10
+// pixels beyond the picture; those pixels are black and lie outside the outline.
+QImage cutPiece(const QImage &picture, int piece);
 
-// Module Shadow: the masked block copy that lays the 3-D edge of a piece
-// over its picture. Pure red in the edge picture lets the piece show through.
-namespace Shadow {
+// The square of a piece with or without its 3-D edge.
+QImage pieceImage(const QImage &picture, int piece, bool withEdge);
 
-// A rectangle with both right and bottom included.
-struct RECT
-{
-    std::int32_t Left = 0;
-    std::int32_t Top = 0;
-    std::int32_t Right = 0;
-    std::int32_t Bottom = 0;
-};
+// Lays `overlay` over the top-left of `target` in place, except where the
+// overlay is `transparent`: there `target` keeps its own pixel.
+void overlayTransparent(QImage &target, const QImage &overlay, QRgb transparent);
 
-// Lays the whole picture of Src over Dest in place, with pure red
-// transparent.
-void OverlayEdge(platform::PictureBox &Dest, platform::PictureBox &Src);
+// The edge's transparent colour: pure red.
+inline constexpr QRgb EdgeTransparent = 0xffff0000;
 
-// Copies the block SrcRect of SrcDC to (0, 0) of DestDC, except where a
-// source pixel equals TransColor: there the result shows BackDC's pixel at
-// the same place of the block starting at (BackX, BackY).
-void BlitTransparent(platform::Surface &DestDC, const platform::Surface &BackDC,
-                     const platform::Surface &SrcDC, const RECT &SrcRect, std::int16_t BackX,
-                     std::int16_t BackY, QRgb TransColor);
-
-} // namespace Shadow
+} // namespace pieceart

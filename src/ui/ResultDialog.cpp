@@ -1,27 +1,18 @@
 #include "ui/ResultDialog.h"
 
-#include "ui/MainWindow.h"
-#include "platform/Numbers.h"
-#include "platform/Services.h"
 #include "assets/Assets.h"
 #include "game/BestTimes.h"
-#include "ui/Startup.h"
+#include "platform/Numbers.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QRadioButton>
 #include <QToolButton>
 
-namespace {
+using besttimes::GameEnd;
 
-// The design's rectangles are in twips, 15 to the pixel.
-QRect twips(int left, int top, int width, int height)
-{
-    const auto px = [](int t) { return int(platform::CInt(t / double(platform::TwipsPerPixel))); };
-    return {px(left), px(top), px(width), px(height)};
-}
+namespace {
 
 QFont arial(double points, bool bold = false, bool italic = false)
 {
@@ -32,180 +23,131 @@ QFont arial(double points, bool bold = false, bool italic = false)
     return font;
 }
 
-constexpr double MessageDesignSize = 14.25;
+constexpr double MessageSize = 14.25;
 
 } // namespace
 
-frmMessaggi::frmMessaggi(frmPuzzle &main) : QDialog(&main), m_main(main)
+ResultDialog::ResultDialog(QWidget *parent, const Game::Result &result, texts::Language language,
+                           const QColor &windowColour, QSize screen)
+    : QDialog(parent)
 {
+    setObjectName(QStringLiteral("resultDialog"));
     setFont(arial(9));
-    buildControls();
-    // The design's client area: 5700 x 3495 twips.
-    resize(twips(0, 0, 5700, 3495).size());
-    Form_Load();
-}
+    // A title and a close box, no other buttons, and a size that stays.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(380, 233);
+    // Centred on the screen, three pixels to the right.
+    move(platform::roundToInt16((screen.width() - width()) / 2.0 + 3),
+         platform::roundToInt16((screen.height() - height()) / 2.0));
 
-frmMessaggi::~frmMessaggi()
-{
-    // Released without closing (the program ending): the name still counts.
-    if (!m_unloaded)
-        Form_Unload();
-}
+    m_iconLabel = new QLabel(this);
+    m_iconLabel->setGeometry(168, 8, 32, 32);
 
-void frmMessaggi::buildControls()
-{
-    imgsmile = new QLabel(this);
-    imgsmile->setGeometry(twips(2520, 120, 480, 480));
-
-    // The black title first, so that the red one lies over it.
-    Label1[0] = new QLabel(QStringLiteral("Quadrifoglio 3D"), this);
-    Label1[0]->setGeometry(twips(135, 150, 2055, 255));
-    Label1[1] = new QLabel(QStringLiteral("Quadrifoglio 3D"), this);
-    Label1[1]->setGeometry(twips(120, 120, 2055, 255));
-    const QColor titleColors[2] = {Qt::black, QColor(255, 0, 0)};
+    // The black title first, so that the red one lies over it as its shadow.
+    const QRect titles[2] = {QRect(9, 10, 137, 17), QRect(8, 8, 137, 17)};
+    const QColor titleColours[2] = {Qt::black, QColor(255, 0, 0)};
     for (int i = 0; i < 2; ++i) {
-        Label1[i]->setTextFormat(Qt::PlainText);
-        Label1[i]->setFont(arial(12, true));
-        QPalette pal = Label1[i]->palette();
-        pal.setColor(QPalette::WindowText, titleColors[i]);
-        Label1[i]->setPalette(pal);
+        auto *title = new QLabel(QStringLiteral("Quadrifoglio 3D"), this);
+        title->setGeometry(titles[i]);
+        title->setTextFormat(Qt::PlainText);
+        title->setFont(arial(12, true));
+        QPalette pal = title->palette();
+        pal.setColor(QPalette::WindowText, titleColours[i]);
+        title->setPalette(pal);
     }
 
-    lblmessaggi = new QLabel(this);
-    lblmessaggi->setGeometry(twips(120, 720, 5415, 1215));
-    lblmessaggi->setTextFormat(Qt::PlainText);
-    lblmessaggi->setWordWrap(true);
-    lblmessaggi->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblmessaggi->setFont(arial(MessageDesignSize, true));
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("message"));
+    m_message->setGeometry(8, 48, 361, 81);
+    m_message->setTextFormat(Qt::PlainText);
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_message->setFont(arial(MessageSize, true));
 
-    lblRecord = new QLabel(this);
-    lblRecord->setGeometry(twips(75, 2040, 3975, 285));
-    lblRecord->setTextFormat(Qt::PlainText);
-    lblRecord->setFont(arial(9, false, true));
+    m_namePrompt = new QLabel(this);
+    m_namePrompt->setObjectName(QStringLiteral("namePrompt"));
+    m_namePrompt->setGeometry(5, 136, 265, 19);
+    m_namePrompt->setTextFormat(Qt::PlainText);
+    m_namePrompt->setFont(arial(9, false, true));
+    m_namePrompt->hide();
 
-    txtRecord = new QLineEdit(this);
-    txtRecord->setGeometry(twips(4080, 2040, 1455, 285));
-    txtRecord->setFont(arial(9));
-    txtRecord->setMaxLength(records::NameFieldLength);
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("name"));
+    m_name->setGeometry(272, 136, 97, 19);
+    m_name->setFont(arial(9));
+    m_name->setMaxLength(besttimes::NameFieldLength);
+    m_name->hide();
 
     // A graphical button: its picture above its caption.
-    cmdChiudi = new QToolButton(this);
-    cmdChiudi->setGeometry(twips(2243, 2520, 1215, 855));
-    cmdChiudi->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    cmdChiudi->setIconSize(QSize(32, 32));
-    const QImage icon = resources::LoadResIcon(1);
-    if (!icon.isNull())
-        cmdChiudi->setIcon(QIcon(QPixmap::fromImage(icon)));
-    connect(cmdChiudi, &QToolButton::clicked, this, &frmMessaggi::cmdChiudi_Click);
-    // A player who has typed the name and presses Return means "done".
-    connect(txtRecord, &QLineEdit::returnPressed, this, &frmMessaggi::cmdChiudi_Click);
-}
+    m_close = new QToolButton(this);
+    m_close->setObjectName(QStringLiteral("close"));
+    m_close->setGeometry(150, 168, 81, 57);
+    m_close->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_close->setIconSize(QSize(32, 32));
+    const QImage clover = assets::icon(assets::Icon::Clover);
+    if (!clover.isNull())
+        m_close->setIcon(QIcon(QPixmap::fromImage(clover)));
+    m_close->setCursor(assets::cursor(assets::Cursor::PointingHand));
+    m_close->setText(texts::text(language, texts::TextId::Close));
+    m_close->setToolTip(texts::text(language, texts::TextId::CloseTip));
+    connect(m_close, &QToolButton::clicked, this, &QDialog::accept);
 
-void frmMessaggi::Form_Load()
-{
-    // 1. Centred on the screen, then 45 twips to the right.
-    const QSize screen = NewPuzzle::Services().screen->sizePixels();
-    const int tpp = platform::TwipsPerPixel;
-    const double left = (screen.width() * tpp - width() * tpp) / 2.0 + 45;
-    const double top = (screen.height() * tpp - height() * tpp) / 2.0;
-    move(platform::CInt(left / tpp), platform::CInt(top / tpp));
-
-    // 2-3.
-    cmdChiudi->setCursor(resources::LoadResCursor(102));
-    cmdChiudi->setText(records::S(NewPuzzle::Language, 116));
-    cmdChiudi->setToolTip(records::S(NewPuzzle::Language, 117));
-
-    // 4.
-    NewPuzzle::SetDialogFrame(*this);
-
-    // 5. The main window's colour of the moment.
+    // The main window's colour of the moment.
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, m_main.BackColor());
+    pal.setColor(QPalette::Window, windowColour);
     setPalette(pal);
     setAutoFillBackground(true);
 
-    // 6-7.
-    lblRecord->setVisible(false);
-    txtRecord->setVisible(false);
-    ComposeMessage();
+    compose(result, language);
 }
 
-void frmMessaggi::ComposeMessage()
+void ResultDialog::compose(const Game::Result &result, texts::Language language)
 {
-    const std::int16_t kind = NewPuzzle::MessageKind;
-    const std::int16_t language = NewPuzzle::Language;
-
-    if (const auto size = records::MessageFontSize(kind)) {
-        QFont font = lblmessaggi->font();
+    if (const auto size = besttimes::messageFontSize(result.end)) {
+        QFont font = m_message->font();
         font.setPointSizeF(*size);
-        lblmessaggi->setFont(font);
+        m_message->setFont(font);
     }
 
-    m_icon = records::MessageIcon(kind);
-    if (m_icon != 0) {
-        const QImage icon = resources::LoadResIcon(m_icon);
-        if (icon.isNull())
-            m_icon = 0;
-        else
-            imgsmile->setPixmap(QPixmap::fromImage(icon));
+    m_icon = besttimes::endIcon(result.end);
+    const QImage icon = assets::icon(assets::Icon(m_icon));
+    if (icon.isNull())
+        m_icon = 0;
+    else
+        m_iconLabel->setPixmap(QPixmap::fromImage(icon));
+
+    if (result.end == GameEnd::NewBestTime) {
+        m_namePrompt->setText(texts::text(language, texts::TextId::TypeYourName)
+                              + QLatin1String(" >"));
+        m_namePrompt->setVisible(true);
+        m_name->setVisible(true);
     }
-
-    if (kind == 4) {
-        lblRecord->setText(records::S(language, 123) + QLatin1String(" >"));
-        lblRecord->setVisible(true);
-        txtRecord->setVisible(true);
-    }
-
-    // The level the player chose, as the main window's buttons show it.
-    int chosen = 2;
-    if (m_main.optLevel[0]->isChecked())
-        chosen = 0;
-    else if (m_main.optLevel[1]->isChecked())
-        chosen = 1;
-    const QString caption = records::MessageText(kind, language, chosen, NewPuzzle::ElapsedSeconds);
-    lblmessaggi->setText(records::ForDisplay(caption));
+    m_message->setText(besttimes::forDisplay(
+        besttimes::endMessage(result.end, language, result.level, result.seconds)));
 }
 
-QString frmMessaggi::FormatGameTime()
+QString ResultDialog::typedName() const
 {
-    return records::FormatGameTime(NewPuzzle::ElapsedSeconds, NewPuzzle::Language);
+    return besttimes::nameField(m_name->text());
 }
 
-void frmMessaggi::Form_Activate()
-{
-    if (NewPuzzle::MessageKind == 4 && txtRecord->isVisible())
-        txtRecord->setFocus(Qt::ActiveWindowFocusReason);
-}
-
-void frmMessaggi::cmdChiudi_Click()
-{
-    close();
-}
-
-void frmMessaggi::Form_Unload()
-{
-    m_unloaded = true;
-    NewPuzzle::RecordName = records::NameField(txtRecord->text());
-}
-
-void frmMessaggi::done(int result)
-{
-    if (!m_unloaded)
-        Form_Unload();
-    QDialog::done(result);
-}
-
-bool frmMessaggi::event(QEvent *event)
+bool ResultDialog::event(QEvent *event)
 {
     const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
+    // The name box takes the keyboard each time the window comes to the front.
+    if (event->type() == QEvent::WindowActivate && m_name->isVisible())
+        m_name->setFocus(Qt::ActiveWindowFocusReason);
     return handled;
 }
 
-void ShowMessageForm(frmPuzzle &main)
+void ResultDialog::keyPressEvent(QKeyEvent *event)
 {
-    QPointer<frmMessaggi> form = new frmMessaggi(main);
-    form->exec();
-    delete form.data();
+    // Return presses Close, as in any dialog whose default button it is; in
+    // the name box it means the name is typed (the box passes Return on).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        m_close->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

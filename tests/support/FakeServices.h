@@ -3,30 +3,56 @@
 #include "platform/Services.h"
 
 #include <QList>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
 
-// Fakes of the system services: a clock that moves only when told (or when
-// the game sleeps), a screen of any size, message boxes that record and
-// return at once, a shell and a sound output that record what they were given.
+// Fakes of the system services: a clock that moves only when told, a screen
+// of any size, message boxes that record and return at once, a shell and a
+// sound output that record what they were given.
 
 class FakeClock final : public platform::Clock
 {
 public:
     std::uint32_t tick = 1000;
-    QList<int> sleeps;
-    // Runs at each pause, after the time has moved on.
-    std::function<void(int)> onSleep;
+
     std::uint32_t tickCount() override { return tick; }
-    void sleep(int milliseconds) override
+    void singleShot(int milliseconds, QObject *context, std::function<void()> done) override
     {
-        sleeps << milliseconds;
-        tick += std::uint32_t(milliseconds);
-        if (onSleep)
-            onSleep(milliseconds);
+        m_pending.append({tick + std::uint32_t(milliseconds), context, std::move(done)});
     }
-    void advance(std::uint32_t ms) { tick += ms; }
+    // Moves the time on, running every timer that falls due, in order.
+    void advance(std::uint32_t ms)
+    {
+        const std::uint32_t target = tick + ms;
+        for (;;) {
+            qsizetype next = -1;
+            for (qsizetype i = 0; i < m_pending.size(); ++i) {
+                if (std::int32_t(m_pending[i].due - target) <= 0
+                    && (next < 0 || std::int32_t(m_pending[i].due - m_pending[next].due) < 0))
+                    next = i;
+            }
+            if (next < 0)
+                break;
+            const Pending due = m_pending.takeAt(next);
+            tick = due.due;
+            if (due.context)
+                due.done();
+        }
+        tick = target;
+    }
+    int pendingTimers() const { return int(m_pending.size()); }
+
+private:
+    struct Pending
+    {
+        std::uint32_t due = 0;
+        QPointer<QObject> context;
+        std::function<void()> done;
+    };
+    QList<Pending> m_pending;
 };
 
 class FakeScreen final : public platform::Screen
@@ -39,7 +65,7 @@ public:
 struct ShownMessage
 {
     QString text;
-    int style = 0;
+    platform::MessageIcon icon = platform::MessageIcon::None;
     QString title;
 };
 
@@ -47,13 +73,9 @@ class FakeMessageBoxes final : public platform::MessageBoxes
 {
 public:
     QList<ShownMessage> shown;
-    // Runs while the box is "open", for tests that act at that moment.
-    std::function<void(const ShownMessage &)> onShow;
-    void show(QWidget *, const QString &text, int style, const QString &title) override
+    void show(QWidget *, const QString &text, platform::MessageIcon icon, const QString &title) override
     {
-        shown.append({text, style, title});
-        if (onShow)
-            onShow(shown.last());
+        shown.append({text, icon, title});
     }
 };
 
@@ -74,7 +96,7 @@ class FakeSound final : public platform::SoundOutput
 public:
     QList<int> played;
     QByteArray lastBytes;
-    // Runs as each cue starts, for tests that act while a cue plays.
+    // Runs as each cue starts, for tests that act at that moment.
     std::function<void(int)> onPlay;
     void play(int id, const QByteArray &bytes) override
     {
@@ -89,16 +111,16 @@ class FakeFolders final : public platform::Folders
 {
 public:
     QString app;
-    QString windows;
+    QString config;
     QString appDir() override { return app; }
-    QString windowsDir() override { return windows; }
+    QString configDir() override { return config; }
 };
 
 class FakeEnd final : public platform::ProgramEnd
 {
 public:
-    int ends = 0;
-    void endProgram() override { ++ends; }
+    int quits = 0;
+    void quit() override { ++quits; }
 };
 
 class FakeServices

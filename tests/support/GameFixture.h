@@ -2,36 +2,38 @@
 
 // One start of the game on fake services in a throw-away folder, and playing
 // it as a player would: through the real window's mouse path (masks, grab and
-// all), answering modal windows as they open.
+// all).
 
-#include "ui/MainWindow.h"
 #include "game/Puzzle.h"
-#include "ui/Startup.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
+#include "ui/AboutDialog.h"
+#include "ui/BoardWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/PieceWidget.h"
+#include "ui/ResultDialog.h"
+#include "ui/Startup.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
+#include <QToolButton>
 #include <QWindow>
 
-#include <functional>
 #include <memory>
 
-// The main window is deleted with the fixture.
 class GameFixture
 {
 public:
     GameFixture()
     {
         fakes.folders.app = folder.appDir();
-        fakes.folders.windows = folder.configDir();
+        fakes.folders.config = folder.configDir();
     }
-    ~GameFixture() { delete NewPuzzle::MainForm(); }
     GameFixture(const GameFixture &) = delete;
     GameFixture &operator=(const GameFixture &) = delete;
 
@@ -42,39 +44,125 @@ public:
     }
     void giveSettings(const QByteArray &line) { folder.write("Matrix.dat", line); }
 
-    // Runs the program's entry point; the main window, or null when the
-    // program did not get that far.
-    frmPuzzle *start()
+    // Starts the game and waits until its picture is on the board (or the
+    // game has given up); the main window, or null when it refused to start.
+    MainWindow *start()
     {
-        lives = NewPuzzle::Main(fakes.services());
-        return form = NewPuzzle::MainForm();
+        owned = startup::start(fakes.services());
+        window = owned.get();
+        if (window) {
+            QTest::qWaitFor([this] { return fakes.end.quits > 0 || window->piece(1); }, 5000);
+        }
+        lives = window && fakes.end.quits == 0;
+        return window;
     }
 
     // The usual copy: the cell picture and a Matrix.dat starting with the
     // language `digit`, started on a screen of `screen`; shown at the outer
     // size `outer` when one is given.
-    frmPuzzle *startCopy(char digit = '0', QSize screen = QSize(1024, 768), QSize outer = QSize())
+    MainWindow *startCopy(char digit = '0', QSize screen = QSize(1024, 768), QSize outer = QSize())
     {
         givePicture();
         giveSettings(QByteArray(1, digit) + "Buon divertimento\r\n");
         fakes.screen.size = screen;
         if (start() && outer.isValid())
             showAtOuterSize(outer);
-        return form;
+        return window;
     }
 
     // Gives the window this outer size (frame included), the size its
     // layout is computed from.
     void showAtOuterSize(QSize outer)
     {
-        form->showNormal();
-        form->resize(outer - (form->frameGeometry().size() - form->size()));
+        window->showNormal();
+        window->resize(outer - (window->frameGeometry().size() - window->size()));
         QCoreApplication::processEvents();
     }
 
+    // The widgets a player sees, found by their names.
+    template<typename T = QWidget>
+    T *find(const QString &name) const
+    {
+        return window->findChild<T *>(name);
+    }
+    QRadioButton *levelButton(int level) const { return find<QRadioButton>(QStringLiteral("level%1").arg(level)); }
+    QPushButton *button(const QString &name) const { return find<QPushButton>(name); }
+    QString clockText() const { return find<QLabel>("clock")->text(); }
+    QImage timeBar() const { return find<platform::PictureBox>("timeBar")->image(); }
+    QString bestTimeText() const { return find<QLabel>("bestTime")->text(); }
+    PieceWidget *piece(int n) const { return window->piece(n); }
+
+    // The end-of-game window open over the game; null when there is none.
+    ResultDialog *resultDialog() const
+    {
+        for (ResultDialog *d : window->findChildren<ResultDialog *>())
+            if (d->isVisible())
+                return d;
+        return nullptr;
+    }
+    AboutDialog *aboutDialog() const
+    {
+        for (AboutDialog *d : window->findChildren<AboutDialog *>())
+            if (d->isVisible())
+                return d;
+        return nullptr;
+    }
+    // Closes the end-of-game window with its Close button, typing `name`
+    // first when it asks for one. The end it showed (0 for no window).
+    int answerResult(const QString &name = QString())
+    {
+        ResultDialog *dialog = resultDialog();
+        if (!dialog)
+            return 0;
+        const int end = int(window->game().result().end);
+        auto *box = dialog->findChild<QLineEdit *>("name");
+        if (!name.isEmpty() && box->isVisible())
+            QTest::keyClicks(box, name);
+        dialog->findChild<QToolButton *>("close")->click();
+        return end;
+    }
+
+    // A tick of the game clock `ms` after the last.
+    void tickAfter(std::uint32_t ms)
+    {
+        fakes.clock.advance(ms);
+        window->game().tick();
+    }
+
+    // Chooses a level and presses Play, in stopwatch mode when asked.
+    void startGame(int level, bool stopwatch = false)
+    {
+        QTest::mouseClick(levelButton(level), Qt::LeftButton);
+        QPushButton *timer = button("timerSwitch");
+        if (timer->isChecked() != stopwatch)
+            timer->setChecked(stopwatch);
+        QTest::mouseClick(button("play"), Qt::LeftButton);
+    }
+
+    // Presses `button` on the piece, drags it so that its top-left corner
+    // lands on `corner` (window coordinates) and lets go there.
+    void dragPiece(int n, QPoint corner, Qt::MouseButton mouseButton = Qt::LeftButton)
+    {
+        QWindow *handle = window->windowHandle();
+        const QPoint from = piece(n)->pos() + grip(n);
+        const QPoint to = corner + grip(n);
+        QTest::mousePress(handle, mouseButton, {}, from);
+        QTest::mouseMove(handle, (from + to) / 2);
+        QTest::mouseMove(handle, to);
+        QTest::mouseRelease(handle, mouseButton, {}, to);
+    }
+
+    // Drags the piece home, exactly onto its own cell.
+    void placePiece(int n) { dragPiece(n, puzzle::homePosition(n, window->board()->pos())); }
+
+    // Where a piece can be taken hold of: the middle of its body, always
+    // inside its outline.
+    static QPoint grip(int n) { return puzzle::bodyOffset(n) + QPoint(30, 30); }
+
     FakeServices fakes;
     TestFolder folder;
-    QPointer<frmPuzzle> form;
+    std::unique_ptr<MainWindow> owned;
+    MainWindow *window = nullptr;
     bool lives = false;
 };
 
@@ -92,82 +180,14 @@ inline void TypeText(QWidget *widget, const QString &text)
     }
 }
 
-// Answers the next modal window of type T once it is open (from inside its
-// own event loop), however deep in the game's code it is opened. Counts the
-// answers in *answered. A window that is never answered is closed after ten
-// seconds, so that a broken test fails instead of hanging.
-template<typename T>
-void AnswerModal(std::function<void(T *)> act, int *answered = nullptr)
-{
-    auto *poll = new QTimer;
-    auto started = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [=] {
-        auto *window = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!window) {
-            if (++*started > 2000) {
-                poll->stop();
-                poll->deleteLater();
-            }
-            return;
-        }
-        poll->stop();
-        poll->deleteLater();
-        QPointer<T> guard(window);
-        QTimer::singleShot(10000, [guard] {
-            if (guard)
-                guard->close();
-        });
-        if (answered)
-            ++*answered;
-        act(window);
-    });
-    poll->start(5);
-}
-
 // The plain cut of piece n out of the cell picture: the 70 x 70 square
 // around its cell, black beyond the picture's edge.
 inline QImage PlainCut(int n)
 {
-    const QPoint offset = geometry::BodyOffset(n);
+    const QPoint offset = puzzle::bodyOffset(n);
     QImage square(70, 70, QImage::Format_RGB32);
     square.fill(Qt::black);
-    QPainter(&square).drawImage(offset - QPoint(geometry::ColumnOf(n), geometry::RowOf(n)) * 60,
+    QPainter(&square).drawImage(offset - QPoint(puzzle::columnOf(n), puzzle::rowOf(n)) * 60,
                                 TestFolder::cellPicture());
     return square;
-}
-
-// Where a piece can be taken hold of: the middle of its body, always inside
-// its outline.
-inline QPoint Grip(int piece)
-{
-    return geometry::BodyOffset(piece) + QPoint(30, 30);
-}
-
-// Presses `button` on the piece, drags it so that its window's top-left
-// corner lands on `corner` (window coordinates) and lets go there.
-inline void DragPiece(frmPuzzle *form, int piece, QPoint corner,
-                      Qt::MouseButton button = Qt::LeftButton)
-{
-    QWindow *window = form->windowHandle();
-    const QPoint from = form->picTessera[piece]->pos() + Grip(piece);
-    const QPoint to = corner + Grip(piece);
-    QTest::mousePress(window, button, {}, from);
-    QTest::mouseMove(window, (from + to) / 2);
-    QTest::mouseMove(window, to);
-    QTest::mouseRelease(window, button, {}, to);
-}
-
-// Drags the piece home, exactly onto its own cell.
-inline void PlacePiece(frmPuzzle *form, int piece)
-{
-    DragPiece(form, piece, geometry::HomePosition(piece, form->picPuzzle->pos()));
-}
-
-// Chooses a level and presses Play, in stopwatch mode when asked.
-inline void StartGame(frmPuzzle *form, int level, bool stopwatch = false)
-{
-    QTest::mouseClick(form->optLevel[level], Qt::LeftButton);
-    if (form->chkTimer->isChecked() != stopwatch)
-        form->chkTimer->setChecked(stopwatch);
-    QTest::mouseClick(form->cmdStart, Qt::LeftButton);
 }

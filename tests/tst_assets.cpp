@@ -51,7 +51,7 @@ private slots:
         platform::Surface surface;
         surface.setBackColor(grey);
         surface.setSize(QSize(30, 20));
-        surface.cls();
+        surface.clear();
         QImage tile(7, 5, QImage::Format_RGB32);
         tile.fill(Qt::white);
         tile.setPixel(0, 0, qRgb(0, 0, 0));

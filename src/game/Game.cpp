@@ -1,0 +1,175 @@
+#include "game/Game.h"
+
+#include "game/GameClock.h"
+#include "platform/Numbers.h"
+#include "platform/Profile.h"
+#include "platform/Services.h"
+
+using assets::Cue;
+using besttimes::GameEnd;
+
+Game::Game(platform::Clock &clock, platform::SoundOutput *sound, const QString &scoreFile,
+           QObject *parent)
+    : QObject(parent), m_clock(clock), m_sound(sound), m_scoreFile(scoreFile)
+{
+}
+
+bool Game::isPlaced(int piece) const
+{
+    return piece >= 1 && piece <= puzzle::PieceCount && m_placed[piece];
+}
+
+QString Game::storedBestTime() const
+{
+    if (!m_level)
+        return besttimes::noRecord();
+    return platform::GetProfileString(besttimes::section(), besttimes::levelKey(*m_level),
+                                      besttimes::noRecord(), m_scoreFile);
+}
+
+void Game::chooseLevel(Level level)
+{
+    if (m_state != State::Idle)
+        return;
+    play(Cue::Click);
+    m_level = level;
+}
+
+void Game::setStopwatch(bool on)
+{
+    // Read at every tick and when a solved game is judged, so it may change
+    // at any time.
+    m_stopwatch = on;
+}
+
+void Game::start()
+{
+    if (m_state != State::Idle || !m_level)
+        return;
+    m_placed.fill(false);
+    m_placedCount = 0;
+    m_elapsed = 0;
+    m_tickInterval = gameclock::TickInterval;
+    m_startTick = m_clock.tickCount();
+    play(Cue::GameStarted);
+    setState(State::Playing);
+}
+
+void Game::pickUp(int piece)
+{
+    if (m_state == State::Playing && !isPlaced(piece))
+        play(Cue::PieceTaken);
+}
+
+bool Game::drop(int piece, QPoint corner, QPoint board)
+{
+    if (m_state != State::Playing || isPlaced(piece))
+        return false;
+    if (!puzzle::snapsHome(piece, corner, board)) {
+        play(Cue::PieceReturned);
+        emit pieceReturned(piece);
+        return false;
+    }
+    m_placed[piece] = true;
+    ++m_placedCount;
+    play(Cue::PieceTaken);
+    emit piecePlaced(piece);
+    if (m_placedCount == puzzle::PieceCount) {
+        // The time is the one the clock showed last.
+        m_result = {GameEnd::SolvedOnStopwatch, *m_level, m_elapsed};
+        play(Cue::PuzzleSolved);
+        setState(State::Finishing);
+    }
+    return true;
+}
+
+void Game::giveUp()
+{
+    if (m_state == State::Playing)
+        backToStart();
+}
+
+void Game::closeResult(const QString &name)
+{
+    if (m_state != State::ShowingResult)
+        return;
+    if (m_result.end == GameEnd::NewBestTime) {
+        const QString holder = platform::trimSpaces(besttimes::nameField(name));
+        // No name, no record: the old one stays.
+        if (!holder.isEmpty()) {
+            const QString value = besttimes::recordValue(holder, m_result.seconds);
+            if (!platform::WriteProfileString(besttimes::section(),
+                                              besttimes::levelKey(m_result.level), value,
+                                              m_scoreFile)) {
+                // The player was promised a record: losing it silently is not an option.
+                emit recordNotSaved(besttimes::recordNotSavedText(
+                    besttimes::scoreFileWriteError(m_scoreFile)));
+            }
+        }
+    }
+    backToStart();
+}
+
+void Game::tick()
+{
+    if (m_state != State::Playing)
+        return;
+    const int elapsed = gameclock::elapsedSeconds(m_startTick, m_clock.tickCount());
+    m_elapsed = gameclock::cappedSeconds(elapsed);
+    if (m_stopwatch) {
+        emit stopwatchTicked(elapsed);
+        return;
+    }
+
+    const int limit = timeLimit(*m_level);
+    const int remaining = limit - elapsed;
+    if (gameclock::isWarning(remaining)) {
+        m_tickInterval = gameclock::WarningTickInterval;
+        // One warning cue for each second left; none at zero, where the
+        // time-over cue sounds instead.
+        if (remaining != 0 && remaining != m_lastWarning) {
+            m_lastWarning = remaining;
+            play(Cue::TimeWarning);
+        }
+    }
+    emit countdownTicked(elapsed, limit);
+    if (elapsed >= limit)
+        timeIsUp();
+}
+
+void Game::finishShowing()
+{
+    if (m_state != State::Finishing)
+        return;
+    if (m_stopwatch)
+        m_result.end = GameEnd::SolvedOnStopwatch;
+    else if (besttimes::beatsRecord(storedBestTime(), m_result.seconds))
+        m_result.end = GameEnd::NewBestTime;
+    else
+        m_result.end = GameEnd::SolvedWithoutRecord;
+    setState(State::ShowingResult);
+}
+
+void Game::timeIsUp()
+{
+    m_result = {GameEnd::TimeOver, *m_level, m_elapsed};
+    play(Cue::TimeOver);
+    setState(State::ShowingResult);
+}
+
+void Game::backToStart()
+{
+    play(Cue::BoardReset);
+    setState(State::Idle);
+}
+
+void Game::setState(State state)
+{
+    m_state = state;
+    emit stateChanged(state);
+}
+
+void Game::play(Cue cue)
+{
+    assets::playCue(m_sound, cue);
+}

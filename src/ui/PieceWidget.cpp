@@ -1,0 +1,69 @@
+#include "ui/PieceWidget.h"
+
+#include "assets/Assets.h"
+#include "game/Outlines.h"
+#include "game/Puzzle.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PieceWidget::PieceWidget(int piece, QWidget *parent) : QWidget(parent), m_piece(piece)
+{
+    setObjectName(QStringLiteral("piece%1").arg(piece));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
+    setMask(outlines::outline(puzzle::shapeOf(piece)));
+    setCursor(assets::cursor(assets::Cursor::OpenHand));
+    hide();
+}
+
+void PieceWidget::setImage(const QImage &square)
+{
+    m_image = square;
+    update();
+}
+
+void PieceWidget::returnToPickUp()
+{
+    setVisible(false);
+    move(m_pickedUp);
+    setVisible(true);
+}
+
+void PieceWidget::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    p.drawImage(0, 0, m_image);
+}
+
+void PieceWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_grab = event->position().toPoint();
+    m_pickedUp = pos();
+    raise();
+    setCursor(assets::cursor(assets::Cursor::ClosedHand));
+    emit pickedUp(m_piece);
+}
+
+void PieceWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    // Only the left button alone drags; with another button held as well the
+    // piece waits until that one is let go.
+    const Qt::MouseButtons held =
+        event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
+    if (held != Qt::LeftButton)
+        return;
+    // The grabbed point of the piece stays under the pointer.
+    move(pos() + event->position().toPoint() - m_grab);
+}
+
+void PieceWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    emit dropped(m_piece, pos());
+    setCursor(assets::cursor(assets::Cursor::OpenHand));
+}
