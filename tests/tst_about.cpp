@@ -3,7 +3,6 @@
 // address to the desktop and close the window whether or not anything can
 // open the address.
 
-#include "ui/AboutDialog.h"
 #include "platform/ClickLabel.h"
 #include "support/GameFixture.h"
 
@@ -37,20 +36,21 @@ private slots:
     {
         QFETCH(char, digit);
         QFETCH(QStringList, texts);
-        GameFixture game;
-        game.startCopy(digit);
-        frmAbout form(*game.form);
-        QCOMPARE((QStringList{form.windowTitle(), form.lblVersione->text(), form.lblInfo->text(), form.lbl1->text(),
-                              form.lbl2->text(), form.lbl3->text(), form.cmdChiudi->text(), form.cmdChiudi->toolTip()}), texts);
+        FakeShell shell;
+        AboutDialog dialog(nullptr, texts::languageForDigit(digit - '0'), Qt::gray, shell);
+        const auto text = [&dialog](const char *name) { return dialog.findChild<QLabel *>(name)->text(); };
+        auto *close = dialog.findChild<QPushButton *>("close");
+        QCOMPARE((QStringList{dialog.windowTitle(), text("version"), text("madeWith"), text("platform"),
+                              text("licence"), text("screenNote"), close->text(), close->toolTip()}), texts);
     }
 
     void linksHandTheirAddressToTheDesktopAndClose_data()
     {
         QTest::addColumn<int>("link");
         QTest::addColumn<QString>("address");
-        QTest::newRow("logo, no browser") << 0 << about::WebAddress();
-        QTest::newRow("first author") << 1 << u"mailto:"_s + about::MailAddress(0);
-        QTest::newRow("second author, no mail program") << 2 << u"mailto:"_s + about::MailAddress(1);
+        QTest::newRow("logo, no browser") << 0 << about::webAddress();
+        QTest::newRow("first author") << 1 << u"mailto:"_s + about::mailAddress(0);
+        QTest::newRow("second author, no mail program") << 2 << u"mailto:"_s + about::mailAddress(1);
     }
     void linksHandTheirAddressToTheDesktopAndClose()
     {
@@ -60,26 +60,25 @@ private slots:
         game.startCopy();
         // Only the first author's address finds a program to open it.
         game.fakes.shell.succeeds = link == 1;
-        bool closed = false;
-        AnswerModal<frmAbout>([link, &closed](frmAbout *form) {
-            QWidget *const links[] = {form->imgLogo, form->lblMail[0], form->lblMail[1]};
-            QTest::mouseClick(links[link], Qt::LeftButton);
-            closed = !form->isVisible();
-        });
-        ShowAboutForm(*game.form);
-        QVERIFY(closed);
+        QTest::mouseClick(game.button("about"), Qt::LeftButton);
+        AboutDialog *dialog = game.aboutDialog();
+        QVERIFY(dialog);
+        const char *const links[] = {"logo", "mail0", "mail1"};
+        QTest::mouseClick(dialog->findChild<platform::ClickLabel *>(links[link]), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
         QCOMPARE(game.fakes.shell.opened, QStringList{address});
-        QVERIFY(game.form->findChildren<frmAbout *>().isEmpty());
+        // Each opening starts afresh: the closed window is let go.
+        QTRY_VERIFY(game.window->findChildren<AboutDialog *>().isEmpty());
     }
 
     void letGoOutsideALinkOpensNothing()
     {
-        GameFixture game;
-        game.startCopy();
-        frmAbout form(*game.form);
-        QTest::mousePress(form.imgLogo, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(form.imgLogo, Qt::LeftButton, {}, QPoint(200, 10));
-        QVERIFY(game.fakes.shell.opened.isEmpty());
+        FakeShell shell;
+        AboutDialog dialog(nullptr, texts::Language::Italian, Qt::gray, shell);
+        auto *logo = dialog.findChild<platform::ClickLabel *>("logo");
+        QTest::mousePress(logo, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(logo, Qt::LeftButton, {}, QPoint(200, 10));
+        QVERIFY(shell.opened.isEmpty());
     }
 };
 

@@ -2,7 +2,6 @@
 // the end of a game solved against the clock, and recorded under the name
 // the player types into the message window.
 
-#include "ui/ResultDialog.h"
 #include "support/GameFixture.h"
 
 #include <QLabel>
@@ -16,26 +15,29 @@ namespace {
 const QByteArray threeRecords = "[BackColor]\r\nColor=2\r\n[Immagine]\r\n"
                                 "0=<b>x</b>  95\r\n1=Bo        230\r\n2=Carla     3725\r\n";
 
-// The game of `level` ends after `seconds` on a copy with the score file
-// `scores` (none when empty); the message window is answered by typing `name`
-// when it has a name box. Returns the kind of message met.
-std::int16_t endGame(GameFixture &game, const QByteArray &scores, int level, int seconds, const QString &name)
+// A game of `level` solved in `seconds` on a copy with the score file
+// `scores` (none when empty); the end-of-game window is answered by typing
+// `name` when it has a name box. Returns the end met.
+int endGame(GameFixture &game, const QByteArray &scores, int level, int seconds, const QString &name)
 {
     game.startCopy();
     if (!scores.isEmpty())
         game.folder.writeScoreFile(scores);
-    game.form->optLevel[level]->setChecked(true);
-    game.form->Level = std::int16_t(level);
-    NewPuzzle::ElapsedSeconds = std::int16_t(seconds);
-    std::int16_t kind = 0;
-    AnswerModal<frmMessaggi>([&kind, name](frmMessaggi *form) {
-        kind = NewPuzzle::MessageKind;
-        if (form->txtRecord->isVisible())
-            TypeText(form->txtRecord, name);
-        QTest::mouseClick(form->cmdChiudi, Qt::LeftButton);
-    });
-    game.form->CheckBestTime();
-    return kind;
+    game.startGame(level);
+    for (int i = 1; i < puzzle::PieceCount; ++i)
+        game.placePiece(i);
+    game.tickAfter(std::uint32_t(seconds) * 1000);
+    game.placePiece(puzzle::PieceCount);
+    game.fakes.clock.advance(Game::ShowingMilliseconds);
+    ResultDialog *dialog = game.resultDialog();
+    if (!dialog)
+        return 0;
+    const int end = int(game.game().result().end);
+    auto *box = dialog->findChild<QLineEdit *>("name");
+    if (box->isVisible())
+        TypeText(box, name);
+    QTest::mouseClick(dialog->findChild<QToolButton *>("close"), Qt::LeftButton);
+    return end;
 }
 
 } // namespace
@@ -63,13 +65,11 @@ private slots:
         game.startCopy();
         if (!scores.isEmpty())
             game.folder.writeScoreFile(scores);
-        game.form->lblWinner->setText(u"Anna\n01:35"_s);
-        game.form->lblWinner->setVisible(false);
-        game.form->Level = std::int16_t(level);
-        game.form->ShowBestTime();
-        QCOMPARE(game.form->lblWinner->text(), caption);
-        QCOMPARE(game.form->lblWinner->textFormat(), Qt::PlainText);
-        QCOMPARE(game.form->lblWinner->isHidden(), scores.isEmpty());
+        game.startGame(level);
+        const QLabel *best = game.find<QLabel>("bestTime");
+        QCOMPARE(best->text(), caption);
+        QCOMPARE(best->textFormat(), Qt::PlainText);
+        QVERIFY(best->isVisible());
         // Looking does not create the file.
         QCOMPARE(game.folder.scoreFileExists(), !scores.isEmpty());
     }
@@ -106,7 +106,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QByteArray, after);
         GameFixture game;
-        QCOMPARE(endGame(game, before, level, seconds, typed), std::int16_t(kind));
+        QCOMPARE(endGame(game, before, level, seconds, typed), kind);
         QCOMPARE(game.folder.readScoreFile(), after);
         QVERIFY(game.fakes.messages.shown.isEmpty());
     }
@@ -114,12 +114,12 @@ private slots:
     void recordThatCannotBeWrittenIsReported()
     {
         GameFixture game;
-        game.fakes.folders.windows = game.folder.configDir() + u"/gone"_s;
-        QCOMPARE(endGame(game, QByteArray(), 0, 150, u"Anna"_s), std::int16_t(4));
+        game.fakes.folders.config = game.folder.configDir() + u"/gone"_s;
+        QCOMPARE(endGame(game, QByteArray(), 0, 150, u"Anna"_s), 4);
         QCOMPARE(game.fakes.messages.shown.size(), 1);
         const ShownMessage box = game.fakes.messages.shown.first();
         QCOMPARE(box.text, u"Error in subroutine: RegistraMigliorTempo\r\nErrore n°  76  (Path not found)"_s);
-        QCOMPARE(box.style, int(platform::MbCritical));
+        QCOMPARE(box.icon, platform::MessageIcon::Critical);
         QCOMPARE(box.title, u"Quadrifoglio"_s);
     }
 };

@@ -14,9 +14,9 @@ namespace {
 
 QSet<QPoint> Slots(QSize outer, int screenHeight)
 {
-    const auto places = geometry::ScatterSlots(outer.width(), outer.height(), screenHeight,
-                                               geometry::PieceWindow, geometry::PieceWindow);
-    return QSet<QPoint>(places.begin() + 1, places.end());
+    const QSize piece(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
+    const auto places = puzzle::slotPositions(outer, screenHeight, piece);
+    return QSet<QPoint>(places.begin(), places.end());
 }
 
 } // namespace
@@ -38,12 +38,12 @@ private slots:
         QFETCH(int, level);
         GameFixture w;
         QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
-        const QImage before = w.form->picPuzzle->image();
-        QVERIFY(!w.form->cmdStart->isEnabled()); // no Play before a level is chosen
-        StartGame(w.form, level);
-        const QImage after = w.form->picPuzzle->image();
-        const QRgb back = w.form->BackColor().rgb();
-        const QRgb empty = w.form->picPuzzle->surface().backColor().rgb();
+        const QImage before = w.window->board()->image();
+        QVERIFY(!w.button("play")->isEnabled()); // no Play before a level is chosen
+        w.startGame(level);
+        const QImage after = w.window->board()->image();
+        const QRgb back = w.window->backgroundColour().rgb();
+        const QRgb empty = w.window->board()->surface().backColor().rgb();
         QVERIFY(before.pixel(0, 1) != back);
         for (int y = 0; y < 360; ++y)
             for (int x = 0; x < 360; ++x) {
@@ -78,26 +78,27 @@ private slots:
                 throw std::bad_alloc();
             throw std::runtime_error("disk on fire");
         };
-        StartGame(w.form, 0);
+        w.startGame(0);
         w.fakes.sound.onPlay = nullptr;
         QCOMPARE(w.fakes.messages.shown.size(), 1);
         QCOMPARE(w.fakes.messages.shown[0].text, text);
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-        QVERIFY(!w.form->Timer1->isActive());
-        for (int i = 1; i <= geometry::PieceCount; ++i)
-            QVERIFY(w.form->picTessera[i]->isHidden());
+        QVERIFY(!w.ticks()->isActive());
+        QCOMPARE(w.game().state(), Game::State::Idle);
+        QVERIFY(w.window->startPanel()->isVisible());
+        for (int i = 1; i <= puzzle::PieceCount; ++i)
+            QVERIFY(w.piece(i)->isHidden());
     }
 
     void everyCutPieceShowsItsCellAtItsBodyOffset()
     {
         GameFixture w;
         QVERIFY(w.startCopy());
-        w.form->CutPieces(0);
+        QTest::mouseClick(w.button("edgeSwitch"), Qt::LeftButton); // the plain cut
         const QImage picture = TestFolder::cellPicture();
-        for (int piece = 1; piece <= geometry::PieceCount; ++piece) {
-            const QPoint offset = geometry::BodyOffset(piece);
-            const int r = geometry::RowOf(piece), c = geometry::ColumnOf(piece);
-            QCOMPARE(w.form->picTessera[piece]->image().copy(offset.x(), offset.y(), 60, 60),
+        for (int piece = 1; piece <= puzzle::PieceCount; ++piece) {
+            const QPoint offset = puzzle::bodyOffset(piece);
+            const int r = puzzle::rowOf(piece), c = puzzle::columnOf(piece);
+            QCOMPARE(w.piece(piece)->image().copy(offset.x(), offset.y(), 60, 60),
                      picture.copy(c * 60, r * 60, 60, 60));
         }
     }
@@ -123,7 +124,7 @@ private slots:
     {
         QFETCH(int, slot);
         QFETCH(QPoint, place);
-        QCOMPARE(geometry::ScatterSlots(800, 600, 600, 77, 77)[slot], place);
+        QCOMPARE(puzzle::slotPositions(QSize(800, 600), 600, QSize(77, 77))[slot - 1], place);
     }
 
     void slotsAreDistinctAndTheGapFollowsTheScreenHeight_data()
@@ -140,10 +141,10 @@ private slots:
         QFETCH(QSize, window);
         QFETCH(int, screenHeight);
         QFETCH(int, gap);
-        const auto places = geometry::ScatterSlots(window.width(), window.height(), screenHeight, 77, 77);
-        for (int j : {1, 8, 17, 24})
-            QCOMPARE(places[j + 1].y() - places[j].y(), 77 + gap);
-        QCOMPARE(Slots(window, screenHeight).size(), geometry::PieceCount);
+        const auto places = puzzle::slotPositions(window, screenHeight, QSize(77, 77));
+        for (int j : {1, 8, 17, 24}) // slot j at index j - 1
+            QCOMPARE(places[j].y() - places[j - 1].y(), 77 + gap);
+        QCOMPARE(Slots(window, screenHeight).size(), puzzle::PieceCount);
     }
 
     void resizeBetweenGamesDealsAllPiecesAgain()
@@ -152,8 +153,8 @@ private slots:
         QVERIFY(w.startCopy('1', QSize(1024, 768), QSize(800, 600)));
         w.showAtOuterSize(QSize(1000, 740));
         QSet<QPoint> dealt;
-        for (int i = 1; i <= geometry::PieceCount; ++i)
-            dealt.insert(w.form->picTessera[i]->pos());
+        for (int i = 1; i <= puzzle::PieceCount; ++i)
+            dealt.insert(w.piece(i)->pos());
         QCOMPARE(dealt, Slots(QSize(1000, 740), 768));
     }
 
@@ -161,27 +162,26 @@ private slots:
     {
         GameFixture w;
         QVERIFY(w.startCopy('1', QSize(1024, 768), QSize(1024, 768)));
-        frmPuzzle &f = *w.form;
-        StartGame(w.form, 2);
+        w.startGame(2);
         const QList<int> placed = {1, 8, 17, 23, 36};
         for (int i : placed)
-            PlacePiece(w.form, i);
+            w.placePiece(i);
         w.showAtOuterSize(QSize(1000, 740));
         const QPoint board(320, 190);
-        QCOMPARE(f.picPuzzle->pos(), board);
+        QCOMPARE(w.window->board()->pos(), board);
         QSet<QPoint> loose;
-        for (int i = 1; i <= geometry::PieceCount; ++i) {
+        for (int i = 1; i <= puzzle::PieceCount; ++i) {
             if (placed.contains(i)) {
-                QCOMPARE(f.picTessera[i]->pos(), geometry::HomePosition(i, board));
-                QVERIFY(!f.picTessera[i]->isEnabled());
+                QCOMPARE(w.piece(i)->pos(), puzzle::homePosition(i, board));
+                QVERIFY(!w.piece(i)->isEnabled());
             } else {
-                loose.insert(f.picTessera[i]->pos());
+                loose.insert(w.piece(i)->pos());
             }
         }
-        QCOMPARE(loose.size(), geometry::PieceCount - int(placed.size()));
+        QCOMPARE(loose.size(), puzzle::PieceCount - int(placed.size()));
         QVERIFY(Slots(QSize(1000, 740), 768).contains(loose));
-        QVERIFY(f.Timer1->isActive());
-        QCOMPARE(f.PlacedCount, std::int16_t(placed.size()));
+        QVERIFY(w.ticks()->isActive());
+        QCOMPARE(w.game().placedCount(), int(placed.size()));
     }
 };
 

@@ -1,4 +1,304 @@
+// The game's rules on their own, without a window or an application object:
+// the states, one end per game, the clock's ticks and the records.
+
+#include "game/Game.h"
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
+
+#include <QSignalSpy>
 #include <QTest>
-class tst_game : public QObject { Q_OBJECT };
+
+using besttimes::GameEnd;
+using State = Game::State;
+
+namespace {
+
+// Every piece home but `last`, each dropped exactly on its cell.
+void placeAllBut(Game &game, int last)
+{
+    for (int piece = 1; piece <= puzzle::PieceCount; ++piece) {
+        if (piece != last)
+            game.drop(piece, puzzle::homePosition(piece, QPoint()), QPoint());
+    }
+}
+
+bool placeLast(Game &game, int last = puzzle::PieceCount)
+{
+    return game.drop(last, puzzle::homePosition(last, QPoint()), QPoint());
+}
+
+} // namespace
+
+class tst_game : public QObject
+{
+    Q_OBJECT
+
+    FakeClock clock;
+    FakeSound sound;
+    std::unique_ptr<TestFolder> folder;
+    std::unique_ptr<Game> game;
+
+    Game &started(Level level, bool stopwatch = false)
+    {
+        game->chooseLevel(level);
+        game->setStopwatch(stopwatch);
+        game->start();
+        sound.played.clear();
+        return *game;
+    }
+    void tickAfter(std::uint32_t ms)
+    {
+        clock.advance(ms);
+        game->tick();
+    }
+
+private slots:
+    void init()
+    {
+        clock.tick = 1000;
+        sound.played.clear();
+        folder = std::make_unique<TestFolder>();
+        game = std::make_unique<Game>(clock, &sound, folder->scoreFile());
+    }
+
+    void playNeedsALevelAndTheStartScreen()
+    {
+        QSignalSpy states(game.get(), &Game::stateChanged);
+        game->start();
+        QCOMPARE(game->state(), State::Idle);
+        QVERIFY(!game->level());
+        game->chooseLevel(Level::Medium);
+        game->start();
+        QCOMPARE(game->state(), State::Playing);
+        QCOMPARE(sound.played, (QList<int>{203, 204}));
+        // The level stays as it was for the whole game.
+        game->chooseLevel(Level::Easy);
+        game->start();
+        QCOMPARE(*game->level(), Level::Medium);
+        QCOMPARE(states.size(), 1);
+    }
+
+    void dropsSnapHomeOrGoBack_data()
+    {
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<bool>("snaps");
+        QTest::newRow("on its cell") << 8 << QPoint(0, 0) << true;
+        QTest::newRow("29 to the right") << 3 << QPoint(29, 0) << true;
+        QTest::newRow("on the next cell") << 8 << QPoint(60, 0) << false;
+        QTest::newRow("off the board") << 1 << QPoint(-40, 0) << false;
+    }
+    void dropsSnapHomeOrGoBack()
+    {
+        QFETCH(int, piece);
+        QFETCH(QPoint, offset);
+        QFETCH(bool, snaps);
+        started(Level::Easy);
+        QSignalSpy placed(game.get(), &Game::piecePlaced);
+        QSignalSpy returned(game.get(), &Game::pieceReturned);
+        const QPoint board(171, 90);
+        game->pickUp(piece);
+        QCOMPARE(game->drop(piece, puzzle::homePosition(piece, board) + offset, board), snaps);
+        QCOMPARE(sound.played, (QList<int>{201, snaps ? 201 : 202}));
+        QCOMPARE(placed.size(), snaps ? 1 : 0);
+        QCOMPARE(returned.size(), snaps ? 0 : 1);
+        QCOMPARE(game->isPlaced(piece), snaps);
+        QCOMPARE(game->placedCount(), snaps ? 1 : 0);
+        if (snaps) {
+            // A placed piece cannot be placed twice.
+            QVERIFY(!game->drop(piece, puzzle::homePosition(piece, board), board));
+            QCOMPARE(game->placedCount(), 1);
+        }
+    }
+
+    void countdownTicksWarnOncePerSecondAndEndOnTime()
+    {
+        started(Level::Difficult); // 180 s
+        QSignalSpy ticks(game.get(), &Game::countdownTicked);
+        tickAfter(10000);
+        QCOMPARE(ticks.last(), (QVariantList{10, 180}));
+        QCOMPARE(game->tickInterval(), 200);
+        tickAfter(155000); // 15 left
+        QCOMPARE(game->tickInterval(), 100);
+        for (int i = 0; i < 149; ++i)
+            tickAfter(100);
+        // 15 down to 1, once each; none at zero, where the time is up.
+        QCOMPARE(sound.played, QList<int>(15, 211));
+        QCOMPARE(game->state(), State::Playing);
+        tickAfter(100);
+        QCOMPARE(game->state(), State::ShowingResult);
+        QCOMPARE(game->result().end, GameEnd::TimeOver);
+        QCOMPARE(game->result().seconds, 180);
+        QCOMPARE(sound.played.last(), 206);
+        // A tick already on its way finds the game over.
+        const auto ticked = ticks.size();
+        tickAfter(100);
+        QCOMPARE(ticks.size(), ticked);
+    }
+
+    void aGameSpanningTheTickCountsWrapCountsRight()
+    {
+        clock.tick = 0xFFFFFFFFu - 4999u;
+        started(Level::Easy);
+        tickAfter(65000);
+        QCOMPARE(game->elapsedSeconds(), 65);
+    }
+
+    void stopwatchRunsPastTheLimitAndStopsCountingAt32767()
+    {
+        started(Level::Difficult, true);
+        QSignalSpy ticks(game.get(), &Game::stopwatchTicked);
+        tickAfter(3600000);
+        QCOMPARE(ticks.last().first().toInt(), 3600);
+        QCOMPARE(game->state(), State::Playing);
+        tickAfter(40000u * 1000u);
+        QCOMPARE(game->elapsedSeconds(), 32767);
+    }
+
+    void theLastPieceShowsThePictureThenTheResult_data()
+    {
+        QTest::addColumn<bool>("stopwatch");
+        QTest::addColumn<QByteArray>("scores");
+        QTest::addColumn<int>("end");
+        QTest::newRow("stopwatch") << true << QByteArray() << 2;
+        QTest::newRow("countdown, no record yet") << false << QByteArray() << 4;
+        QTest::newRow("countdown, record beaten") << false << QByteArray("[Immagine]\n1=Bo        91\n") << 4;
+        QTest::newRow("countdown, record equalled") << false << QByteArray("[Immagine]\n1=Bo        90\n") << 3;
+    }
+    void theLastPieceShowsThePictureThenTheResult()
+    {
+        QFETCH(bool, stopwatch);
+        QFETCH(QByteArray, scores);
+        QFETCH(int, end);
+        if (!scores.isEmpty())
+            folder->writeScoreFile(scores);
+        started(Level::Medium, stopwatch);
+        placeAllBut(*game, 36);
+        tickAfter(90000);
+        sound.played.clear();
+        QVERIFY(placeLast(*game));
+        QCOMPARE(game->state(), State::Finishing);
+        QCOMPARE(sound.played, (QList<int>{201, 210}));
+        game->finishShowing();
+        QCOMPARE(game->state(), State::ShowingResult);
+        QCOMPARE(int(game->result().end), end);
+        QCOMPARE(game->result().seconds, 90);
+        QCOMPARE(game->result().level, Level::Medium);
+    }
+
+    // Whatever comes after the end has begun finds the game no longer
+    // playing: one end per game, one return to the start.
+    void oneEndPerGame_data()
+    {
+        QTest::addColumn<int>("late");
+        QTest::newRow("a tick with the time up") << 0;
+        QTest::newRow("give up") << 1;
+        QTest::newRow("Play") << 2;
+        QTest::newRow("the result closed early") << 3;
+        QTest::newRow("a drop") << 4;
+    }
+    void oneEndPerGame()
+    {
+        QFETCH(int, late);
+        started(Level::Difficult);
+        placeAllBut(*game, 36);
+        QVERIFY(placeLast(*game));
+        QSignalSpy states(game.get(), &Game::stateChanged);
+        switch (late) {
+        case 0:
+            tickAfter(200000);
+            break;
+        case 1:
+            game->giveUp();
+            break;
+        case 2:
+            game->start();
+            break;
+        case 3:
+            game->closeResult(QStringLiteral("Early"));
+            break;
+        case 4:
+            QVERIFY(!game->drop(36, puzzle::homePosition(36, QPoint()), QPoint()));
+            break;
+        }
+        QCOMPARE(game->state(), State::Finishing);
+        QVERIFY(states.isEmpty());
+        game->finishShowing();
+        game->finishShowing();
+        QCOMPARE(game->result().end, GameEnd::NewBestTime);
+        game->closeResult(QString());
+        game->closeResult(QString());
+        QCOMPARE(game->state(), State::Idle);
+        QCOMPARE(states.size(), 2);
+        QCOMPARE(sound.played.count(208), 1);
+    }
+
+    void cuesRunInTheNewState()
+    {
+        // A cue may take a moment to hand over; whatever runs meanwhile must
+        // already see the state it announces.
+        QList<State> seen;
+        sound.onPlay = [&](int) { seen << game->state(); };
+        started(Level::Easy);
+        seen.clear();
+        placeAllBut(*game, 1);
+        seen.clear();
+        placeLast(*game, 1);
+        QCOMPARE(seen, (QList<State>{State::Playing, State::Finishing}));
+        sound.onPlay = nullptr;
+    }
+
+    void giveUpReturnsToTheStartOnlyFromAGame()
+    {
+        game->giveUp();
+        QCOMPARE(sound.played, QList<int>());
+        started(Level::Easy);
+        game->giveUp();
+        QCOMPARE(game->state(), State::Idle);
+        QCOMPARE(sound.played, QList<int>{208});
+        // The next game starts afresh.
+        game->start();
+        QCOMPARE(game->placedCount(), 0);
+        QCOMPARE(game->elapsedSeconds(), 0);
+    }
+
+    void newBestTimeIsWrittenUnderTheTypedName_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("name") << "  Anna  " << QByteArray("[Immagine]\n0=Anna      42\n");
+        QTest::newRow("no name, no record") << "   " << QByteArray();
+        QTest::newRow("line break in a pasted name") << "An\nna" << QByteArray("[Immagine]\n0=An na     42\n");
+    }
+    void newBestTimeIsWrittenUnderTheTypedName()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, file);
+        started(Level::Easy);
+        placeAllBut(*game, 36);
+        tickAfter(42000);
+        placeLast(*game);
+        game->finishShowing();
+        game->closeResult(typed);
+        QCOMPARE(folder->readScoreFile(), file);
+    }
+
+    void aRecordThatCannotBeWrittenIsReported()
+    {
+        Game lost(clock, &sound, folder->configDir() + QStringLiteral("/gone/Quadrifoglio.sco"));
+        QSignalSpy reports(&lost, &Game::recordNotSaved);
+        lost.chooseLevel(Level::Easy);
+        lost.start();
+        placeAllBut(lost, 36);
+        placeLast(lost);
+        lost.finishShowing();
+        lost.closeResult(QStringLiteral("Anna"));
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports.first().first().toString(),
+                 QString::fromUtf8("Error in subroutine: RegistraMigliorTempo\r\nErrore n°  76  (Path not found)"));
+        QCOMPARE(lost.state(), State::Idle);
+    }
+};
+
 QTEST_APPLESS_MAIN(tst_game)
 #include "tst_game.moc"

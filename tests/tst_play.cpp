@@ -1,19 +1,17 @@
+// Playing on the real window: dragging and snapping, the clock, the three
+// ends of a game, and every way two of them could meet.
+
 #include "support/GameFixture.h"
-
-#include "ui/AboutDialog.h"
-#include "ui/ResultDialog.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QToolButton>
 
 namespace {
 
-bool atStartScreen(frmPuzzle *form)
+bool atStartScreen(const GameFixture &w)
 {
-    bool ok = form->picStart->isVisible() && !form->picDisplay->isVisible() && form->picMessaggio->isVisible();
-    for (int i = 1; i <= 36; ++i)
-        ok = ok && !form->picTessera[i]->isVisible() && form->picTessera[i]->isEnabled();
+    bool ok = w.window->startPanel()->isVisible() && !w.window->clockPanel()->isVisible()
+              && w.window->greetingPanel()->isVisible()
+              && w.game().state() == Game::State::Idle;
+    for (int i = 1; i <= puzzle::PieceCount; ++i)
+        ok = ok && !w.piece(i)->isVisible() && w.piece(i)->isEnabled();
     return ok;
 }
 
@@ -23,39 +21,28 @@ class tst_play : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<GameFixture> game;
-    frmPuzzle *form = nullptr;
+    std::unique_ptr<GameFixture> w;
 
     // Starts the usual copy and, for a level of 0 to 2, a game of it.
     bool start(int level, bool stopwatch = false)
     {
-        if ((form = game->startCopy()) && level >= 0)
-            StartGame(form, level, stopwatch);
-        return form;
+        if (!w->startCopy())
+            return false;
+        if (level >= 0)
+            w->startGame(level, stopwatch);
+        return true;
     }
-    void tickAfter(unsigned ms) { game->fakes.clock.advance(ms); form->Timer1_Timer(); }
-    QList<int> &played() { return game->fakes.sound.played; }
-
-    int shown = 0, answered = 0;
-    // Closes the next end-of-game window, typing `name` first when it asks
-    // for one, and remembers the kind of message it showed.
-    void answerMessage(const QString &name = QString())
+    QList<int> &played() { return w->fakes.sound.played; }
+    void placeAllBut(int last)
     {
-        AnswerModal<frmMessaggi>([this, name](frmMessaggi *m) {
-            shown = NewPuzzle::MessageKind;
-            if (!name.isEmpty() && m->txtRecord->isVisible())
-                QTest::keyClicks(m->txtRecord, name);
-            m->cmdChiudi->click();
-        }, &answered);
+        for (int i = 1; i <= puzzle::PieceCount; ++i)
+            if (i != last)
+                w->placePiece(i);
     }
 
 private slots:
-    void init()
-    {
-        shown = answered = NewPuzzle::MessageKind = 0;
-        game = std::make_unique<GameFixture>();
-    }
-    void cleanup() { game.reset(); }
+    void init() { w = std::make_unique<GameFixture>(); }
+    void cleanup() { w.reset(); }
 
     void pieceSnapsOnlyOnItsOwnCell_data()
     {
@@ -73,20 +60,20 @@ private slots:
         QFETCH(QPoint, offset);
         QFETCH(bool, snaps);
         QVERIFY(start(0));
-        PictureBox *box = form->picTessera[piece];
-        const QPoint pickedUp = box->pos();
-        const QPoint home = geometry::HomePosition(piece, form->picPuzzle->pos());
+        PieceWidget *widget = w->piece(piece);
+        const QPoint pickedUp = widget->pos();
+        const QPoint home = puzzle::homePosition(piece, w->window->board()->pos());
         played().clear();
-        DragPiece(form, piece, home + offset);
+        w->dragPiece(piece, home + offset);
         // Picked up, then snapped or sent back.
         QCOMPARE(played(), (QList<int>{201, snaps ? 201 : 202}));
-        QCOMPARE(box->pos(), snaps ? home : pickedUp);
-        QCOMPARE(int(form->PlacedCount), snaps ? 1 : 0);
+        QCOMPARE(widget->pos(), snaps ? home : pickedUp);
+        QCOMPARE(w->game().placedCount(), snaps ? 1 : 0);
         if (snaps) {
             // A placed piece ignores the mouse.
             played().clear();
-            DragPiece(form, piece, home + QPoint(100, 100));
-            QCOMPARE(box->pos(), home);
+            w->dragPiece(piece, home + QPoint(100, 100));
+            QCOMPARE(widget->pos(), home);
             QVERIFY(played().isEmpty());
         }
     }
@@ -94,204 +81,248 @@ private slots:
     void onlyTheLeftButtonDragsAndTheGrabbedPointFollowsThePointer()
     {
         QVERIFY(start(2));
-        const QPoint picked = form->picTessera[15]->pos();
+        const QPoint picked = w->piece(15)->pos();
         played().clear();
-        DragPiece(form, 15, geometry::HomePosition(15, form->picPuzzle->pos()), Qt::RightButton);
-        QCOMPARE(form->picTessera[15]->pos(), picked);
+        w->dragPiece(15, puzzle::homePosition(15, w->window->board()->pos()), Qt::RightButton);
+        QCOMPARE(w->piece(15)->pos(), picked);
         QVERIFY(played().isEmpty());
 
-        QWindow *window = form->windowHandle();
-        const QPoint grip = Grip(15);
-        QTest::mousePress(window, Qt::LeftButton, {}, picked + grip);
+        QWindow *handle = w->window->windowHandle();
+        const QPoint grip = GameFixture::grip(15);
+        QTest::mousePress(handle, Qt::LeftButton, {}, picked + grip);
         for (const QPoint step : {QPoint(5, 3), QPoint(123, 77)}) {
-            QTest::mouseMove(window, picked + grip + step);
-            QCOMPARE(form->picTessera[15]->pos(), picked + step);
+            QTest::mouseMove(handle, picked + grip + step);
+            QCOMPARE(w->piece(15)->pos(), picked + step);
         }
-        QTest::mouseRelease(window, Qt::LeftButton, {}, picked + grip);
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, picked + grip);
     }
 
     void countdownShowsTimeLeftAndWarns()
     {
         QVERIFY(start(0));
-        tickAfter(10000);
-        QCOMPARE(form->lblTimer->text(), QStringLiteral("04:50"));
-        tickAfter(261000);
-        QCOMPARE(form->lblTimer->text(), QStringLiteral("00:29"));
-        QCOMPARE(QColor(form->picProgress->image().pixel(0, 0)), QColor(255, 255, 0));
-        QCOMPARE(form->Timer1->interval(), 200);
+        w->tickAfter(10000);
+        QCOMPARE(w->clockText(), QStringLiteral("04:50"));
+        w->tickAfter(261000);
+        QCOMPARE(w->clockText(), QStringLiteral("00:29"));
+        QCOMPARE(QColor(w->timeBar().pixel(0, 0)), QColor(255, 255, 0));
+        QCOMPARE(w->ticks()->interval(), 200);
 
         // From 15 seconds left: red, ticks every 100 ms, one warning cue for
         // each second however many ticks fall in it.
         played().clear();
-        game->fakes.clock.advance(14000); // 285 s: 15 left
+        w->fakes.clock.advance(14000); // 285 s: 15 left
         for (int tick = 0; tick < 150; ++tick) {
-            form->Timer1_Timer();
-            game->fakes.clock.advance(100);
+            w->game().tick();
+            w->fakes.clock.advance(100);
             if (tick == 0) {
-                QCOMPARE(form->Timer1->interval(), 100);
-                QCOMPARE(QColor(form->picProgress->image().pixel(0, 0)), QColor(255, 0, 0));
+                QCOMPARE(w->ticks()->interval(), 100);
+                QCOMPARE(QColor(w->timeBar().pixel(0, 0)), QColor(255, 0, 0));
             }
         }
         QCOMPARE(played(), QList<int>(15, 211));
-        QVERIFY(form->Timer1->isActive());
+        QVERIFY(w->ticks()->isActive());
     }
 
     void timeOverEndsTheGameOnce()
     {
         QVERIFY(start(2)); // 180 s
-        PlacePiece(form, 1);
-        tickAfter(179999);
-        QVERIFY(form->Timer1->isActive());
+        w->placePiece(1);
+        w->tickAfter(179999);
+        QVERIFY(w->ticks()->isActive());
         played().clear();
-        answerMessage();
-        tickAfter(1);
-        QCOMPARE(answered, 1);
-        QCOMPARE(shown, 1);
-        QVERIFY(!form->Timer1->isActive());
-        QCOMPARE(played(), (QList<int>{206, 208}));
-        QVERIFY(atStartScreen(form));
+        w->tickAfter(1);
+        QVERIFY(!w->ticks()->isActive());
+        QCOMPARE(w->clockText(), QStringLiteral("00:00"));
         // A tick that was already waiting does nothing more.
-        form->Timer1_Timer();
-        QCOMPARE(answered, 1);
+        w->game().tick();
+        QCOMPARE(w->window->findChildren<ResultDialog *>().size(), 1);
+        QCOMPARE(w->answerResult(), 1);
+        QCOMPARE(played(), (QList<int>{206, 208}));
+        QVERIFY(atStartScreen(*w));
         // The next game ticks every 200 ms again, from a full allowance.
-        StartGame(form, 0);
-        QCOMPARE(form->Timer1->interval(), 200);
+        w->startGame(0);
+        QCOMPARE(w->ticks()->interval(), 200);
+        QVERIFY(w->ticks()->isActive());
     }
 
     void stopwatchSwitchedOnMidGameCountsWithoutLimitUntilSwitchedOff()
     {
         QVERIFY(start(1)); // 240 s
-        QTest::mouseClick(form->chkTimer, Qt::LeftButton);
-        tickAfter(75000);
-        QCOMPARE(form->lblTimer->text(), QStringLiteral("01:15"));
-        tickAfter(3600000 - 75000);
-        QCOMPARE(form->lblTimer->text(), QStringLiteral("00:00"));
-        QVERIFY(form->Timer1->isActive()); // past the allowance, but the stopwatch runs on
+        QTest::mouseClick(w->button("timerSwitch"), Qt::LeftButton);
+        w->tickAfter(75000);
+        QCOMPARE(w->clockText(), QStringLiteral("01:15"));
+        w->tickAfter(3600000 - 75000);
+        QCOMPARE(w->clockText(), QStringLiteral("00:00"));
+        QVERIFY(w->ticks()->isActive()); // past the allowance, but the stopwatch runs on
         // Days of play stop the count at 32767 seconds instead of overflowing.
-        tickAfter(40000u * 1000u);
-        QCOMPARE(int(NewPuzzle::ElapsedSeconds), 32767);
-        QTest::mouseClick(form->chkTimer, Qt::LeftButton);
-        answerMessage();
-        form->Timer1_Timer();
-        QCOMPARE(shown, 1); // back on the same countdown, long used up
-        QVERIFY(atStartScreen(form));
+        w->tickAfter(40000u * 1000u);
+        QCOMPARE(w->game().elapsedSeconds(), 32767);
+        QTest::mouseClick(w->button("timerSwitch"), Qt::LeftButton);
+        w->game().tick();
+        QCOMPARE(w->answerResult(), 1); // back on the same countdown, long used up
+        QVERIFY(atStartScreen(*w));
     }
 
-    void backAbandonsTheGameWithoutAMessage()
+    void giveUpAbandonsTheGameWithoutAMessage()
     {
         QVERIFY(start(0));
-        PlacePiece(form, 5);
+        w->placePiece(5);
         played().clear();
-        QTest::mouseClick(form->cmdBack, Qt::LeftButton);
+        QTest::mouseClick(w->button("giveUp"), Qt::LeftButton);
         QCOMPARE(played(), QList<int>{208});
-        QVERIFY(!form->Timer1->isActive());
-        QVERIFY(atStartScreen(form));
-        QCOMPARE(NewPuzzle::MessageKind, std::int16_t(0));
+        QVERIFY(!w->ticks()->isActive());
+        QVERIFY(atStartScreen(*w));
+        QVERIFY(!w->resultDialog());
     }
 
     void solvingTheWholePuzzle_data()
     {
         QTest::addColumn<bool>("stopwatch");
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("end");
         QTest::newRow("countdown, first record") << false << 4;
         QTest::newRow("stopwatch") << true << 2;
     }
     void solvingTheWholePuzzle()
     {
         QFETCH(bool, stopwatch);
-        QFETCH(int, kind);
+        QFETCH(int, end);
         QVERIFY(start(1, stopwatch));
         for (int i = 1; i <= 35; ++i) {
-            game->fakes.clock.advance(2500);
-            PlacePiece(form, i);
+            w->fakes.clock.advance(2500);
+            w->placePiece(i);
         }
-        tickAfter(2500); // the clock's last word: 90 s
-        answerMessage(QStringLiteral("Giulia"));
+        w->tickAfter(2500); // the clock's last word: 90 s
         played().clear();
-        PlacePiece(form, 36);
-        QCOMPARE(answered, 1);
-        QCOMPARE(shown, kind);
-        // Picked up, snapped, the fanfare, and back to the start.
-        QCOMPARE(played(), (QList<int>{201, 201, 210, 208}));
-        QVERIFY(atStartScreen(form));
-        QCOMPARE(game->folder.readScoreFile().contains("[Immagine]\n1=Giulia    90"), kind == 4);
+        w->placePiece(36);
+        // Picked up, snapped, the fanfare; the finished picture stays on show
+        // for four seconds, the clock stopped.
+        QCOMPARE(played(), (QList<int>{201, 201, 210}));
+        QCOMPARE(w->game().state(), Game::State::Finishing);
+        QVERIFY(!w->ticks()->isActive());
+        QVERIFY(w->piece(36)->isVisible());
+        w->fakes.clock.advance(3999);
+        QVERIFY(!w->resultDialog());
+        w->fakes.clock.advance(1);
+        QCOMPARE(w->answerResult(QStringLiteral("Giulia")), end);
+        QCOMPARE(played().last(), 208);
+        QVERIFY(atStartScreen(*w));
+        QCOMPARE(w->folder.readScoreFile().contains("[Immagine]\n1=Giulia    90"), end == 4);
     }
 
-    // A second end must not follow the first: the clock running out while the
-    // last piece snaps, Back or closing the window during the finished picture.
-    void theLastPieceEndsTheGameOnlyOnce_data()
+    // Two ends must never meet: whatever arrives while a game is finishing or
+    // its result is on show finds the game no longer playing.
+    void inputWhileAGameIsFinishingIsIgnored_data()
     {
         QTest::addColumn<int>("interruption");
-        QTest::addColumn<int>("kind"); // of the message shown, 0 for none
-        QTest::newRow("clock runs out during the snap") << 0 << 1;
-        QTest::newRow("Back during the finished picture") << 1 << 2;
-        QTest::newRow("window closed during the finished picture") << 2 << 0;
+        QTest::newRow("a tick at the last snap, with the time up") << 0;
+        QTest::newRow("give up during the finished picture") << 1;
+        QTest::newRow("Play during the finished picture") << 2;
     }
-    void theLastPieceEndsTheGameOnlyOnce()
+    void inputWhileAGameIsFinishingIsIgnored()
     {
         QFETCH(int, interruption);
-        QFETCH(int, kind);
-        QVERIFY(start(2, interruption == 1));
-        for (int i = 1; i <= 35; ++i)
-            PlacePiece(form, i);
-        game->fakes.sound.onPlay = [&](int id) {
-            if (interruption == 0 && id == 201 && !form->picTessera[36]->isEnabled()) {
-                game->fakes.sound.onPlay = nullptr;
-                tickAfter(180000);
+        QVERIFY(start(2, true));
+        placeAllBut(36);
+        w->fakes.sound.onPlay = [&](int id) {
+            // The clock has run out when the fanfare sounds.
+            if (interruption == 0 && id == 210) {
+                w->fakes.sound.onPlay = nullptr;
+                w->button("timerSwitch")->setChecked(false);
+                w->tickAfter(180000);
             }
         };
-        game->fakes.clock.onSleep = [&](int) {
-            if (interruption == 1)
-                form->cmdBack_Click();
-            if (interruption == 2 && form->isVisible())
-                form->close();
-        };
-        answerMessage(QStringLiteral("Nobody"));
-        played().clear();
-        PlacePiece(form, 36);
-        QTest::qWait(50);
-        QCOMPARE(shown, kind);
-        QCOMPARE(answered, kind ? 1 : 0); // no window opens over a program that is ending
-        QCOMPARE(game->fakes.clock.sleeps.size(), interruption ? 2 : 0);
-        QCOMPARE(played().count(208), kind ? 1 : 0);
-        QCOMPARE(game->fakes.end.ends, kind ? 0 : 1);
-        QVERIFY(!game->folder.readScoreFile().contains("Immagine"));
+        w->placePiece(36);
+        if (interruption == 1)
+            w->game().giveUp();
+        if (interruption == 2)
+            w->game().start();
+        QCOMPARE(w->game().state(), Game::State::Finishing);
+        QVERIFY(!w->resultDialog());
+        w->fakes.clock.advance(4000);
+        // One end: the solved one, judged on the countdown when it was switched back.
+        QCOMPARE(w->answerResult(), interruption == 0 ? 4 : 2);
+        QVERIFY(atStartScreen(*w));
+        QCOMPARE(played().count(208), 1);
+    }
+
+    // The window closed in the middle of an end: nothing more opens, the
+    // program ends once, and a name typed for a record is kept.
+    void closingTheWindowDuringAnEnd_data()
+    {
+        QTest::addColumn<bool>("duringResult");
+        QTest::newRow("during the finished picture") << false;
+        QTest::newRow("with the record window open") << true;
+    }
+    void closingTheWindowDuringAnEnd()
+    {
+        QFETCH(bool, duringResult);
+        QVERIFY(start(2));
+        for (int i = 1; i <= 36; ++i)
+            w->placePiece(i);
+        if (duringResult) {
+            w->fakes.clock.advance(4000);
+            QVERIFY(w->resultDialog());
+            QTest::keyClicks(w->resultDialog()->findChild<QLineEdit *>("name"), "Nobody");
+        }
+        w->window->close();
+        w->fakes.clock.advance(10000);
+        QTest::qWait(20);
+        QVERIFY(!w->resultDialog());
+        QCOMPARE(w->fakes.end.quits, 1);
+        QCOMPARE(w->folder.readScoreFile().contains("Nobody"), duringResult);
+    }
+
+    // Play right after a reset starts a real game: pieces out, the clock
+    // running, and give up working.
+    void playRightAfterAResetStartsAGameThatCanBeGivenUp()
+    {
+        QVERIFY(start(0));
+        QTest::mouseClick(w->button("giveUp"), Qt::LeftButton);
+        QTest::mouseClick(w->button("play"), Qt::LeftButton);
+        QCOMPARE(w->game().state(), Game::State::Playing);
+        QVERIFY(w->ticks()->isActive());
+        for (int i = 1; i <= puzzle::PieceCount; ++i)
+            QVERIFY(w->piece(i)->isVisible());
+        QTest::mouseClick(w->button("giveUp"), Qt::LeftButton);
+        QVERIFY(atStartScreen(*w));
     }
 
     void colourButtonCyclesTheTenColoursAndExitSavesIt()
     {
         // The top of the index's range starts again at 0 instead of overflowing.
-        game->folder.writeScoreFile("[BackColor]\nColor=32767\n");
+        w->folder.writeScoreFile("[BackColor]\nColor=32767\n");
         QVERIFY(start(-1));
+        const QImage picture = w->window->board()->image();
         QList<int> seen;
         for (int press = 0; press < 12; ++press) {
-            QTest::mouseClick(form->cmdColor, Qt::LeftButton);
-            seen << form->ColorIndex;
+            QTest::mouseClick(w->button("colour"), Qt::LeftButton);
+            seen << w->window->colourIndex();
         }
         QCOMPARE(seen, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1}));
-        // Before any level is chosen Level is 0: the Easy stripes show the
-        // window's colour on the odd rows of the board.
-        QCOMPARE(QColor(form->picPuzzle->image().pixel(100, 1)), form->BackColor());
-        QCOMPARE(form->picPuzzle->image().pixel(100, 2), form->picSorgente->picture().pixel(100, 2));
-        QTest::mouseClick(form->cmdEsci, Qt::LeftButton);
-        QCOMPARE(game->fakes.end.ends, 1);
-        QCOMPARE(game->folder.readScoreFile(), QByteArray("[BackColor]\nColor=1\n"));
-        QVERIFY(!form->isVisible());
+        // No level is chosen: the board keeps the clean picture.
+        QCOMPARE(w->window->board()->image(), picture);
+        // Once Easy is chosen, a colour change paints the stripes in it.
+        QTest::mouseClick(w->levelButton(0), Qt::LeftButton);
+        QTest::mouseClick(w->button("colour"), Qt::LeftButton);
+        QCOMPARE(QColor(w->window->board()->image().pixel(100, 1)), w->window->backgroundColour());
+        QCOMPARE(w->window->board()->image().pixel(100, 2), picture.pixel(100, 2));
+        QTest::mouseClick(w->button("exit"), Qt::LeftButton);
+        QCOMPARE(w->fakes.end.quits, 1);
+        QCOMPARE(w->folder.readScoreFile(), QByteArray("[BackColor]\nColor=2\n"));
+        QVERIFY(!w->window->isVisible());
     }
 
-    void infoOpensTheAboutWindowWhileTheClockRuns()
+    void aboutOpensWhileTheClockRunsAndReturnCloses()
     {
         QVERIFY(start(0));
-        int opened = 0;
-        AnswerModal<frmAbout>(
-            [&](frmAbout *about) {
-                game->fakes.clock.advance(20000);
-                QTRY_COMPARE(form->lblTimer->text(), QStringLiteral("04:40")); // ticks go on
-                about->cmdChiudi->click();
-            },
-            &opened);
-        QTest::mouseClick(form->cmdInfo, Qt::LeftButton);
-        QCOMPARE(opened, 1);
+        QTest::mouseClick(w->button("about"), Qt::LeftButton);
+        AboutDialog *about = w->aboutDialog();
+        QVERIFY(about);
+        QVERIFY(about->isModal());
+        w->fakes.clock.advance(20000);
+        QTRY_COMPARE(w->clockText(), QStringLiteral("04:40")); // ticks go on
+        QTest::keyClick(about, Qt::Key_Return);
+        QVERIFY(!w->aboutDialog());
     }
 };
 

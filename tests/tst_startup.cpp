@@ -2,7 +2,8 @@
 
 #include "support/GameFixture.h"
 
-#include "assets/Assets.h"
+#include "game/Texts.h"
+#include "platform/PuzzleFiles.h"
 
 #include <QLabel>
 
@@ -14,11 +15,11 @@ void expectStopMessage(const GameFixture &game, const QString &text)
     QCOMPARE(game.fakes.messages.shown.size(), 1);
     const ShownMessage &m = game.fakes.messages.shown.first();
     QCOMPARE(m.text, text);
-    QCOMPARE(m.style, 16);
+    QCOMPARE(m.icon, platform::MessageIcon::Critical);
     QCOMPARE(m.title, QStringLiteral("Quadrifoglio"));
 }
 
-// Captions of optLevel 0-2, Play, Timer, ?, Exit; tool tips of levels, Play, Timer, ?, Exit, colour, 3-D, New game.
+// Captions of the levels, Play, Timer, ?, Exit; tool tips of the levels, Play, Timer, ?, Exit, colour, 3-D, give up.
 const QMap<int, QStringList> Captions = {
     {0, {"&Facile", "&Medio", "&Difficile", "&Gioca", "&Timer", "&?", "&Esci", "Livello di difficoltà", "Crea il puzzle",
          "Include o esclude la temporizzazione", "Informazioni", "Chiude il programma", "Cambia il colore dello sfondo",
@@ -89,21 +90,23 @@ private slots:
         game.givePicture();
         if (!fileName.isEmpty())
             game.folder.write(fileName, bytes);
-        frmPuzzle *form = game.start();
-        QVERIFY(form);
-        QCOMPARE(int(NewPuzzle::Language), language);
-        QCOMPARE(form->lblMessaggio->text(), message);
-        QCOMPARE(form->lblMessaggio->textFormat(), Qt::PlainText);
-        QCOMPARE(form->lblMessaggio->font().pointSize(), style == 0 ? 10 : 28);
-        QCOMPARE(form->lblMessaggio->font().bold(), style == 1);
-        QCOMPARE(form->lblMessaggio->font().italic(), style == 1);
-        QVERIFY(form->lblMessaggio->isVisible());
+        MainWindow *window = game.start();
+        QVERIFY(window);
+        QCOMPARE(100 * int(window->language()), language);
+        const QLabel *greeting = game.find<QLabel>("greeting");
+        QCOMPARE(greeting->text(), message);
+        QCOMPARE(greeting->textFormat(), Qt::PlainText);
+        QCOMPARE(greeting->font().pointSize(), style == 0 ? 10 : 28);
+        QCOMPARE(greeting->font().bold(), style == 1);
+        QCOMPARE(greeting->font().italic(), style == 1);
+        QVERIFY(greeting->isVisible());
         const QStringList shown = {
-            form->optLevel[0]->text(), form->optLevel[1]->text(), form->optLevel[2]->text(), form->cmdStart->text(),
-            form->chkTimer->text(), form->cmdInfo->text(), form->cmdEsci->text(), form->optLevel[0]->toolTip(),
-            form->cmdStart->toolTip(), form->chkTimer->toolTip(), form->cmdInfo->toolTip(), form->cmdEsci->toolTip(),
-            form->cmdColor->toolTip(), form->chk3D->toolTip(), form->cmdBack->toolTip()};
-        QCOMPARE(shown[3], resources::LoadResString(language + 104));
+            game.levelButton(0)->text(), game.levelButton(1)->text(), game.levelButton(2)->text(),
+            game.button("play")->text(), game.button("timerSwitch")->text(), game.button("about")->text(),
+            game.button("exit")->text(), game.levelButton(0)->toolTip(), game.button("play")->toolTip(),
+            game.button("timerSwitch")->toolTip(), game.button("about")->toolTip(), game.button("exit")->toolTip(),
+            game.button("colour")->toolTip(), game.button("edgeSwitch")->toolTip(), game.button("giveUp")->toolTip()};
+        QCOMPARE(shown[3], texts::tableEntry(language + 104));
         if (Captions.contains(language))
             QCOMPARE(shown, Captions[language]);
     }
@@ -128,7 +131,7 @@ private slots:
         for (const QString &file : files)
             game.folder.writePicture(file, file == chosen ? red : blue);
         QVERIFY(game.start());
-        const QColor shown = game.form->picPuzzle->image().pixelColor(180, 180); // JPEG moves colours a little
+        const QColor shown = game.window->board()->image().pixelColor(180, 180); // JPEG moves colours a little
         QVERIFY2(shown.red() > 200 && shown.blue() < 60, qPrintable(shown.name()));
     }
 
@@ -136,9 +139,9 @@ private slots:
     {
         TestFolder folder;
         QDir(folder.appDir()).mkdir("Matrix.bmp");
-        QVERIFY(!NewPuzzle::FileExists(folder.appDir() + "/Matrix.bmp"));
+        QVERIFY(!platform::isReadableFile(folder.appDir() + "/Matrix.bmp"));
         folder.writePicture("Matrix.gif", TestFolder::cellPicture());
-        QCOMPARE(QFileInfo(NewPuzzle::FindPictureFile(folder.appDir() + "/Matrix")).fileName(),
+        QCOMPARE(QFileInfo(platform::findPictureFile(folder.appDir())).fileName(),
                  QStringLiteral("Matrix.gif"));
     }
 
@@ -158,13 +161,13 @@ private slots:
         if (!name.isEmpty())
             game.folder.write(name, bytes);
         game.folder.writeScoreFile("[BackColor]\nColor=4\n");
-        frmPuzzle *form = game.start();
-        QVERIFY(form && !game.lives && form->hasEnded() && !form->isVisible());
+        MainWindow *window = game.start();
+        QVERIFY(window && !game.lives && !window->isVisible());
         expectStopMessage(game, name.isEmpty() ? "Impossibile trovare l'immagine memorizzata"
                                                : "Impossibile leggere l'immagine memorizzata\r\n" + game.folder.appDir() + "/" + name);
         // Closing what is left runs no unload: nothing is written.
-        form->close();
-        QCOMPARE(game.fakes.end.ends, 1);
+        window->close();
+        QCOMPARE(game.fakes.end.quits, 1);
         QCOMPARE(game.folder.readScoreFile(), QByteArray("[BackColor]\nColor=4\n"));
     }
 
@@ -188,13 +191,13 @@ private slots:
         if (!before.isEmpty())
             game.folder.writeScoreFile(before);
         if (after.isEmpty())
-            game.fakes.folders.windows.clear();
-        frmPuzzle *form = game.startCopy();
-        QVERIFY(form);
-        QCOMPARE(form->BackColor(), color);
+            game.fakes.folders.config.clear();
+        MainWindow *window = game.startCopy();
+        QVERIFY(window);
+        QCOMPARE(window->backgroundColour(), color);
         QCOMPARE(game.folder.readScoreFile(), before); // written at exit only
-        form->close();
-        QCOMPARE(game.fakes.end.ends, 1);
+        window->close();
+        QCOMPARE(game.fakes.end.quits, 1);
         QCOMPARE(game.folder.readScoreFile(), after);
         QCOMPARE(QDir(game.folder.configDir()).entryList(QDir::Files | QDir::Hidden).size(), after.isEmpty() ? 0 : 1);
     }

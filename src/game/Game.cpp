@@ -77,8 +77,7 @@ bool Game::drop(int piece, QPoint corner, QPoint board)
     if (m_placedCount == puzzle::PieceCount) {
         // The time is the one the clock showed last.
         m_result = {GameEnd::SolvedOnStopwatch, *m_level, m_elapsed};
-        play(Cue::PuzzleSolved);
-        setState(State::Finishing);
+        enter(State::Finishing, Cue::PuzzleSolved);
     }
     return true;
 }
@@ -153,19 +152,26 @@ void Game::finishShowing()
 void Game::timeIsUp()
 {
     m_result = {GameEnd::TimeOver, *m_level, m_elapsed};
-    play(Cue::TimeOver);
-    setState(State::ShowingResult);
+    enter(State::ShowingResult, Cue::TimeOver);
 }
 
 void Game::backToStart()
 {
-    play(Cue::BoardReset);
-    setState(State::Idle);
+    enter(State::Idle, Cue::BoardReset);
 }
 
 void Game::setState(State state)
 {
     m_state = state;
+    emit stateChanged(state);
+}
+
+void Game::enter(State state, Cue cue)
+{
+    // The state comes first: whatever runs while the cue is handed over
+    // already finds the game in its new state.
+    m_state = state;
+    play(cue);
     emit stateChanged(state);
 }
 

@@ -103,6 +103,7 @@ signals:
 
 private:
     void setState(State state);
+    void enter(State state, assets::Cue cue);
     void timeIsUp();
     void backToStart();
     void play(assets::Cue cue);

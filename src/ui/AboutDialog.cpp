@@ -182,9 +182,9 @@ AboutDialog::AboutDialog(QWidget *parent, texts::Language language, const QColor
                 [this, i] { openAndClose(QLatin1String("mailto:") + about::mailAddress(i)); });
     }
 
-    textLabel(this, QRect(16, 255, 267, 15), S(TextId::Platform));
-    textLabel(this, QRect(16, 269, 267, 15), S(TextId::Licence));
-    textLabel(this, QRect(16, 283, 265, 25), S(TextId::ScreenNote));
+    textLabel(this, QRect(16, 255, 267, 15), S(TextId::Platform))->setObjectName(QStringLiteral("platform"));
+    textLabel(this, QRect(16, 269, 267, 15), S(TextId::Licence))->setObjectName(QStringLiteral("licence"));
+    textLabel(this, QRect(16, 283, 265, 25), S(TextId::ScreenNote))->setObjectName(QStringLiteral("screenNote"));
 
     auto *close = new QPushButton(S(TextId::Close), this);
     close->setObjectName(QStringLiteral("close"));

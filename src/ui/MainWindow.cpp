@@ -93,9 +93,10 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     });
     connect(m_start, &StartPanel::playClicked, this, &MainWindow::onPlayClicked);
     connect(m_clock, &ClockPanel::giveUpClicked, &m_game, &Game::giveUp);
-    connect(m_ticks, &QTimer::timeout, this, [this] {
-        m_game.tick();
-        if (m_ticks->isActive())
+    connect(m_ticks, &QTimer::timeout, &m_game, &Game::tick);
+    // The clock ticks faster in the last seconds.
+    connect(&m_game, &Game::countdownTicked, this, [this] {
+        if (m_ticks->interval() != m_game.tickInterval())
             m_ticks->setInterval(m_game.tickInterval());
     });
     connect(&m_game, &Game::stateChanged, this, &MainWindow::onStateChanged);

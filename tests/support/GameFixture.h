@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QWindow>
 
@@ -50,9 +51,8 @@ public:
     {
         owned = startup::start(fakes.services());
         window = owned.get();
-        if (window) {
-            QTest::qWaitFor([this] { return fakes.end.quits > 0 || window->piece(1); }, 5000);
-        }
+        if (window)
+            ready = QTest::qWaitFor([this] { return fakes.end.quits > 0 || window->piece(1); }, 5000);
         lives = window && fakes.end.quits == 0;
         return window;
     }
@@ -91,6 +91,8 @@ public:
     QImage timeBar() const { return find<platform::PictureBox>("timeBar")->image(); }
     QString bestTimeText() const { return find<QLabel>("bestTime")->text(); }
     PieceWidget *piece(int n) const { return window->piece(n); }
+    QTimer *ticks() const { return find<QTimer>("clockTicks"); }
+    Game &game() const { return window->game(); }
 
     // The end-of-game window open over the game; null when there is none.
     ResultDialog *resultDialog() const
@@ -164,6 +166,7 @@ public:
     std::unique_ptr<MainWindow> owned;
     MainWindow *window = nullptr;
     bool lives = false;
+    bool ready = false; // the picture came (or the game gave up) in time
 };
 
 // Types `text` into `widget` key by key, as a keyboard does; letters beyond
