@@ -58,7 +58,7 @@ MessageLine ParseSettingsLine(const std::optional<QString> &line)
         result.digit = static_cast<std::int16_t>(l[0].unicode() - u'0');
 
     // The first character is the language position, digit or not.
-    const QString rest = l.size() > 1 ? l.mid(1) : QString();
+    const QString rest = l.mid(platform::FirstCharacterLength(l));
     if (!platform::Trim(rest).isEmpty()) {
         result.style = MessageLine::Style::Greeting;
         result.text = platform::RTrim(rest);

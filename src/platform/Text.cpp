@@ -38,4 +38,11 @@ QString DecodeText(const QByteArray &bytes)
     return DecodeWindows1252(bytes);
 }
 
+qsizetype FirstCharacterLength(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    return text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
+}
+
 } // namespace platform

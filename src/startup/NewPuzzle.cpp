@@ -1,6 +1,7 @@
 #include "startup/NewPuzzle.h"
 
 #include "main_window/frmPuzzle.h"
+#include "platform/Files.h"
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 #include "resources/Resources.h"
@@ -78,16 +79,7 @@ bool Main(platform::Services &services)
 
 bool FileExists(const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
-    if (!info.exists() || info.isDir())
-        return false;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    f.close();
-    return true;
+    return platform::IsRegularReadableFile(path);
 }
 
 QString FindFileIgnoringCase(const QString &folder, const QString &name)
