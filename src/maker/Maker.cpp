@@ -487,7 +487,7 @@ Result MakeCopy(const Request &request)
         return result;
     };
 
-    // 1. Everything is checked before anything is written.
+    // Everything is checked before anything is written.
     const std::optional<int> digit = LanguageDigit(request.language);
     if (!digit) {
         return fail(QStringLiteral("unknown language \"%1\": use one of %2")
@@ -555,7 +555,7 @@ Result MakeCopy(const Request &request)
             return fail(problem);
     }
 
-    // 2. The files go into a staging folder beside (or inside) the copy,
+    // The files go into a staging folder beside (or inside) the copy,
     // where runs killed halfway may have left theirs.
     CreatedFolders created;
     if (!created.make(missing, &why))
@@ -581,7 +581,7 @@ Result MakeCopy(const Request &request)
                       inCopy(QStringLiteral("Matrix.dat")), &why))
         return fail(why);
 
-    // 3. Into place.
+    // Into place.
     const QStringList made = {gameName, picture->fileName, QStringLiteral("Matrix.dat")};
     if (!exists) {
         giveUsualPermissions(stage.path());
