@@ -3,7 +3,7 @@
 #include "support/GameFixture.h"
 
 #include "game/Texts.h"
-#include "platform/PuzzleFiles.h"
+#include "platform/Files.h"
 
 #include <QLabel>
 
@@ -139,7 +139,7 @@ private slots:
     {
         TestFolder folder;
         QDir(folder.appDir()).mkdir("Matrix.bmp");
-        QVERIFY(!platform::isReadableFile(folder.appDir() + "/Matrix.bmp"));
+        QVERIFY(!platform::isRegularReadableFile(folder.appDir() + "/Matrix.bmp"));
         folder.writePicture("Matrix.gif", TestFolder::cellPicture());
         QCOMPARE(QFileInfo(platform::findPictureFile(folder.appDir())).fileName(),
                  QStringLiteral("Matrix.gif"));

@@ -42,7 +42,7 @@ Greeting parseFirstLine(const std::optional<QString> &line)
         result.languageDigit = l[0].unicode() - u'0';
 
     // The first character is the language position, digit or not.
-    const QString rest = l.size() > 1 ? l.mid(1) : QString();
+    const QString rest = l.mid(platform::firstCharacterLength(l));
     if (!platform::trimSpaces(rest).isEmpty()) {
         result.style = Greeting::Style::Greeting;
         result.text = platform::trimTrailingSpaces(rest);

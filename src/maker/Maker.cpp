@@ -1,6 +1,9 @@
 #include "maker/Maker.h"
 
 #include "game/GiftSettings.h"
+#include "platform/Files.h"
+#include "platform/Pictures.h"
+#include "platform/Text.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,10 +13,15 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QTemporaryDir>
+#include <QRegularExpression>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace maker {
 
@@ -23,9 +31,7 @@ namespace {
 // way the game decodes it.
 constexpr int BoardSize = 360;
 
-// A picture larger than this is not read into memory at all.
-constexpr qint64 PictureFileLimit = qint64(512) * 1024 * 1024;
-
+const char StagingPrefix[] = ".quadrifoglio-maker-";
 const char *const StoredNames[] = {"Matrix.bmp", "Matrix.jpg", "Matrix.gif", "Matrix.dat"};
 
 QString languageName(int digit)
@@ -71,19 +77,152 @@ void giveUsualPermissions(const QString &folder)
     ::chmod(QFile::encodeName(folder).constData(), 0777 & ~mask);
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes, QString *error)
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString cannotWrite(const QString &path, int error)
+{
+    return QStringLiteral("cannot write %1: %2").arg(quoted(path), systemError(error));
+}
+
+// Writes `bytes` as `path`, every write checked and the file synced: a full
+// disk is told as such. `shownPath` names the file as the user will know it.
+bool writeFile(const QString &path, const QByteArray &bytes, const QString &shownPath, QString *error)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        *error = cannotWrite(shownPath, errno);
+        return false;
+    }
+    const bool written = platform::writeAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
+    const int why = errno;
+    if (::close(fd) != 0 && written) {
+        *error = cannotWrite(shownPath, errno);
+        return false;
+    }
+    if (!written)
+        *error = cannotWrite(shownPath, why);
+    return written;
+}
+
+// Copies a file as writeFile writes one, a buffer at a time.
+bool copyFile(const QString &from, const QString &to, const QString &shownPath, QString *error)
+{
+    const int in = platform::openRegularFile(from);
+    if (in < 0) {
+        *error = QStringLiteral("cannot read %1: %2").arg(quoted(from), systemError(errno));
+        return false;
+    }
+    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (out < 0) {
+        *error = cannotWrite(shownPath, errno);
+        ::close(in);
+        return false;
+    }
+    bool ok = true;
+    static char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            *error = QStringLiteral("cannot read %1: %2").arg(quoted(from), systemError(errno));
+            ok = false;
+            break;
+        }
+        if (n == 0)
+            break;
+        if (!platform::writeAll(out, buffer, n)) {
+            *error = cannotWrite(shownPath, errno);
+            ok = false;
+            break;
+        }
+    }
+    if (ok && ::fsync(out) != 0) {
+        *error = cannotWrite(shownPath, errno);
+        ok = false;
+    }
+    ::close(in);
+    if (::close(out) != 0 && ok) {
+        *error = cannotWrite(shownPath, errno);
+        ok = false;
+    }
+    return ok;
+}
+
+// The staging folder: made private, locked while this run lives (so that
+// another run never takes it for a stale one), removed unless it became
+// the copy.
+class StagingFolder
+{
+public:
+    explicit StagingFolder(const QString &parent)
+    {
+        QByteArray name = QFile::encodeName(parent + QLatin1Char('/') + QLatin1String(StagingPrefix)) + "XXXXXX";
+        if (!::mkdtemp(name.data())) {
+            m_error = errno;
+            return;
+        }
+        m_path = QFile::decodeName(name);
+        m_fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (m_fd >= 0)
+            ::flock(m_fd, LOCK_EX);
+    }
+    ~StagingFolder()
+    {
+        if (!m_path.isEmpty() && m_remove)
+            QDir(m_path).removeRecursively();
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    StagingFolder(const StagingFolder &) = delete;
+    StagingFolder &operator=(const StagingFolder &) = delete;
+
+    bool isValid() const { return !m_path.isEmpty(); }
+    int error() const { return m_error; }
+    QString path() const { return m_path; }
+    QString filePath(const QString &name) const { return m_path + QLatin1Char('/') + name; }
+    void keep() { m_remove = false; }
+
+private:
+    QString m_path;
+    int m_fd = -1;
+    int m_error = 0;
+    bool m_remove = true;
+};
+
+// A program: an executable file that the system would run, a binary or a
+// script.
+bool isProgram(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isExecutable())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(4);
+    return head == "\x7f" "ELF" || head.startsWith("#!");
+}
+
+// The game's name as its window title stores it (UTF-16), or as plain text.
+bool holdsTheGamesName(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(quoted(path), file.errorString());
+    if (!file.open(QIODevice::ReadOnly))
         return false;
+    const QByteArray utf16("Q\0u\0a\0d\0r\0i\0f\0o\0g\0l\0i\0o\0", 24);
+    const QByteArray plain("Quadrifoglio");
+    QByteArray tail;
+    while (!file.atEnd()) {
+        const QByteArray chunk = tail + file.read(1 << 20);
+        if (chunk.contains(utf16) || chunk.contains(plain))
+            return true;
+        tail = chunk.right(utf16.size());
     }
-    file.close();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot write %1: %2").arg(quoted(path), file.errorString());
-        return false;
-    }
-    return true;
+    return false;
 }
 
 // Folders made for the copy's parent, removed again when the copy fails.
@@ -100,8 +239,8 @@ public:
     bool make(const QStringList &paths, QString *error)
     {
         for (const QString &path : paths) {
-            if (!QDir().mkdir(path)) {
-                *error = QStringLiteral("cannot make the folder %1").arg(quoted(path));
+            if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0) {
+                *error = QStringLiteral("cannot make the folder %1: %2").arg(quoted(path), systemError(errno));
                 return false;
             }
             m_paths << path;
@@ -133,21 +272,69 @@ std::optional<int> LanguageDigit(const QString &code)
 
 QString GreetingProblem(const QString &greeting)
 {
-    for (QChar c : greeting) {
-        if (isLineBreak(c))
-            return QStringLiteral("the greeting must be one line, but it holds a line break");
-    }
     if (!greeting.isValidUtf16())
         return QStringLiteral("the greeting is not valid text");
+    int position = 0;
+    for (const char32_t c : greeting.toUcs4()) {
+        ++position;
+        if (c < 0x10000 && isLineBreak(QChar(char16_t(c))))
+            return QStringLiteral("the greeting must be one line, but it holds a line break");
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            return QStringLiteral("the greeting holds a control character (U+%1) at character %2")
+                .arg(QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0')))
+                .arg(position);
+        }
+    }
     // The digit, the greeting and the LF must fit in what the game reads.
     const qint64 bytes = greeting.toUtf8().size();
-    const qint64 most = settings::MatrixDatReadLimit - 2;
+    const qint64 most = gift::MatrixDatReadLimit - 2;
     if (bytes > most) {
         return QStringLiteral("the greeting is too long: %1 bytes in UTF-8, at most %2")
             .arg(bytes)
             .arg(most);
     }
     return {};
+}
+
+QString Utf8Problem(const QByteArray &bytes)
+{
+    // Decoded a character at a time, so that the position is the one of the
+    // first bad byte.
+    int characters = 0;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const int length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+        const bool whole = length > 0 && i + length <= bytes.size()
+                           && (length == 1 || platform::DecodeUtf8(bytes.mid(i, length)).has_value());
+        if (!whole) {
+            return QStringLiteral("the greeting is not UTF-8 text: byte 0x%1 at byte %2 (character %3)")
+                .arg(QString::number(uint(lead), 16).toUpper().rightJustified(2, QLatin1Char('0')))
+                .arg(i + 1)
+                .arg(characters + 1);
+        }
+        i += length;
+        ++characters;
+    }
+    return {};
+}
+
+QList<QByteArray> RawOptionValues(const QList<QByteArray> &arguments, char shortName, const QByteArray &longName)
+{
+    QList<QByteArray> values;
+    const QByteArray shortOption = QByteArray("-") + shortName;
+    const QByteArray longOption = "--" + longName;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QByteArray &a = arguments[i];
+        if (a == "--")
+            break;
+        if ((a == shortOption || a == longOption) && i + 1 < arguments.size())
+            values << arguments[++i];
+        else if (a.startsWith(longOption + '='))
+            values << a.mid(longOption.size() + 1);
+        else if (a.startsWith(shortOption) && !a.startsWith("--") && a.size() > 2)
+            values << a.mid(2);
+    }
+    return values;
 }
 
 QByteArray MatrixDatBytes(int digit, const QString &greeting)
@@ -159,7 +346,7 @@ QByteArray MatrixDatBytes(int digit, const QString &greeting)
     return line;
 }
 
-std::optional<StoredPicture> PreparePicture(const QByteArray &bytes, QString *error)
+std::optional<StoredPicture> PreparePicture(const QString &path, QString *error)
 {
     const auto fail = [error](const QString &why) -> std::optional<StoredPicture> {
         if (error)
@@ -167,37 +354,41 @@ std::optional<StoredPicture> PreparePicture(const QByteArray &bytes, QString *er
         return std::nullopt;
     };
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    const QByteArray format = reader.format().toLower();
-    if (format.isEmpty())
-        return fail(QStringLiteral("not a picture format that can be read"));
-
+    QByteArray format;
+    {
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        format = reader.format().toLower();
+    }
     StoredPicture picture;
     picture.format = format;
-    if (format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif") {
-        // Kept as it is: checked as the game decodes it, header first, then
-        // straight to the board's size.
-        const QSize size = reader.size();
-        if (!size.isValid() || size.isEmpty())
-            return fail(reader.errorString());
-        reader.setScaledSize(QSize(BoardSize, BoardSize));
-        if (reader.read().isNull())
-            return fail(reader.errorString());
+    if (format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif" || format.isEmpty()) {
+        // Kept as it is: checked as the game decodes it, straight to the
+        // board's size, whatever its size up to the game's limit.
+        const platform::LoadedPicture check = platform::LoadPicture(path, QSize(BoardSize, BoardSize));
+        if (check.problem != platform::PictureProblem::None)
+            return fail(platform::DescribePictureProblem(check));
         picture.fileName = format == "bmp"   ? QStringLiteral("Matrix.bmp")
                            : format == "gif" ? QStringLiteral("Matrix.gif")
                                              : QStringLiteral("Matrix.jpg");
-        picture.bytes = bytes;
+        picture.source = path;
         return picture;
     }
 
+    // Converted: decoded whole, since the JPEG keeps every pixel.
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
     const QImage image = reader.read();
-    if (image.isNull())
-        return fail(reader.errorString());
+    if (image.isNull()) {
+        if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(QImageReader::allocationLimit()) << 20)
+            return fail(QStringLiteral("it is too large to convert to JPEG: %1 x %2 pixels; convert it to JPEG "
+                                       "yourself, or make it smaller")
+                            .arg(size.width())
+                            .arg(size.height()));
+        return fail(QStringLiteral("it is damaged and does not decode (%1)").arg(reader.errorString()));
+    }
     // JPEG has no transparency: what shows through is white, as on a page.
     QImage flat(image.size(), QImage::Format_RGB32);
     flat.fill(Qt::white);
@@ -235,6 +426,46 @@ QString FindGameExecutable(const QString &makerDir)
     return {};
 }
 
+QString ForceProblem(const QString &folder)
+{
+    const QDir dir(folder);
+    const QString game = dir.filePath(QLatin1String(GameExecutableName));
+    const QFileInfo gameInfo(game);
+    if (gameInfo.isSymLink())
+        return QStringLiteral("%1 is a link, not a copy of the game; --force does not replace it").arg(quoted(game));
+    if (gameInfo.exists()
+        && (!isProgram(game) || !holdsTheGamesName(game) || !QFileInfo::exists(dir.filePath(QStringLiteral("Matrix.dat")))))
+        return QStringLiteral("%1 is not a copy of the game; --force does not replace it").arg(quoted(game));
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : entries) {
+        if (name != QLatin1String(GameExecutableName) && isProgram(dir.filePath(name)))
+            return QStringLiteral("the folder %1 holds other programs (%2); --force only reuses a puzzle's folder")
+                .arg(quoted(folder), name);
+    }
+    return {};
+}
+
+int RemoveStaleStagingFolders(const QString &folder)
+{
+    static const QRegularExpression staging(QLatin1String("^") + QRegularExpression::escape(QLatin1String(StagingPrefix))
+                                            + QLatin1String("[A-Za-z0-9]{6}$"));
+    int removed = 0;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
+        if (!staging.match(name).hasMatch())
+            continue;
+        const int fd = ::open(QFile::encodeName(dir.filePath(name)).constData(),
+                              O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        // A run still going holds its folder's lock.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && QDir(dir.filePath(name)).removeRecursively())
+            ++removed;
+        ::close(fd);
+    }
+    return removed;
+}
+
 QStringList FilesReplacedByCopy(const QStringList &names)
 {
     QStringList replaced;
@@ -256,7 +487,7 @@ Result MakeCopy(const Request &request)
         return result;
     };
 
-    // 1. Everything is checked before anything is written.
+    // Everything is checked before anything is written.
     const std::optional<int> digit = LanguageDigit(request.language);
     if (!digit) {
         return fail(QStringLiteral("unknown language \"%1\": use one of %2")
@@ -276,26 +507,21 @@ Result MakeCopy(const Request &request)
         return fail(QStringLiteral("the picture %1 does not exist").arg(quoted(request.picture)));
     if (!source.isFile())
         return fail(QStringLiteral("the picture %1 is not a file").arg(quoted(request.picture)));
-    if (source.size() > PictureFileLimit)
-        return fail(QStringLiteral("the picture %1 is too large (over %2 MB)")
-                        .arg(quoted(request.picture))
-                        .arg(PictureFileLimit / (1024 * 1024)));
-    QFile pictureFile(request.picture);
-    if (!pictureFile.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read the picture %1: %2")
-                        .arg(quoted(request.picture), pictureFile.errorString()));
-    const QByteArray pictureBytes = pictureFile.readAll();
-    pictureFile.close();
     QString why;
-    const std::optional<StoredPicture> picture = PreparePicture(pictureBytes, &why);
+    const std::optional<StoredPicture> picture = PreparePicture(request.picture, &why);
     if (!picture)
-        return fail(QStringLiteral("the picture %1 does not decode: %2").arg(quoted(request.picture), why));
+        return fail(QStringLiteral("the picture %1 cannot be used: %2").arg(quoted(request.picture), why));
 
     if (request.out.isEmpty())
         return fail(QStringLiteral("no output folder given"));
     const QString out = QDir::cleanPath(QFileInfo(request.out).absoluteFilePath());
     const QFileInfo outInfo(out);
     const bool exists = outInfo.exists();
+    const auto notWritable = [](const QString &folder) {
+        if (::access(QFile::encodeName(folder).constData(), W_OK) == 0)
+            return QString();
+        return QStringLiteral("cannot write in the folder %1: %2").arg(quoted(folder), systemError(errno));
+    };
     QStringList entries;
     QStringList missing; // folders to make, outermost first
     if (exists) {
@@ -305,14 +531,16 @@ Result MakeCopy(const Request &request)
         if (!entries.isEmpty() && !request.force)
             return fail(QStringLiteral("the folder %1 is not empty; --force replaces the puzzle in it")
                             .arg(quoted(out)));
+        if (const QString problem = ForceProblem(out); !problem.isEmpty())
+            return fail(problem);
         const QStringList targets = FilesReplacedByCopy(entries);
         for (const QString &name : targets) {
             if (QFileInfo(QDir(out).filePath(name)).isDir())
                 return fail(QStringLiteral("%1 is a folder and cannot be replaced")
                                 .arg(quoted(QDir(out).filePath(name))));
         }
-        if (!outInfo.isWritable())
-            return fail(QStringLiteral("cannot write in the folder %1").arg(quoted(out)));
+        if (const QString problem = notWritable(out); !problem.isEmpty())
+            return fail(problem);
     } else {
         QString ancestor = out;
         do {
@@ -323,48 +551,56 @@ Result MakeCopy(const Request &request)
         const QFileInfo parent(ancestor);
         if (!parent.isDir())
             return fail(QStringLiteral("%1 is not a folder").arg(quoted(ancestor)));
-        if (!parent.isWritable())
-            return fail(QStringLiteral("cannot write in the folder %1").arg(quoted(ancestor)));
+        if (const QString problem = notWritable(ancestor); !problem.isEmpty())
+            return fail(problem);
     }
 
-    // 2. The files go into a staging folder beside (or inside) the copy.
+    // The files go into a staging folder beside (or inside) the copy,
+    // where runs killed halfway may have left theirs.
     CreatedFolders created;
     if (!created.make(missing, &why))
         return fail(why);
     const QString stageParent = exists ? out : QFileInfo(out).path();
-    QTemporaryDir stage(stageParent + QLatin1String("/.quadrifoglio-maker-XXXXXX"));
+    RemoveStaleStagingFolders(stageParent);
+    StagingFolder stage(stageParent);
     if (!stage.isValid())
-        return fail(QStringLiteral("cannot write in the folder %1: %2").arg(quoted(stageParent), stage.errorString()));
+        return fail(QStringLiteral("cannot write in the folder %1: %2").arg(quoted(stageParent), systemError(stage.error())));
 
-    const QString stagedGame = stage.filePath(QLatin1String(GameExecutableName));
-    if (!QFile::copy(gamePath, stagedGame))
-        return fail(QStringLiteral("cannot copy the game %1").arg(quoted(gamePath)));
-    QFile::setPermissions(stagedGame, QFile::permissions(stagedGame) | QFile::ExeOwner | QFile::ReadOwner);
-    if (!writeFile(stage.filePath(picture->fileName), picture->bytes, &why)
+    // Failures name the file as it would have been in the copy.
+    const auto inCopy = [&out](const QString &name) { return QDir(out).filePath(name); };
+    const QString gameName = QLatin1String(GameExecutableName);
+    const QString stagedGame = stage.filePath(gameName);
+    if (!copyFile(gamePath, stagedGame, inCopy(gameName), &why))
+        return fail(why);
+    QFile::setPermissions(stagedGame, QFile::permissions(gamePath) | QFile::ExeOwner | QFile::ReadOwner);
+    const bool pictureStored = picture->converted
+                                   ? writeFile(stage.filePath(picture->fileName), picture->bytes, inCopy(picture->fileName), &why)
+                                   : copyFile(picture->source, stage.filePath(picture->fileName), inCopy(picture->fileName), &why);
+    if (!pictureStored
         || !writeFile(stage.filePath(QStringLiteral("Matrix.dat")), MatrixDatBytes(*digit, request.greeting),
-                      &why))
+                      inCopy(QStringLiteral("Matrix.dat")), &why))
         return fail(why);
 
-    // 3. Into place.
-    const QStringList made = {QLatin1String(GameExecutableName), picture->fileName, QStringLiteral("Matrix.dat")};
+    // Into place.
+    const QStringList made = {gameName, picture->fileName, QStringLiteral("Matrix.dat")};
     if (!exists) {
         giveUsualPermissions(stage.path());
         if (!replaceFile(stage.path(), out))
-            return fail(QStringLiteral("cannot make the folder %1").arg(quoted(out)));
-        stage.setAutoRemove(false);
+            return fail(QStringLiteral("cannot make the folder %1: %2").arg(quoted(out), systemError(errno)));
+        stage.keep();
     } else {
         result.touched = true;
         for (const QString &name : made) {
-            if (!replaceFile(stage.filePath(name), QDir(out).filePath(name)))
-                return fail(QStringLiteral("cannot write %1").arg(quoted(QDir(out).filePath(name))));
+            if (!replaceFile(stage.filePath(name), inCopy(name)))
+                return fail(cannotWrite(inCopy(name), errno));
         }
         // An older picture of another kind (or another case) would win over
         // the new one: it goes.
         for (const QString &name : FilesReplacedByCopy(entries)) {
             if (made.contains(name))
                 continue;
-            if (!QFile::remove(QDir(out).filePath(name)))
-                return fail(QStringLiteral("cannot remove the old %1").arg(quoted(QDir(out).filePath(name))));
+            if (::unlink(QFile::encodeName(inCopy(name)).constData()) != 0)
+                return fail(QStringLiteral("cannot remove the old %1: %2").arg(quoted(inCopy(name)), systemError(errno)));
         }
     }
     created.keep();

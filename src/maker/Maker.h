@@ -24,8 +24,20 @@ std::optional<int> LanguageDigit(const QString &code);
 
 // Why a greeting cannot be the rest of Matrix.dat's one line; empty when it
 // can. The game reads the line up to the first line break and at most 4 KiB
-// of the file, so a greeting must hold no line break and must fit.
+// of the file, so a greeting must hold no line break and must fit; a control
+// character (a tab, an escape) would show as a box or worse, and is refused
+// with its position.
 QString GreetingProblem(const QString &greeting);
+
+// Why bytes given as a greeting are not UTF-8, with the position of the first
+// bad byte; empty when they are. Text that is not UTF-8 would otherwise turn
+// into replacement characters without a word.
+QString Utf8Problem(const QByteArray &bytes);
+
+// The values, as given, of every use of an option among raw command-line
+// arguments (the program's name first): "-g TEXT", "-gTEXT", "--greeting
+// TEXT" and "--greeting=TEXT", up to a "--".
+QList<QByteArray> RawOptionValues(const QList<QByteArray> &arguments, char shortName, const QByteArray &longName);
 
 // The bytes of Matrix.dat: the digit, the greeting in UTF-8, one LF.
 QByteArray MatrixDatBytes(int digit, const QString &greeting);
@@ -33,9 +45,10 @@ QByteArray MatrixDatBytes(int digit, const QString &greeting);
 // The picture as the copy stores it.
 struct StoredPicture
 {
-    QString fileName;      // "Matrix.bmp", "Matrix.jpg" or "Matrix.gif"
-    QByteArray bytes;      // the file's contents
-    QByteArray format;     // the format found in the source bytes ("png", "jpeg"...)
+    QString fileName;       // "Matrix.bmp", "Matrix.jpg" or "Matrix.gif"
+    QString source;         // the file copied as it is; empty when converted
+    QByteArray bytes;       // the converted JPEG
+    QByteArray format;      // the format found in the source's contents ("png", "jpeg"...)
     bool converted = false; // true when re-encoded as JPEG
 };
 
@@ -43,11 +56,11 @@ struct StoredPicture
 inline constexpr int ConvertedJpegQuality = 92;
 
 // A bitmap, JPEG or GIF is kept byte for byte, with the extension of its
-// format (found from its contents, never from its name); any other picture
-// Qt can decode becomes a JPEG, transparency laid on white. nullopt, with the
-// reason in *error, for bytes that do not decode as a picture the game could
-// show.
-std::optional<StoredPicture> PreparePicture(const QByteArray &bytes, QString *error = nullptr);
+// format (found from its contents, never from its name), once it has been
+// decoded as the game decodes it; any other picture Qt can decode becomes a
+// JPEG, transparency laid on white. nullopt, with the reason in *error (the
+// picture's size when it is too large), for a file the game could not show.
+std::optional<StoredPicture> PreparePicture(const QString &path, QString *error = nullptr);
 
 // Where the game's executable may lie for a maker in `makerDir`, in the
 // order they are tried: beside the maker (the build folder), then the
@@ -56,6 +69,17 @@ QStringList GameExecutableCandidates(const QString &makerDir);
 
 // The first candidate that is an executable file; empty when none is.
 QString FindGameExecutable(const QString &makerDir);
+
+// Why `--force` must not reuse a folder holding these entries; empty when it
+// may. Its "quadrifoglio" must be a previous copy of the game (a program,
+// not a link, with the game's name inside and a Matrix.dat beside it), and no
+// other entry may be a program: a folder of programs (a bin/ on the PATH) is
+// no puzzle's folder.
+QString ForceProblem(const QString &folder);
+
+// Removes the staging folders that runs killed halfway left in `folder`; a
+// run still going keeps its own. Returns how many were removed.
+int RemoveStaleStagingFolders(const QString &folder);
 
 // The files of a folder (by name) that a new copy replaces or removes: every
 // Matrix.bmp/.jpg/.gif/.dat and the executable, whatever the case of their

@@ -22,6 +22,11 @@ int refuse(const QString &why, int status = 1)
 
 int main(int argc, char *argv[])
 {
+    // The arguments as given: Qt turns bytes that are not UTF-8 into
+    // replacement characters, and a greeting must not change unseen.
+    QList<QByteArray> rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QByteArray(argv[i]);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quadrifoglio-maker"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUADRIFOGLIO_VERSION));
@@ -64,6 +69,11 @@ int main(int argc, char *argv[])
         return refuse(QStringLiteral("no language given: --language it, en, fr, de or es"), 2);
     if (!parser.isSet(out))
         return refuse(QStringLiteral("no output folder given: --out FOLDER"), 2);
+
+    for (const QByteArray &value : maker::RawOptionValues(rawArguments, 'g', "greeting")) {
+        if (const QString problem = maker::Utf8Problem(value); !problem.isEmpty())
+            return refuse(problem + QStringLiteral("; nothing was written"));
+    }
 
     maker::Request request;
     request.picture = pictures.first();

@@ -4,14 +4,46 @@
 #include <QSize>
 #include <QString>
 
+class QIODevice;
+
 namespace platform {
+
+// The largest picture the game takes, in pixels (a 16000 x 12500 photograph).
+// Up to it, any picture loads, however its format is decoded; beyond it the
+// picture is refused before a pixel is read.
+inline constexpr qint64 PictureMaxPixels = 200'000'000;
+
+enum class PictureProblem {
+    None,
+    Missing,     // no such file, or a folder, pipe or device under that name
+    Unreadable,  // the system refuses to read it (permissions, a disk error)
+    NotAPicture, // not in a format that can be read
+    Damaged,     // a known format that does not decode (cut short, corrupt)
+    TooLarge,    // more pixels than PictureMaxPixels: see size
+};
+
+struct LoadedPicture
+{
+    QImage image;                                  // null unless problem is None
+    PictureProblem problem = PictureProblem::None;
+    QSize size;                                    // the picture's own size, when its header says it
+    qint64 limit = PictureMaxPixels;               // the most pixels taken
+    QString detail;                                // the decoder's or the system's own words
+};
 
 // Loads a picture file (bitmap, JPEG or GIF; the first frame of an animation)
 // decoded straight to `size`, stretched without keeping its proportions, so
 // that a large photograph loads fast and small. A photograph's orientation
-// mark is honoured. A null image, with the reason in *error, when the file
-// cannot be decoded (damaged, not a picture, or too large for the decoder's
-// allocation limit).
+// mark is honoured. Bitmaps and GIFs too large to decode whole are read in
+// bands and scaled while reading; memory stays small whatever their size.
+LoadedPicture LoadPicture(const QString &path, QSize size);
+LoadedPicture LoadPicture(QIODevice *device, QSize size);
+
+// The problem in a sentence of English, with the picture's size and the limit
+// when it is too large (for the maker and logs; the game words its own).
+QString DescribePictureProblem(const LoadedPicture &picture);
+
+// LoadPicture's image, or a null image with DescribePictureProblem in *error.
 QImage LoadPictureScaled(const QString &path, QSize size, QString *error = nullptr);
 
 } // namespace platform

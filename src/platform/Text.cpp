@@ -38,4 +38,11 @@ QString decodeText(const QByteArray &bytes)
     return decodeWindows1252(bytes);
 }
 
+qsizetype firstCharacterLength(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    return text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
+}
+
 } // namespace platform

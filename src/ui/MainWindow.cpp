@@ -7,7 +7,7 @@
 #include "platform/Numbers.h"
 #include "platform/Pictures.h"
 #include "platform/Profile.h"
-#include "platform/PuzzleFiles.h"
+#include "platform/Files.h"
 #include "platform/RuntimeError.h"
 #include "ui/AboutDialog.h"
 #include "ui/Background.h"
@@ -29,6 +29,8 @@
 #include <QTimer>
 
 #include <new>
+
+#include <unistd.h>
 
 namespace {
 
@@ -246,10 +248,15 @@ void MainWindow::readGift(const QString &folder)
     std::optional<QString> line;
     const QString path = platform::findFileIgnoringCase(folder, QStringLiteral("Matrix.dat"));
     if (!path.isEmpty()) {
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly)) {
+        // Opened as a regular file only: a pipe put in its place never holds
+        // the start.
+        QFile file;
+        const int fd = platform::openRegularFile(path);
+        if (fd >= 0 && file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             const QByteArray bytes = file.read(gift::MatrixDatReadLimit);
             line = gift::firstLine(bytes, !file.atEnd());
+        } else if (fd >= 0) {
+            ::close(fd);
         }
     }
 

@@ -8,28 +8,49 @@
 # The screenshots of a failing run are kept in the artifact folder.
 set -euo pipefail
 
+# Waits until a command succeeds, trying again every quarter of a second, for
+# at most the given seconds: the machine may be loaded, so the deadline is
+# generous and the test goes on as soon as the condition holds.
+until_within() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.25
+    done
+}
+
+board_shows_picture() {
+    import -window root "$work/screen.png" 2>/dev/null || return 1
+    convert "$work/screen.png" -crop 360x360+332+204 +repage "$work/board.png"
+    # compare exits 1 when the pictures differ at all; the figure decides.
+    rmse=$( (compare -metric RMSE "$work/board.png" "$work/expected.png" null: 2>&1 || true) \
+        | sed -E 's/.*\((.*)\)/\1/')
+    awk -v r="$rmse" 'BEGIN { exit !(r < 0.08) }'
+}
+
 if [[ ${1:-} == --inside ]]; then
     work=$2 picture=$3
     shift 3
-    export XDG_CONFIG_HOME="$work/config"
+    export XDG_CONFIG_HOME="${QUADRIFOGLIO_E2E_CONFIG:-$work/config}"
+    # A real X window, whatever platform the test's caller runs Qt on.
+    export QT_QPA_PLATFORM=xcb
     "$@" >"$work/game.log" 2>&1 &
     pid=$!
     trap 'kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true' EXIT
 
-    timeout 20 xdotool search --sync --onlyvisible --name '^Quadrifoglio 3D$' >/dev/null
     convert "$picture" -resize '360x360!' "$work/expected.png"
-    for attempt in $(seq 1 40); do
-        import -window root "$work/screen.png"
-        convert "$work/screen.png" -crop 360x360+332+204 +repage "$work/board.png"
-        # compare exits 1 when the pictures differ at all; the figure decides.
-        rmse=$( (compare -metric RMSE "$work/board.png" "$work/expected.png" null: 2>&1 || true) \
-            | sed -E 's/.*\((.*)\)/\1/')
-        if awk -v r="$rmse" 'BEGIN { exit !(r < 0.08) }'; then
-            echo "the board shows the picture (normalised RMSE $rmse)"
-            exit 0
-        fi
-        sleep 0.25
-    done
+    if ! until_within 60 xdotool search --onlyvisible --name '^Quadrifoglio 3D$' >/dev/null; then
+        echo "no window within 60 s" >&2
+        cat "$work/game.log" >&2
+        exit 1
+    fi
+    rmse=unmeasured
+    if until_within 60 board_shows_picture; then
+        echo "the board shows the picture (normalised RMSE $rmse)"
+        exit 0
+    fi
     echo "the board does not show the picture (normalised RMSE $rmse)" >&2
     cat "$work/game.log" >&2
     exit 1

@@ -144,7 +144,7 @@ class Session:
         # No sound server: the cues stay silent wherever the test runs.
         self.env = dict(os.environ, DISPLAY=":" + display, XDG_CONFIG_HOME=self.config,
                         XDG_RUNTIME_DIR=self.path("runtime"), PULSE_SERVER="unix:" + self.path("none"))
-        self.env.pop("QT_QPA_PLATFORM", None)
+        self.env["QT_QPA_PLATFORM"] = "xcb"  # a real X window, whatever the caller runs Qt on
         self.game = subprocess.Popen([os.path.join(self.folder, "quadrifoglio")], cwd=self.folder,
                                      env=self.env, stdout=open(self.path("game.log"), "w"),
                                      stderr=subprocess.STDOUT)
@@ -182,7 +182,7 @@ class Session:
         return subprocess.run(args, env=self.env, timeout=timeout, check=check,
                               stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
 
-    def wait_window(self, name, timeout=20):
+    def wait_window(self, name, timeout=60):
         """The X ids of the visible windows with exactly this name, once there is one."""
         try:
             return [int(w) for w in self.run("xdotool", "search", "--sync", "--onlyvisible", "--name",

@@ -1,0 +1,228 @@
+// Pictures of any size up to the limit: bitmaps and GIFs too large to decode
+// whole are read in bands and give what Qt gives for the whole picture;
+// above the limit the refusal says the picture's size and the limit; a pipe
+// named like the picture is no picture.
+
+#include "platform/Pictures.h"
+#include "support/BigPictures.h"
+#include "support/Deadline.h"
+
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+using platform::LoadPicture;
+using platform::LoadedPicture;
+using platform::PictureProblem;
+
+namespace {
+
+constexpr QSize Board(360, 360);
+
+// The picture as Qt decodes it whole, scaled to the board.
+QImage wholeDecode(const QString &path)
+{
+    QImageReader reader(path);
+    return reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied)
+        .scaled(Board, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The largest difference of one colour channel (alpha included, colours
+// premultiplied) at the centres of the 36 cells.
+int cellDifference(const QImage &a, const QImage &b)
+{
+    const QImage pa = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage pb = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int worst = 0;
+    for (int row = 0; row < 6; ++row)
+        for (int column = 0; column < 6; ++column) {
+            const QRgb x = pa.pixel(column * 60 + 30, row * 60 + 30), y = pb.pixel(column * 60 + 30, row * 60 + 30);
+            for (int shift : {0, 8, 16, 24})
+                worst = qMax(worst, qAbs(int((x >> shift) & 0xff) - int((y >> shift) & 0xff)));
+        }
+    return worst;
+}
+
+// The allocation limit of every QImageReader in the process, lowered for one
+// test: a picture decoded whole would be refused.
+class AllocationLimit
+{
+public:
+    explicit AllocationLimit(int megabytes) { QImageReader::setAllocationLimit(megabytes); }
+    ~AllocationLimit() { QImageReader::setAllocationLimit(m_old); }
+
+private:
+    int m_old = QImageReader::allocationLimit();
+};
+
+} // namespace
+
+class tst_pictures : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    // The issue's own case: 6000 x 6000, 24 bits, 104 MB; and every kind of
+    // row the band reader must get in the right place.
+    void bigBitmapLoadsInBands_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("bits");
+        QTest::addColumn<bool>("topDown");
+        QTest::newRow("6000 x 6000, 24 bits, bottom-up") << 6000 << 6000 << 24 << false;
+        QTest::newRow("3001 x 2999, 24 bits, top-down") << 3001 << 2999 << 24 << true;
+        QTest::newRow("4000 x 2500, 8-bit colour table") << 4000 << 2500 << 8 << false;
+        QTest::newRow("2900 x 3100, 32 bits") << 2900 << 3100 << 32 << false;
+        QTest::newRow("30000 x 300, wider than a band is tall") << 30000 << 300 << 24 << false;
+    }
+    void bigBitmapLoadsInBands()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, bits);
+        QFETCH(bool, topDown);
+        const QString path = m_dir.filePath(u"big.bmp"_s);
+        QVERIFY(bigpictures::writeCellBitmap(path, width, height, bits, topDown));
+        const QImage reference = qint64(width) * height * 4 < (120 << 20) ? wholeDecode(path) : QImage();
+        LoadedPicture picture;
+        {
+            const AllocationLimit limit(48);
+            picture = LoadPicture(path, Board);
+        }
+        QFile::remove(path);
+        QCOMPARE(picture.problem, PictureProblem::None);
+        QCOMPARE(picture.size, QSize(width, height));
+        QCOMPARE(picture.image.size(), Board);
+        for (int row = 0; row < 6; ++row)
+            for (int column = 0; column < 6; ++column)
+                QCOMPARE(picture.image.pixel(column * 60 + 30, row * 60 + 30),
+                         TestFolder::cellColor(row, column).rgb());
+        if (!reference.isNull())
+            QVERIFY(cellDifference(picture.image, reference) <= 1);
+    }
+
+    // Decoded here instead of by Qt: the same pixels as Qt's own decoder,
+    // interlaced or not, in a frame smaller than its screen, see-through.
+    void bigGifGivesWhatQtGives_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<bool>("interlaced");
+        QTest::addColumn<int>("transparent");
+        QTest::newRow("plain") << QSize(3000, 3000) << QRect(0, 0, 3000, 3000) << false << -1;
+        QTest::newRow("interlaced") << QSize(3200, 2700) << QRect(0, 0, 3200, 2700) << true << -1;
+        QTest::newRow("one cell see-through") << QSize(3000, 3000) << QRect(0, 0, 3000, 3000) << false << 14;
+        QTest::newRow("frame inside a larger screen") << QSize(3600, 3600) << QRect(600, 1200, 3000, 2400) << false << -1;
+    }
+    void bigGifGivesWhatQtGives()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QRect, frame);
+        QFETCH(bool, interlaced);
+        QFETCH(int, transparent);
+        const QString path = m_dir.filePath(u"big.gif"_s);
+        QVERIFY(bigpictures::writeCellGif(path, screen, frame, interlaced, transparent));
+        const LoadedPicture picture = LoadPicture(path, Board);
+        const QImage reference = wholeDecode(path);
+        QFile::remove(path);
+        QCOMPARE(picture.problem, PictureProblem::None);
+        QCOMPARE(picture.size, screen);
+        QVERIFY(!reference.isNull());
+        QVERIFY2(cellDifference(picture.image, reference) <= 1, qPrintable(QString::number(cellDifference(picture.image, reference))));
+    }
+
+    // Refused from the header alone, with the numbers a message needs.
+    void pictureAboveTheLimitIsRefusedWithItsSize_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("bitmap of 100000 x 100000")
+            << bigpictures::bitmapHeaders(100000, 100000, 24, false) + QByteArray(1000, 'x') << QSize(100000, 100000)
+            << "100000 x 100000 pixels (10000 megapixels); at most 200 megapixels";
+        QTest::newRow("bitmap just above: 20000 x 10001")
+            << bigpictures::bitmapHeaders(20000, 10001, 8, true) + QByteArray(1000, 'x') << QSize(20000, 10001)
+            << "20000 x 10001 pixels (201 megapixels)";
+        QTest::newRow("40000 x 40000 bitmap") << TestFolder::hugeBitmap() << QSize(40000, 40000) << "1600 megapixels";
+        QByteArray gif("GIF89a\xFF\xFF\xFF\xFF\0\0\0,\0\0\0\0\xFF\xFF\xFF\xFF\0\x08\0;", 25);
+        QTest::newRow("GIF of 65535 x 65535") << gif << QSize(65535, 65535) << "65535 x 65535 pixels";
+    }
+    void pictureAboveTheLimitIsRefusedWithItsSize()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, size);
+        QFETCH(QString, words);
+        const QString path = m_dir.filePath(u"huge"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const LoadedPicture picture = LoadPicture(path, Board);
+        QCOMPARE(picture.problem, PictureProblem::TooLarge);
+        QCOMPARE(picture.size, size);
+        QCOMPARE(picture.limit, platform::PictureMaxPixels);
+        QString error;
+        QVERIFY(platform::LoadPictureScaled(path, Board, &error).isNull());
+        QVERIFY2(error.contains(words), qPrintable(error));
+    }
+
+    void damagedPicturesAreRefusedAsDamaged_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("big bitmap cut in half") << "bmp" << int(PictureProblem::Damaged);
+        QTest::newRow("big GIF cut short: what is there shows") << "gif" << int(PictureProblem::None);
+        QTest::newRow("text") << "txt" << int(PictureProblem::NotAPicture);
+        QTest::newRow("empty file") << "empty" << int(PictureProblem::NotAPicture);
+    }
+    void damagedPicturesAreRefusedAsDamaged()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, problem);
+        const QString path = m_dir.filePath("damaged." + kind);
+        if (kind == "bmp")
+            QVERIFY(bigpictures::writeCellBitmap(path, 4000, 3000, 24, false, 18'000'000));
+        if (kind == "gif") {
+            QVERIFY(bigpictures::writeCellGif(path, QSize(3000, 3000), QRect(0, 0, 3000, 3000), false));
+            QFile(path).resize(QFileInfo(path).size() / 2);
+        }
+        QFile text(path);
+        QVERIFY(text.open(QIODevice::Append));
+        if (kind == "txt")
+            text.write("not a picture at all\n");
+        text.close();
+        const LoadedPicture picture = LoadPicture(path, Board);
+        QFile::remove(path);
+        QCOMPARE(int(picture.problem), problem);
+        QCOMPARE(picture.image.isNull(), problem != int(PictureProblem::None));
+    }
+
+    void onlyARegularFileIsAPicture_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("named pipe") << "pipe";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("nothing") << "";
+    }
+    void onlyARegularFileIsAPicture()
+    {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Matrix.jpg"_s);
+        if (kind == "pipe")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0644) == 0);
+        if (kind == "folder")
+            QVERIFY(QDir().mkdir(path));
+        LoadedPicture picture;
+        QVERIFY(endsWithin(5000, {path}, [&] { picture = LoadPicture(path, Board); }));
+        QCOMPARE(picture.problem, PictureProblem::Missing);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_pictures)
+#include "tst_pictures.moc"
