@@ -6,10 +6,11 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_board [runs]
 
 #include "PaintCounter.h"
-#include "ui/MainWindow.h"
 #include "game/Puzzle.h"
-#include "ui/Startup.h"
 #include "support/GameFixture.h"
+#include "ui/MainWindow.h"
+#include "ui/PieceArt.h"
+#include "ui/PieceWidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -63,21 +64,20 @@ void UntilRepainted()
         QCoreApplication::processEvents();
 }
 
-// Back to the start screen without timing it.
-void BackToStart(frmPuzzle &f)
+// Back to the start screen without timing it: the player gives up.
+void BackToStart(MainWindow &window)
 {
-    f.Timer1->stop();
-    for (int i = 1; i <= geometry::PieceCount; ++i) {
-        f.picTessera[i]->hide();
-        f.picTessera[i]->setEnabled(true);
-    }
-    f.picDisplay->hide();
-    f.picProgress->hide();
-    f.picStart->show();
-    f.picMessaggio->show();
-    f.picPuzzle->clear();
-    f.FitPicture();
+    window.game().giveUp();
     QCoreApplication::processEvents();
+}
+
+// Cuts the 36 piece pictures afresh and hands them to the pieces, as Play
+// and the edge switch do.
+void CutPieces(MainWindow &window, bool withEdge)
+{
+    const QImage &picture = window.board()->puzzlePicture();
+    for (int n = 1; n <= puzzle::PieceCount; ++n)
+        window.piece(n)->setImage(pieceart::pieceImage(picture, n, withEdge));
 }
 
 } // namespace
@@ -96,8 +96,10 @@ int main(int argc, char *argv[])
     GameFixture fixture;
     if (!fixture.startCopy('1'))
         return 1;
-    frmPuzzle &f = *fixture.form;
+    MainWindow &f = *fixture.window;
     QCoreApplication::processEvents();
+    QPushButton *play = fixture.button("play");
+    QPushButton *edge = fixture.button("edgeSwitch");
 
     // The yardstick, in the same run: a bare window of the same size with
     // 36 plain 77 x 77 children; each gets a 70 x 70 picture cut from the
@@ -105,22 +107,22 @@ int main(int argc, char *argv[])
     // edges or guide).
     QWidget bare;
     bare.resize(f.size());
-    std::array<PictureWidget *, geometry::PieceCount> squares{};
-    for (int i = 0; i < geometry::PieceCount; ++i) {
+    std::array<PictureWidget *, puzzle::PieceCount> squares{};
+    for (int i = 0; i < puzzle::PieceCount; ++i) {
         squares[size_t(i)] = new PictureWidget(&bare);
         squares[size_t(i)]->setGeometry((i % 9) * 80, (i / 9) * 80, 77, 77);
         squares[size_t(i)]->hide();
     }
     bare.show();
     QCoreApplication::processEvents();
-    const QImage source = f.picSorgente->picture();
+    const QImage source = f.board()->puzzlePicture();
     const auto hideSquares = [&] {
         for (PictureWidget *w : squares)
             w->hide();
         QCoreApplication::processEvents();
     };
     const auto showSquares = [&] {
-        for (int i = 0; i < geometry::PieceCount; ++i) {
+        for (int i = 0; i < puzzle::PieceCount; ++i) {
             squares[size_t(i)]->picture = source.copy((i % 6) * 60, (i / 6) * 60, 70, 70);
             squares[size_t(i)]->show();
         }
@@ -144,23 +146,23 @@ int main(int argc, char *argv[])
                             "Play, medium    (cut + shade 36, guide, show)",
                             "Play, difficult (cut + shade 36, guide, show)"};
     for (int level = 0; level < 3; ++level) {
-        f.optLevel[level]->click();
-        const double ms = MedianMs(runs, [&] { BackToStart(f); }, [&] { f.cmdStart_Click(); });
+        fixture.levelButton(level)->click();
+        const double ms = MedianMs(runs, [&] { BackToStart(f); }, [&] { play->click(); });
         row(names[level], ms, bareShow);
     }
 
     // Both directions of the 3-D switch, during a game.
     BackToStart(f);
-    f.cmdStart_Click();
+    play->click();
     QCoreApplication::processEvents();
-    const auto switchTo = [&](bool on) {
-        return [&f, on] {
-            if (f.chk3D->isChecked() != on)
-                f.chk3D->click();
+    const auto switchTo = [edge](bool on) {
+        return [edge, on] {
+            if (edge->isChecked() != on)
+                edge->click();
             QCoreApplication::processEvents();
         };
     };
-    const auto toggle = [&f] { f.chk3D->click(); };
+    const auto toggle = [edge] { edge->click(); };
     const double off = MedianMs(runs, switchTo(true), toggle);
     const double on = MedianMs(runs, switchTo(false), toggle);
     const double onPainted = MedianMs(runs, switchTo(false), [&] {
@@ -171,10 +173,9 @@ int main(int argc, char *argv[])
     row("3-D on  (re-cut and shade 36)", on, bareShow);
     row("3-D on, window repainted", onPainted, barePainted);
 
-    const double cutShaded = MedianMs(runs, [] {}, [&] { f.CutPieces(-1); });
-    const double cutPlain = MedianMs(runs, [] {}, [&] { f.CutPieces(0); });
-    row("CutPieces with edge", cutShaded, bareShow);
-    row("CutPieces plain", cutPlain, bareShow);
-    delete &f;
+    const double cutShaded = MedianMs(runs, [] {}, [&] { CutPieces(f, true); });
+    const double cutPlain = MedianMs(runs, [] {}, [&] { CutPieces(f, false); });
+    row("36 pieces cut with edge", cutShaded, bareShow);
+    row("36 pieces cut plain", cutPlain, bareShow);
     return 0;
 }

@@ -7,10 +7,10 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_drag [steps]
 
 #include "PaintCounter.h"
-#include "ui/MainWindow.h"
 #include "game/Puzzle.h"
-#include "ui/Startup.h"
 #include "support/GameFixture.h"
+#include "ui/MainWindow.h"
+#include "ui/PieceWidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -129,10 +129,10 @@ int main(int argc, char *argv[])
     GameFixture fixture;
     if (!fixture.startCopy('1'))
         return 1;
-    frmPuzzle &game = *fixture.form;
+    MainWindow &game = *fixture.window;
     QCoreApplication::processEvents();
-    game.optLevel[0]->click();
-    game.cmdStart_Click();
+    fixture.levelButton(0)->click();
+    fixture.button("play")->click();
     QCoreApplication::processEvents();
     const QSize size = game.size();
 
@@ -143,12 +143,12 @@ int main(int argc, char *argv[])
     auto *plain = new PlainPiece(&bare);
     plain->setAutoFillBackground(true);
     plain->setPalette(QPalette(Qt::darkGreen));
-    plain->setGeometry(40, 40, geometry::PieceWindow, geometry::PieceWindow);
+    plain->setGeometry(40, 40, puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
     // The second yardstick: a picture under a mask, as a piece is drawn but
     // with an outline that is only an ellipse.
     auto *masked = new PlainPiece(&bare);
-    masked->picture = TestFolder::cellPicture(QSize(geometry::PieceWindow, geometry::PieceWindow));
-    masked->setGeometry(40, 140, geometry::PieceWindow, geometry::PieceWindow);
+    masked->picture = TestFolder::cellPicture(QSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize));
+    masked->setGeometry(40, 140, puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
     masked->setMask(QRegion(0, 0, 70, 70, QRegion::Ellipse));
     bare.show();
     QCoreApplication::processEvents();
@@ -174,23 +174,23 @@ int main(int argc, char *argv[])
     for (int round = 0; round < 2; ++round) {
         const int index = round == 0 ? 15 : 16;
         if (round == 1) {
-            game.chk3D->click();
+            fixture.button("edgeSwitch")->click();
             QCoreApplication::processEvents();
         }
-        PictureBox *piece = game.picTessera[index];
-        const QPoint grip = piece->pos() + geometry::BodyOffset(index) + QPoint(30, 30);
+        PieceWidget *piece = game.piece(index);
+        const QPoint grip = piece->pos() + GameFixture::grip(index);
         const Figures f = DragSteps(game.windowHandle(), piece, grip, centre, steps, counter);
         Print(round == 0 ? "game, piece 15 with 3-D edge" : "game, piece 16 plain (3-D off)", f,
               yard.median);
     }
 
     // Where the time goes: the same drag with the other 35 pieces hidden.
-    for (int i = 1; i <= geometry::PieceCount; ++i)
-        game.picTessera[i]->setVisible(i == 15);
+    for (int n = 1; n <= puzzle::PieceCount; ++n)
+        game.piece(n)->setVisible(n == 15);
     QCoreApplication::processEvents();
     {
-        PictureBox *piece = game.picTessera[15];
-        const QPoint grip = piece->pos() + geometry::BodyOffset(15) + QPoint(30, 30);
+        PieceWidget *piece = game.piece(15);
+        const QPoint grip = piece->pos() + GameFixture::grip(15);
         Print("game, piece 15 alone (35 others hidden)",
               DragSteps(game.windowHandle(), piece, grip, centre, steps, counter), yard.median);
     }
@@ -202,6 +202,5 @@ int main(int argc, char *argv[])
     const Figures again = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(38, 38), centre, steps,
                                     counter);
     Print("bare Qt window again", again, yard.median);
-    delete &game;
     return 0;
 }

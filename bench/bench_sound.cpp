@@ -1,15 +1,13 @@
 // How much the sound cues cost: the one-off decoding of every cue, and the
-// time PlayCue holds the window's thread. Prints figures; it passes or fails
-// nothing. The sound server is whatever the environment offers (PULSE_SERVER),
-// and the figures say whether cues were started or skipped. Beside PlayCue,
-// in the same run, a bare Qt window's yardstick: the least a cue must cost
-// the window's thread (a call queued to another thread, then the pending
-// events let run).
+// time playing a cue holds the window's thread. Prints figures; it passes or
+// fails nothing. The sound server is whatever the environment offers
+// (PULSE_SERVER), and the figures say whether cues were started or skipped.
+// Beside the game's call, in the same run, a bare Qt window's yardstick: the
+// least a cue must cost the window's thread (a call queued to another thread).
 
 #include "platform/AudioOutput.h"
 #include "platform/SoundDecoder.h"
 #include "assets/Assets.h"
-#include "ui/Startup.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -23,7 +21,10 @@
 
 namespace {
 
-const int CueIds[] = {201, 202, 203, 204, 206, 207, 208, 210, 211};
+using assets::Cue;
+
+const Cue Cues[] = {Cue::PieceTaken, Cue::PieceReturned, Cue::Click, Cue::GameStarted, Cue::TimeOver,
+                    Cue::Window, Cue::BoardReset, Cue::PuzzleSolved, Cue::TimeWarning};
 
 double median(std::vector<double> v)
 {
@@ -47,8 +48,8 @@ void benchDecoding()
     std::printf("Decoding (libsndfile from memory; the player does it once per cue)\n");
     std::printf("  cue  bytes  rate   frames  seconds  first us  median of 200 us\n");
     double total = 0, totalFirst = 0;
-    for (int id : CueIds) {
-        const QByteArray wav = resources::LoadResData(id, QStringLiteral("SOUND"));
+    for (Cue cue : Cues) {
+        const QByteArray wav = assets::cueData(cue);
         std::vector<double> runs;
         platform::DecodedSound sound;
         for (int i = 0; i < 200; ++i) {
@@ -60,7 +61,7 @@ void benchDecoding()
         const double m = median(runs);
         total += m;
         totalFirst += runs.front();
-        std::printf("  %3d  %5lld  %5d  %6lld  %6.3f  %8.1f  %8.1f\n", id,
+        std::printf("  %3d  %5lld  %5d  %6lld  %6.3f  %8.1f  %8.1f\n", int(cue),
                     static_cast<long long>(wav.size()), sound.sampleRate,
                     static_cast<long long>(sound.frames()),
                     double(sound.frames()) / std::max(1, sound.sampleRate), runs.front(), m);
@@ -69,7 +70,8 @@ void benchDecoding()
 }
 
 // The bare yardstick: a call queued to an object living on another thread,
-// then the window's pending events let run, as PlayCue ends.
+// which is all a cue asks of the window's thread; beside it the same call
+// with the window's pending events let run, for comparison with older runs.
 double benchBareQueuedCall()
 {
     QThread thread;
@@ -77,7 +79,7 @@ double benchBareQueuedCall()
     receiver.moveToThread(&thread);
     thread.start();
     std::atomic<int> received = 0;
-    std::vector<double> runs, idle;
+    std::vector<double> queued, runs, idle;
     for (int i = 0; i < 400; ++i) {
         QElapsedTimer t;
         t.start();
@@ -85,32 +87,34 @@ double benchBareQueuedCall()
         idle.push_back(microseconds(t));
         t.restart();
         QMetaObject::invokeMethod(&receiver, [&received] { ++received; }, Qt::QueuedConnection);
+        queued.push_back(microseconds(t));
+        t.restart();
+        QMetaObject::invokeMethod(&receiver, [&received] { ++received; }, Qt::QueuedConnection);
         QCoreApplication::processEvents();
         runs.push_back(microseconds(t));
     }
     QElapsedTimer drain;
     drain.start();
-    while (received < 400 && drain.elapsed() < 2000)
+    while (received < 800 && drain.elapsed() < 2000)
         QThread::msleep(1);
     thread.quit();
     thread.wait();
     std::printf("Bare Qt window (yardstick, same run)\n");
     std::printf("  processEvents alone:                 median %7.1f us  p90 %7.1f us\n", median(idle),
                 percentile(idle, 0.9));
+    std::printf("  queued call to a thread:             median %7.1f us  p90 %7.1f us\n", median(queued),
+                percentile(queued, 0.9));
     std::printf("  queued call to a thread + events:    median %7.1f us  p90 %7.1f us  (%d delivered)\n\n",
                 median(runs), percentile(runs, 0.9), received.load());
-    return median(runs);
+    return median(queued);
 }
 
-void benchPlayCue(double yardstick)
+void benchPlayingACue(double yardstick)
 {
     const char *server = std::getenv("PULSE_SERVER");
-    std::printf("PlayCue on the window's thread (real output; PULSE_SERVER=%s)\n",
+    std::printf("assets::playCue on the window's thread (real output; PULSE_SERVER=%s)\n",
                 server ? server : "(default)");
     auto output = platform::makeAudioOutput();
-    platform::Services services;
-    services.sound = output.get();
-    NewPuzzle::InstallServices(services);
 
     // Let the player connect to the server first, as it does while the game
     // starts up.
@@ -120,10 +124,10 @@ void benchPlayCue(double yardstick)
         std::vector<double> runs;
         const int calls = gapMs >= 50 ? 60 : 400;
         for (int i = 0; i < calls; ++i) {
-            const int id = CueIds[i % 9];
+            const Cue cue = Cues[i % 9];
             QElapsedTimer t;
             t.start();
-            NewPuzzle::PlayCue(id);
+            assets::playCue(output.get(), cue);
             runs.push_back(microseconds(t));
             if (gapMs > 0)
                 QThread::msleep(gapMs);
@@ -156,6 +160,6 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     benchDecoding();
     const double yardstick = benchBareQueuedCall();
-    benchPlayCue(yardstick);
+    benchPlayingACue(yardstick);
     return platform::FinishProgram(0);
 }

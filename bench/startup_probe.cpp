@@ -3,8 +3,8 @@
 // window has been painted; with --play it then chooses Easy and presses
 // Play, and ends once the pieces are painted. Prints its peak resident
 // memory. Timed from outside by run_startup.py, beside bare_window.
-#include "ui/MainWindow.h"
 #include "platform/RealServices.h"
+#include "ui/MainWindow.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
@@ -24,7 +24,26 @@ public:
     QString app;
     QString config;
     QString appDir() override { return app; }
-    QString windowsDir() override { return config; }
+    QString configDir() override { return config; }
+};
+
+// A message the game would show (it cannot start) goes to the error output,
+// so that the probe never waits for a click.
+class ProbeMessages final : public platform::MessageBoxes
+{
+public:
+    void show(QWidget *, const QString &text, platform::MessageIcon, const QString &) override
+    {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+};
+
+// The game asks to end when it cannot start: the probe then ends too.
+class ProbeEnd final : public platform::ProgramEnd
+{
+public:
+    bool asked = false;
+    void quit() override { asked = true; }
 };
 
 } // namespace
@@ -40,18 +59,28 @@ int main(int argc, char *argv[])
     ProbeFolders folders;
     folders.app = QString::fromLocal8Bit(argv[1]);
     folders.config = config.path();
+    ProbeMessages messages;
+    ProbeEnd end;
 
     platform::RealServices real;
     platform::Services services = real.services();
     services.folders = &folders;
+    services.messages = &messages;
+    services.end = &end;
 
-    if (!NewPuzzle::Main(services))
+    std::unique_ptr<MainWindow> window = startup::start(services);
+    if (!window)
+        return 1;
+    // The picture is decoded on a thread of its own: the start screen is
+    // complete once it is on the board.
+    while (!window->pictureReady() && !end.asked)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    if (end.asked)
         return 1;
     QApplication::processEvents();
     if (argc > 2 && QByteArray(argv[2]) == "--play") {
-        frmPuzzle *form = NewPuzzle::MainForm();
-        form->optLevel[0]->click();
-        form->cmdStart->click();
+        window->findChild<QRadioButton *>(QStringLiteral("level0"))->click();
+        window->findChild<QPushButton *>(QStringLiteral("play"))->click();
         QApplication::processEvents();
     }
 
@@ -59,6 +88,5 @@ int main(int argc, char *argv[])
     getrusage(RUSAGE_SELF, &usage);
     std::printf("maxrss_kb %ld\n", usage.ru_maxrss);
     std::fflush(stdout);
-    delete NewPuzzle::MainForm();
     return 0;
 }

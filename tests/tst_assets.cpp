@@ -1,28 +1,39 @@
-// Pictures and cursors carried as resources: the texture loader and its
-// errors, the tiled background of the main window and the hand cursors.
+// The data the game carries inside itself, the tiled background of the main
+// window and the hand cursors.
 
 #include "support/GameFixture.h"
 
-#include "ui/Background.h"
-#include "platform/RuntimeError.h"
 #include "assets/Assets.h"
-#include "assets/Texture.h"
+#include "ui/Background.h"
 
-class tst_Resources : public QObject
+Q_DECLARE_METATYPE(assets::Cursor)
+
+class TestAssets : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void textureLoaderRaisesItsOwnErrorForWhatIsNoPicture()
+    // A missing file is no error at run time (a silent cue, a plain
+    // background, a piece without its edge), so a build that lost one
+    // would go unnoticed.
+    void everyCarriedAssetIsThere()
     {
-        // The window then keeps its plain colour.
-        try {
-            cLoadResPicture().LoadResPicture(201, QStringLiteral("SOUND"));
-            QFAIL("no error raised");
-        } catch (const platform::RuntimeError &e) {
-            QCOMPARE(e.number(), int(platform::ErrInvalidPicture));
-            QCOMPARE(e.source(), QStringLiteral("tst_resources.cLoadResPicture"));
+        using assets::Cue;
+        for (Cue cue : {Cue::PieceTaken, Cue::PieceReturned, Cue::Click, Cue::GameStarted, Cue::TimeOver,
+                        Cue::Window, Cue::BoardReset, Cue::PuzzleSolved, Cue::TimeWarning})
+            QVERIFY2(assets::cueData(cue).startsWith("RIFF"), qPrintable(QString::number(int(cue))));
+        using assets::Icon;
+        for (Icon icon : {Icon::Clover, Icon::Hourglass, Icon::Happy, Icon::Content, Icon::Sad})
+            QCOMPARE(assets::icon(icon).size(), QSize(32, 32));
+        QCOMPARE(assets::programIcon().availableSizes().size(), 2);
+        for (int shape = 1; shape <= 23; ++shape) {
+            // Shape 8 has nothing below its body.
+            const QSize size(70, shape == 8 ? 60 : 70);
+            QCOMPARE(assets::edgeBitmap(shape).size(), size);
         }
+        QVERIFY(!assets::backgroundTexture().isNull());
+        for (const char *name : {"logo", "icona", "image1", "image2"})
+            QVERIFY2(!assets::aboutPicture(QLatin1String(name)).isNull(), name);
     }
 
     void tileStartsAlongASide_data()
@@ -41,10 +52,10 @@ private slots:
         QFETCH(int, extent);
         QFETCH(int, step);
         QFETCH(QList<int>, starts);
-        QCOMPARE(tiling::TileStarts(extent, step), starts);
+        QCOMPARE(background::tileStarts(extent, step), starts);
     }
 
-    void mergePaintTintsTheTextureWithTheColour()
+    void textureTakesTheWindowColour()
     {
         // On grey the texture's black shows white and its white shows grey.
         const QColor grey(128, 128, 128);
@@ -55,52 +66,54 @@ private slots:
         QImage tile(7, 5, QImage::Format_RGB32);
         tile.fill(Qt::white);
         tile.setPixel(0, 0, qRgb(0, 0, 0));
-        tiling::MergePaintTiles(surface, tile, surface.size());
+        background::tileTexture(surface, tile, surface.size());
         QCOMPARE(surface.image().pixelColor(7, 5), QColor(Qt::white)); // the second tile's black corner
         QCOMPARE(surface.image().pixelColor(29, 19), grey);
         // Without a texture the colour stays as it is.
-        tiling::MergePaintTiles(surface, QImage(), surface.size());
+        background::tileTexture(surface, QImage(), surface.size());
         QCOMPARE(surface.image().pixelColor(28, 15), QColor(Qt::white));
     }
 
     void cursorsCarryTheirHotSpots_data()
     {
-        QTest::addColumn<int>("id");
+        QTest::addColumn<assets::Cursor>("id");
         QTest::addColumn<QPoint>("hotSpot");
-        QTest::addRow("100 open hand") << 100 << QPoint(16, 15);
-        QTest::addRow("101 closed hand") << 101 << QPoint(15, 17);
-        QTest::addRow("102 pointing hand") << 102 << QPoint(6, 0);
+        QTest::addRow("open hand") << assets::Cursor::OpenHand << QPoint(16, 15);
+        QTest::addRow("closed hand") << assets::Cursor::ClosedHand << QPoint(15, 17);
+        QTest::addRow("pointing hand") << assets::Cursor::PointingHand << QPoint(6, 0);
     }
     void cursorsCarryTheirHotSpots()
     {
-        QFETCH(int, id);
+        QFETCH(assets::Cursor, id);
         QFETCH(QPoint, hotSpot);
-        const QCursor cursor = resources::LoadResCursor(id);
+        const QCursor cursor = assets::cursor(id);
         QCOMPARE(cursor.hotSpot(), hotSpot);
-        // The spot that acts lies on the hand itself (the fingertip of 102).
+        // The spot that acts lies on the hand itself (the fingertip of the pointing hand).
         QCOMPARE(qAlpha(cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32).pixel(hotSpot)), 255);
     }
 
     void textureCoversTheWholeWindow()
     {
-        FakeServices fakes;
-        frmPuzzle form(fakes.services());
-        form.resize(800, 600);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        GameFixture w;
+        MainWindow *window = w.startCopy('0', QSize(800, 600), QSize(800, 600));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
         const QColor grey(128, 128, 128);
-        form.setBackColor(grey); // a fresh colour clears the drawing
-        form.TileBackground();
-        // MERGEPAINT leaves (NOT texture) OR colour, the texture repeated from the corner.
-        const QImage tex = cLoadResPicture().LoadResPicture(310, "CUSTOM").convertToFormat(QImage::Format_RGB32);
-        const QImage &back = form.backSurface().image();
-        QCOMPARE(back.size(), QSize(800, 600));
+        QCOMPARE(window->backgroundColour(), grey);
+        // The window's own drawing, without the widgets on it.
+        QImage back(window->size(), QImage::Format_RGB32);
+        window->render(&back, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        // (NOT texture) OR colour, the texture repeated from the corner; the
+        // board's bevel lies over it.
+        const QImage tex = assets::backgroundTexture().convertToFormat(QImage::Format_RGB32);
+        const QRect bevel = window->board()->geometry().adjusted(-9, -9, 9, 9);
         for (int y = 0; y < back.height(); ++y)
             for (int x = 0; x < back.width(); ++x)
-                if (back.pixel(x, y) != ((~tex.pixel(x % tex.width(), y % tex.height()) | grey.rgb()) | 0xff000000u))
+                if (!bevel.contains(x, y)
+                    && back.pixel(x, y) != ((~tex.pixel(x % tex.width(), y % tex.height()) | grey.rgb()) | 0xff000000u))
                     QFAIL(qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
     }
 };
 
-QTEST_MAIN(tst_Resources)
-#include "tst_resources.moc"
+QTEST_MAIN(TestAssets)
+#include "tst_assets.moc"

@@ -1,9 +1,11 @@
-// The 3-D edge of the pieces, the 3-D check box, and the bevels around the
+// The 3-D edge of the pieces, the edge switch, and the bevels around the
 // board and inside the panels.
 
 #include "support/GameFixture.h"
 
 #include "assets/Assets.h"
+#include "ui/Background.h"
+#include "ui/PieceArt.h"
 
 namespace {
 
@@ -12,12 +14,21 @@ QRgb Grey(int g)
     return qRgb(g, g, g);
 }
 
-QList<QImage> PiecePictures(const frmPuzzle &form)
+QList<QImage> PiecePictures(const GameFixture &w)
 {
     QList<QImage> pictures;
-    for (int i = 1; i <= geometry::PieceCount; ++i)
-        pictures << form.picTessera[i]->image().copy(0, 0, 70, 70);
+    for (int n = 1; n <= puzzle::PieceCount; ++n)
+        pictures << w.piece(n)->image().copy(0, 0, 70, 70);
     return pictures;
+}
+
+platform::Surface Blank(QSize size, QColor colour)
+{
+    platform::Surface s;
+    s.setBackColor(colour);
+    s.setSize(size);
+    s.clear();
+    return s;
 }
 
 } // namespace
@@ -31,16 +42,17 @@ private slots:
     {
         GameFixture w;
         QVERIFY(w.startCopy());
-        w.form->CutPieces(-1);
-        for (int n = 1; n <= geometry::PieceCount; ++n) {
-            const QImage bitmap = resources::LoadResBitmap(400 + geometry::ShapeOfPiece(n))
-                                      .convertToFormat(QImage::Format_RGB32);
+        // The pieces start with their edge.
+        QVERIFY(w.button("edgeSwitch")->isChecked());
+        for (int n = 1; n <= puzzle::PieceCount; ++n) {
+            const QImage bitmap = assets::edgeBitmap(puzzle::shapeOf(n)).convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(!bitmap.isNull(), qPrintable(QStringLiteral("shape %1").arg(puzzle::shapeOf(n))));
             const QImage plain = PlainCut(n);
-            const QImage cut = w.form->picTessera[n]->image();
+            const QImage cut = w.piece(n)->image();
             for (int y = 0; y < 70; ++y)
                 for (int x = 0; x < 70; ++x) {
                     QRgb expected = plain.pixel(x, y);
-                    if (y < bitmap.height() && bitmap.pixel(x, y) != 0xffff0000)
+                    if (y < bitmap.height() && bitmap.pixel(x, y) != pieceart::EdgeTransparent)
                         expected = bitmap.pixel(x, y);
                     QVERIFY2(cut.pixel(x, y) == expected,
                              qPrintable(QStringLiteral("piece %1 (%2, %3)").arg(n).arg(x).arg(y)));
@@ -48,61 +60,68 @@ private slots:
         }
     }
 
-    void toggling3DTwiceGivesTheSamePictures()
+    void switchingTheEdgeOffAndOnGivesTheSamePictures()
     {
         GameFixture w;
         QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
-        frmPuzzle &f = *w.form;
-        StartGame(w.form, 1);
-        const QList<QImage> shaded = PiecePictures(f);
-        QTest::mouseClick(f.chk3D, Qt::LeftButton);
-        QCOMPARE(f.Effect3D, 0);
-        const QList<QImage> plain = PiecePictures(f);
-        for (int n = 1; n <= geometry::PieceCount; ++n)
+        w.startGame(1);
+        QPushButton *edge = w.button("edgeSwitch");
+        const QList<QImage> shaded = PiecePictures(w);
+        QTest::mouseClick(edge, Qt::LeftButton);
+        QVERIFY(!edge->isChecked());
+        const QList<QImage> plain = PiecePictures(w);
+        for (int n = 1; n <= puzzle::PieceCount; ++n)
             QCOMPARE(plain[n - 1], PlainCut(n));
-        QTest::mouseClick(f.chk3D, Qt::LeftButton);
-        QCOMPARE(f.Effect3D, -1);
-        QCOMPARE(PiecePictures(f), shaded);
+        QTest::mouseClick(edge, Qt::LeftButton);
+        QVERIFY(edge->isChecked());
+        QCOMPARE(PiecePictures(w), shaded);
     }
 
-    void sunkenBevelHasNineRingsJustOutsideTheControl()
+    void bevelHasNineRingsJustOutsideTheBoard_data()
     {
-        GameFixture w;
-        QVERIFY(w.startCopy('1', QSize(800, 600), QSize(800, 600)));
-        frmPuzzle &f = *w.form;
+        QTest::addColumn<bool>("sunken");
+        QTest::addColumn<int>("step");  // from ring to ring on the right and bottom sides
+        QTest::addColumn<int>("frame"); // the closing rectangle on ring 0
+        QTest::newRow("sunken during a game") << true << 10 << 60;
+        QTest::newRow("raised on the start screen") << false << -10 << 220;
+    }
+    void bevelHasNineRingsJustOutsideTheBoard()
+    {
+        QFETCH(bool, sunken);
+        QFETCH(int, step);
+        QFETCH(int, frame);
         const QRgb blank = qRgb(0, 0, 255);
-        f.setBackColor(blank);
-        f.DrawBevel(f.picPuzzle, true);
-        const QImage img = f.backSurface().image();
-        const int L = f.picPuzzle->x(), T = f.picPuzzle->y();
-        const int W = f.picPuzzle->width(), H = f.picPuzzle->height();
+        const int L = 20, T = 15, W = 60, H = 40;
+        platform::Surface s = Blank(QSize(L + W + 20, T + H + 20), QColor(blank));
+        background::drawBevel(s, QRect(L, T, W, H), sunken);
+        const QImage img = s.image();
         for (int k = 0; k <= 9; ++k) {
             // The closing rectangle lies on ring 0 in the last colour; nothing
             // beyond the ninth ring.
-            const QRgb lower = k == 0 ? Grey(60) : k == 9 ? blank : Grey(140 + 10 * k);
-            const QRgb upper = k == 0 ? Grey(60) : k == 9 ? blank : Grey(140 - 10 * k);
+            const QRgb lower = k == 0 ? Grey(frame) : k == 9 ? blank : Grey(140 + step * k);
+            const QRgb upper = k == 0 ? Grey(frame) : k == 9 ? blank : Grey(140 - step * k);
             const QString ring = QStringLiteral("ring %1").arg(k);
             QVERIFY2(img.pixel(L + W + k, T + H / 2) == lower, qPrintable(ring));
+            QVERIFY2(img.pixel(W / 2 + L, T + H + k) == lower, qPrintable(ring));
             QVERIFY2(img.pixel(L - k - 1, T + H / 2) == upper, qPrintable(ring));
+            QVERIFY2(img.pixel(W / 2 + L, T - k - 1) == upper, qPrintable(ring));
             if (k > 0 && k < 9) {
                 // Top right belongs to the right side, bottom left to the left.
                 QVERIFY2(img.pixel(L + W + k, T - k - 1) == lower, qPrintable(ring));
                 QVERIFY2(img.pixel(L - k - 1, T + H + k) == upper, qPrintable(ring));
             }
         }
+        // The board itself is left alone.
         QCOMPARE(img.pixel(L, T + H / 2), blank);
+        QCOMPARE(img.pixel(L + W - 1, T + H - 1), blank);
     }
 
-    void frameRingsLieInsideTheBoxButTheLastOnlyAtTheBottom()
+    void frameRingsLieInsideThePanelButTheLastOnlyAtTheBottom()
     {
         const int N = 8, W = 100, H = 50;
-        GameFixture w;
-        QVERIFY(w.startCopy());
-        PictureBox box(w.form);
-        box.resize(W, H);
-        box.setBackColor(Qt::white);
-        w.form->DrawFrame3D(&box, N);
-        const QImage img = box.image();
+        platform::Surface s = Blank(QSize(W, H), Qt::white);
+        background::drawPanelFrame(s, QSize(W, H), N);
+        const QImage img = s.image();
         for (int x = 0; x < W; ++x)
             QCOMPARE(img.pixel(x, H - 1), Grey(160 - 10 * N));
         for (int k = 0; k < N; ++k) {

@@ -1,3 +1,6 @@
+// Numbers as the game computes them: 16-bit rounding with halves to even,
+// the lenient numeric test of stored values, and times of day.
+
 #include "platform/Numbers.h"
 #include "platform/RuntimeError.h"
 
@@ -5,12 +8,12 @@
 
 using namespace platform;
 
-class tst_numbers : public QObject
+class TestNumbers : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void cintRoundsHalvesToEvenWithin16Bits_data()
+    void roundingTakesHalvesToTheEvenNeighbourWithin16Bits_data()
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<QVariant>("expected"); // none: an overflow
@@ -20,7 +23,7 @@ private slots:
         QTest::newRow("-32768.5 rounds to even inside") << -32768.5 << QVariant(-32768);
         QTest::newRow("not a number") << qQNaN() << QVariant();
     }
-    void cintRoundsHalvesToEvenWithin16Bits()
+    void roundingTakesHalvesToTheEvenNeighbourWithin16Bits()
     {
         QFETCH(double, value);
         QFETCH(QVariant, expected);
@@ -32,9 +35,10 @@ private slots:
         }
         QCOMPARE(error, expected.isValid() ? 0 : int(ErrOverflow));
         QCOMPARE(got, expected.toInt());
+        QCOMPARE(tryRoundToInt16(value).has_value(), expected.isValid());
     }
 
-    void isNumericAcceptsWhatStoredNumbersLookLike_data()
+    void numericTestAcceptsWhatStoredNumbersLookLike_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QVariant>("value"); // none: not numeric
@@ -43,7 +47,7 @@ private slots:
         QTest::newRow("digits then letters") << "3a" << QVariant();
         QTest::newRow("empty") << "" << QVariant();
     }
-    void isNumericAcceptsWhatStoredNumbersLookLike()
+    void numericTestAcceptsWhatStoredNumbersLookLike()
     {
         QFETCH(QString, text);
         QFETCH(QVariant, value);
@@ -51,7 +55,7 @@ private slots:
         QCOMPARE(numberValue(text).value_or(0.0), value.toDouble());
     }
 
-    void formatTimeShowsTheTimeOfDayAndWraps()
+    void timeOfDayShowsHoursMinutesAndSecondsAndWrapsAtMidnight()
     {
         // nn is minutes; a day later the clock shows the same time.
         QCOMPARE(formatTimeOfDay(3725, QStringLiteral("hh:nn:ss")), QStringLiteral("01:02:05"));
@@ -59,5 +63,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(tst_numbers)
+QTEST_APPLESS_MAIN(TestNumbers)
 #include "tst_numbers.moc"

@@ -2,21 +2,25 @@
 // without a window, and the score file on disk: a write keeps everything else
 // in the file, and one that cannot be completed leaves the file as it was.
 
-#include "platform/Profile.h"
 #include "game/BestTimes.h"
+#include "platform/Profile.h"
 #include "support/TestFolder.h"
 
 #include <QDir>
 #include <QTest>
 
 #include <csignal>
-#include <cstdint>
 #include <sys/resource.h>
 
-using namespace records;
+using namespace besttimes;
+using texts::Language;
 using namespace Qt::StringLiterals;
 using platform::GetProfileString;
 using platform::WriteProfileString;
+
+Q_DECLARE_METATYPE(besttimes::GameEnd)
+Q_DECLARE_METATYPE(texts::Language)
+Q_DECLARE_METATYPE(Level)
 
 namespace {
 
@@ -42,7 +46,7 @@ bool withFileSizeLimit(rlim_t limit, F write)
 
 } // namespace
 
-class tst_records : public QObject
+class TestRecords : public QObject
 {
     Q_OBJECT
 
@@ -64,7 +68,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, seconds);
         QFETCH(QString, value);
-        QCOMPARE(RecordValue(name, std::int16_t(seconds)), value);
+        QCOMPARE(recordValue(name, seconds), value);
     }
 
     void storedRecordIsShownAndCompared_data()
@@ -87,9 +91,9 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(int, elapsed);
         QFETCH(bool, beats);
-        QCOMPARE(BestTimeCaption(stored).caption, caption);
-        QCOMPARE(BestTimeCaption(stored).showLabel, stored != u"0");
-        QCOMPARE(BeatsRecord(stored, std::int16_t(elapsed)), beats);
+        QCOMPARE(bestTimeCaption(stored).text, caption);
+        QCOMPARE(bestTimeCaption(stored).show, stored != u"0");
+        QCOMPARE(beatsRecord(stored, elapsed), beats);
     }
 
     void gameTimeInWords_data()
@@ -110,36 +114,37 @@ private slots:
         QFETCH(int, seconds);
         QFETCH(QString, italian);
         QFETCH(QString, english);
-        QCOMPARE(FormatGameTime(seconds, 0), italian);
-        QCOMPARE(FormatGameTime(seconds, 100), english);
+        QCOMPARE(timeInWords(seconds, Language::Italian), italian);
+        QCOMPARE(timeInWords(seconds, Language::English), english);
     }
 
-    // The other language of each kind is checked on the window itself.
-    void messageOfEachKind_data()
+    // The other language of each end is checked on the window itself.
+    void messageOfEachEnd_data()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<int>("level");
+        QTest::addColumn<GameEnd>("end");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<Level>("level");
         QTest::addColumn<QString>("text");
-        QTest::newRow("1 it") << 1 << 0 << 0 << "Gioco terminato!\r\nRiprova.";
-        QTest::newRow("2 en") << 2 << 100 << 1 << QString::fromUtf8("Very good! You did it in \xE2\x80\xA6 \r\n05 seconds");
-        QTest::newRow("3 it") << 3 << 0 << 2 << "Bravo...\r\nanche se non sei riuscito a battere il record hai "
-                                                "completato il puzzle in: \r\n05 secondi";
-        QTest::newRow("4 en easy") << 4 << 100 << 0 << "Excellent...\r\nbest time in the GAME category Easy. "
-                                                       "You finished the puzzle in...\r\n05 seconds";
-        QTest::newRow("4 es difficult") << 4 << 400 << 2 << "Fantastico!...\r\nhas realizado el mejor tiempo en "
-                                           "absoluto para la categoria: Juego Dificil. Has completado el puzzle "
-                                           "en...\r\n05 segundos";
-        QTest::newRow("no such kind") << 0 << 0 << 0 << "";
-        QTest::newRow("kind 5") << 5 << 100 << 0 << "";
+        QTest::newRow("time over, Italian") << GameEnd::TimeOver << Language::Italian << Level::Easy
+                                            << "Gioco terminato!\r\nRiprova.";
+        QTest::newRow("solved on the stopwatch, English") << GameEnd::SolvedOnStopwatch << Language::English
+            << Level::Medium << QString::fromUtf8("Very good! You did it in \xE2\x80\xA6 \r\n05 seconds");
+        QTest::newRow("solved without a record, Italian") << GameEnd::SolvedWithoutRecord << Language::Italian
+            << Level::Difficult << "Bravo...\r\nanche se non sei riuscito a battere il record hai "
+                                   "completato il puzzle in: \r\n05 secondi";
+        QTest::newRow("new best time, English, Easy") << GameEnd::NewBestTime << Language::English << Level::Easy
+            << "Excellent...\r\nbest time in the GAME category Easy. You finished the puzzle in...\r\n05 seconds";
+        QTest::newRow("new best time, Spanish, Difficult") << GameEnd::NewBestTime << Language::Spanish
+            << Level::Difficult << "Fantastico!...\r\nhas realizado el mejor tiempo en absoluto para la "
+                                   "categoria: Juego Dificil. Has completado el puzzle en...\r\n05 segundos";
     }
-    void messageOfEachKind()
+    void messageOfEachEnd()
     {
-        QFETCH(int, kind);
-        QFETCH(int, language);
-        QFETCH(int, level);
+        QFETCH(GameEnd, end);
+        QFETCH(Language, language);
+        QFETCH(Level, level);
         QFETCH(QString, text);
-        QCOMPARE(MessageText(std::int16_t(kind), std::int16_t(language), level, 5), text);
+        QCOMPARE(endMessage(end, language, level, 5), text);
     }
 
     void writeKeepsEverySectionKeyAndComment_data()
@@ -184,7 +189,7 @@ private slots:
         QFETCH(QString, name);
         TestFolder folder;
         folder.writeScoreFile(sharedFile);
-        const QString value = RecordValue(name, 95);
+        const QString value = recordValue(name, 95);
         QVERIFY(WriteProfileString(u"Immagine"_s, u"1"_s, value, folder.scoreFile()));
         QCOMPARE(GetProfileString("Immagine", "1", "0", folder.scoreFile()), value);
         QCOMPARE(GetProfileString("Immagine", "2", "0", folder.scoreFile()), u"Bo        150"_s);
@@ -206,7 +211,7 @@ private slots:
         QFETCH(QString, name);
         TestFolder folder;
         folder.writeScoreFile("[Immagine]\r\n" + line + "\r\n");
-        QCOMPARE(ParseRecordValue(GetProfileString("Immagine", "0", "0", folder.scoreFile())).nameField, name);
+        QCOMPARE(parseRecord(GetProfileString("Immagine", "0", "0", folder.scoreFile())).nameField, name);
     }
 
     void writeThatRunsOutOfRoomLeavesFileAsItWas()
@@ -223,5 +228,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(tst_records)
+QTEST_APPLESS_MAIN(TestRecords)
 #include "tst_records.moc"

@@ -1,11 +1,20 @@
+// The rules of play that need no window: where a dropped piece snaps home,
+// and the arithmetic of the game clock and its time bar.
+
 #include "game/GameClock.h"
 #include "game/Puzzle.h"
 
 #include <QTest>
 
+#include <cstdint>
+
+namespace {
+
 constexpr QPoint board(220, 120);
 
-class tst_playrules : public QObject
+} // namespace
+
+class TestRules : public QObject
 {
     Q_OBJECT
 
@@ -15,17 +24,17 @@ private slots:
         QTest::addColumn<int>("piece");
         QTest::addColumn<QPoint>("offset"); // from the exact home position
         QTest::addColumn<bool>("snaps");
-        // Piece 3 has body offsets (0, 0): [-30, +30) on both axes.
+        // Piece 3's body lies at (0, 0) in its square: [-30, +30) on both axes.
         QTest::newRow("3, 29 right") << 3 << QPoint(29, 0) << true;
         QTest::newRow("3, 30 right") << 3 << QPoint(30, 0) << false;
         QTest::newRow("3, 30 left") << 3 << QPoint(-30, 0) << true;
         QTest::newRow("3, 31 left") << 3 << QPoint(-31, 0) << false;
-        // Piece 4 has ox = 10: [-20, +40) across.
+        // Piece 4's body is 10 pixels in across: [-20, +40) across.
         QTest::newRow("4, 20 left") << 4 << QPoint(-20, 0) << true;
         QTest::newRow("4, 21 left") << 4 << QPoint(-21, 0) << false;
         QTest::newRow("4, 39 right") << 4 << QPoint(39, 0) << true;
         QTest::newRow("4, 40 right") << 4 << QPoint(40, 0) << false;
-        // Piece 36 has oy = 10 as well.
+        // Piece 36's body is 10 pixels down as well.
         QTest::newRow("36, 20 up") << 36 << QPoint(0, -20) << true;
         QTest::newRow("36, 21 up") << 36 << QPoint(0, -21) << false;
     }
@@ -34,28 +43,48 @@ private slots:
         QFETCH(int, piece);
         QFETCH(QPoint, offset);
         QFETCH(bool, snaps);
-        QCOMPARE(play::SnapsHome(piece, geometry::HomePosition(piece, board) + offset, board), snaps);
+        QCOMPARE(puzzle::snapsHome(piece, puzzle::homePosition(piece, board) + offset, board), snaps);
     }
 
     void cornersRoundingToTheOuterRowsAreOffTheBoard()
     {
-        QVERIFY(!play::CellUnderCorner(board + QPoint(-31, 0), board).onBoard());
-        QVERIFY(!play::CellUnderCorner(board + QPoint(0, 330), board).onBoard());
-        QCOMPARE(play::CellUnderCorner(board + QPoint(329, 329), board).piece(), 36);
+        QVERIFY(!puzzle::cellUnderCorner(board + QPoint(-31, 0), board).onBoard());
+        QVERIFY(!puzzle::cellUnderCorner(board + QPoint(0, 330), board).onBoard());
+        QCOMPARE(puzzle::cellUnderCorner(board + QPoint(329, 329), board).piece(), 36);
     }
 
+    void elapsedSecondsWrapWithTheTickCount_data()
+    {
+        QTest::addColumn<std::uint32_t>("start");
+        QTest::addColumn<std::uint32_t>("now");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("999 ms is no second yet") << 5000u << 5999u << 0;
+        QTest::newRow("across the sign bit") << 0x7FFFFF00u << 0x80002000u << 8;
+        QTest::newRow("across the wrap to zero") << 0xFFFFF000u << 0x00001000u << 8;
+    }
     void elapsedSecondsWrapWithTheTickCount()
     {
-        QCOMPARE(play::ElapsedSince(5000u, 5999u), 0);
-        QCOMPARE(play::ElapsedSince(0x7FFFFF00u, 0x80002000u), 8);
-        QCOMPARE(play::ElapsedSince(0xFFFFF000u, 0x00001000u), 8);
+        QFETCH(std::uint32_t, start);
+        QFETCH(std::uint32_t, now);
+        QFETCH(int, seconds);
+        QCOMPARE(gameclock::elapsedSeconds(start, now), seconds);
     }
 
+    void barLengthRoundsHalvesToEven_data()
+    {
+        QTest::addColumn<int>("elapsed");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("length");
+        QTest::newRow("half the time") << 120 << 240 << 132;
+        QTest::newRow("16.5 down to 16") << 1 << 16 << 16;
+        QTest::newRow("5.5 up to 6") << 1 << 48 << 6;
+    }
     void barLengthRoundsHalvesToEven()
     {
-        QCOMPARE(int(play::BarLength(268, 120, 240)), 132);
-        QCOMPARE(int(play::BarLength(268, 1, 16)), 16); // 16.5
-        QCOMPARE(int(play::BarLength(268, 1, 48)), 6); // 5.5
+        QFETCH(int, elapsed);
+        QFETCH(int, limit);
+        QFETCH(int, length);
+        QCOMPARE(gameclock::barLength(268, elapsed, limit), length);
     }
 
     void barColours_data()
@@ -63,7 +92,7 @@ private slots:
         QTest::addColumn<int>("remaining");
         QTest::addColumn<int>("row");
         QTest::addColumn<QColor>("color");
-        QTest::newRow("new game grey") << -1 << 0 << QColor(255, 255, 255);
+        QTest::newRow("new game grey") << gameclock::NewGameBar << 0 << QColor(255, 255, 255);
         QTest::newRow("green at 31") << 31 << 2 << QColor(0, 245, 0);
         QTest::newRow("yellow at 30") << 30 << 0 << QColor(255, 255, 0);
         QTest::newRow("yellow at 16") << 16 << 1 << QColor(250, 250, 0);
@@ -74,9 +103,9 @@ private slots:
         QFETCH(int, remaining);
         QFETCH(int, row);
         QFETCH(QColor, color);
-        QCOMPARE(play::BarRowColor(remaining, row), color);
+        QCOMPARE(gameclock::barRowColor(remaining, row), color);
     }
 };
 
-QTEST_APPLESS_MAIN(tst_playrules)
-#include "tst_playrules.moc"
+QTEST_APPLESS_MAIN(TestRules)
+#include "tst_rules.moc"

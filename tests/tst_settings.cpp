@@ -1,9 +1,11 @@
+// What a gift-maker leaves beside the game (the first line of Matrix.dat)
+// and the window colours kept in the score file.
+
 #include "game/GiftSettings.h"
-#include "platform/RealServices.h"
 
 #include <QTest>
 
-class tst_settings : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
 
@@ -24,7 +26,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, truncated);
         QFETCH(QString, line);
-        QCOMPARE(settings::FirstLine(bytes, truncated), line.isNull() ? std::nullopt : std::optional(line));
+        QCOMPARE(gift::firstLine(bytes, truncated), line.isNull() ? std::nullopt : std::optional(line));
     }
 
     void colourTableHasTenColoursAndGreyBeyond()
@@ -32,7 +34,7 @@ private slots:
         const QColor table[10] = {{128, 128, 128}, {0, 0, 192},     {0, 192, 192}, {192, 0, 192}, {192, 192, 255},
                                   {0, 192, 0},     {192, 192, 0}, {255, 192, 128}, {255, 128, 128}, {192, 64, 0}};
         for (int i = -1; i <= 10; ++i)
-            QCOMPARE(settings::ColorFromIndex(std::int16_t(i)), i >= 0 && i < 10 ? table[i] : table[0]);
+            QCOMPARE(colours::backgroundColour(i), i >= 0 && i < 10 ? table[i] : table[0]);
     }
 
     void storedColourIndex_data()
@@ -50,18 +52,9 @@ private slots:
     {
         QFETCH(QString, value);
         QFETCH(int, index);
-        QCOMPARE(int(settings::ColorIndexFromProfile(value)), index);
-    }
-
-    void configurationFolder()
-    {
-        QCOMPARE(platform::configFolderFor("/x/cfg/", "/home/a"), QStringLiteral("/x/cfg"));
-        QCOMPARE(platform::configFolderFor("", "/home/a"), QStringLiteral("/home/a/.config"));
-        // A relative XDG_CONFIG_HOME is to be ignored.
-        QCOMPARE(platform::configFolderFor("cfg", "/home/a"), QStringLiteral("/home/a/.config"));
-        QCOMPARE(platform::configFolderFor("", ""), QString());
+        QCOMPARE(colours::indexFromStored(value), index);
     }
 };
 
-QTEST_APPLESS_MAIN(tst_settings)
+QTEST_APPLESS_MAIN(TestSettings)
 #include "tst_settings.moc"

@@ -1,13 +1,11 @@
-// The sound cues: the resources themselves, their decoding, and PlayCue
-// through the real audio output on a machine without a sound server (and,
+// The sound cues: the carried files themselves, their decoding, and
+// assets::playCue through the real audio output on a machine without a sound server (and,
 // through a separate process, with a server that never answers). That cues
 // really reach a sound server is shown by tst_sound_pulse.
 
 #include "platform/AudioOutput.h"
 #include "platform/SoundDecoder.h"
 #include "assets/Assets.h"
-#include "ui/Startup.h"
-#include "support/FakeServices.h"
 
 #include <QElapsedTimer>
 #include <QLocalServer>
@@ -21,16 +19,31 @@
 #include <cstdlib>
 #include <memory>
 
+using assets::Cue;
+
+Q_DECLARE_METATYPE(assets::Cue)
+
 namespace {
 
-QByteArray cue(int id)
+// Hands every cue on to the real output and keeps the bytes it was given.
+class RecordingOutput final : public platform::SoundOutput
 {
-    return resources::LoadResData(id, QStringLiteral("SOUND"));
-}
+public:
+    explicit RecordingOutput(platform::SoundOutput &real) : m_real(real) {}
+    QByteArray lastBytes;
+    void play(int id, const QByteArray &wav) override
+    {
+        lastBytes = wav;
+        m_real.play(id, wav);
+    }
+
+private:
+    platform::SoundOutput &m_real;
+};
 
 } // namespace
 
-class tst_Sound : public QObject
+class TestSound : public QObject
 {
     Q_OBJECT
 
@@ -42,32 +55,31 @@ private slots:
         QVERIFY(m_dir.isValid());
         qputenv("PULSE_SERVER", "unix:" + m_dir.filePath(QStringLiteral("no-server")).toLocal8Bit());
         m_output = platform::makeAudioOutput();
-        m_fakes.services().sound = m_output.get();
-        NewPuzzle::InstallServices(m_fakes.services());
+        m_recording = std::make_unique<RecordingOutput>(*m_output);
     }
 
     void everyCueDecodesToSoundAtItsOwnRate_data()
     {
-        QTest::addColumn<int>("id");
+        QTest::addColumn<Cue>("cue");
         QTest::addColumn<int>("tag");
         QTest::addColumn<int>("rate");
         const int Pcm = 1, Adpcm = 2, Mp3 = 0x55;
-        QTest::addRow("201 pick-up") << 201 << Pcm << 11025;
-        QTest::addRow("202 back") << 202 << Pcm << 11025;
-        QTest::addRow("203 select") << 203 << Pcm << 11025;
-        QTest::addRow("204 play") << 204 << Mp3 << 8000;
-        QTest::addRow("206 time over") << 206 << Adpcm << 8000;
-        QTest::addRow("207 info") << 207 << Pcm << 8402;
-        QTest::addRow("208 reset") << 208 << Mp3 << 12000;
-        QTest::addRow("210 solved") << 210 << Mp3 << 8000;
-        QTest::addRow("211 warning") << 211 << Pcm << 8000;
+        QTest::addRow("piece taken") << Cue::PieceTaken << Pcm << 11025;
+        QTest::addRow("piece returned") << Cue::PieceReturned << Pcm << 11025;
+        QTest::addRow("click") << Cue::Click << Pcm << 11025;
+        QTest::addRow("game started") << Cue::GameStarted << Mp3 << 8000;
+        QTest::addRow("time over") << Cue::TimeOver << Adpcm << 8000;
+        QTest::addRow("window") << Cue::Window << Pcm << 8402;
+        QTest::addRow("board reset") << Cue::BoardReset << Mp3 << 12000;
+        QTest::addRow("puzzle solved") << Cue::PuzzleSolved << Mp3 << 8000;
+        QTest::addRow("time warning") << Cue::TimeWarning << Pcm << 8000;
     }
     void everyCueDecodesToSoundAtItsOwnRate()
     {
-        QFETCH(int, id);
+        QFETCH(Cue, cue);
         QFETCH(int, tag);
         QFETCH(int, rate);
-        const QByteArray wav = cue(id);
+        const QByteArray wav = assets::cueData(cue);
         // Every cue's "fmt " chunk comes first, its format tag at byte 20.
         QCOMPARE(wav.mid(12, 4), QByteArray("fmt "));
         QCOMPARE(qFromLittleEndian<quint16>(wav.constData() + 20), tag);
@@ -83,17 +95,20 @@ private slots:
     void withoutASoundServerEveryCueReturnsAtOnceAndIsSkipped()
     {
         const platform::AudioReport before = m_output->report();
-        for (int id : {201, 204, 206}) {
-            // The call is the same as with sound: the bytes kept, events run.
+        for (Cue cue : {Cue::PieceTaken, Cue::GameStarted, Cue::TimeOver}) {
+            // The call is the same as with sound: the cue's bytes handed
+            // over, and no events run inside it (the window's handlers never
+            // see another event arrive in the middle).
             bool ran = false;
             QTimer::singleShot(0, this, [&ran] { ran = true; });
             QElapsedTimer timer;
             timer.start();
-            NewPuzzle::PlayCue(id);
+            assets::playCue(m_recording.get(), cue);
             QVERIFY2(timer.elapsed() < 250, qPrintable(QString::number(timer.elapsed())));
-            QVERIFY(ran);
-            QCOMPARE(NewPuzzle::SoundBuffer, cue(id));
+            QVERIFY(!ran);
+            QCOMPARE(m_recording->lastBytes, assets::cueData(cue));
             QVERIFY(m_output->waitUntilIdle(10000));
+            QTRY_VERIFY(ran);
         }
         QCOMPARE(m_output->report().skipped, before.skipped + 3);
         QCOMPARE(m_output->report().started, 0);
@@ -106,10 +121,10 @@ private slots:
         const platform::AudioReport before = m_output->report();
         QElapsedTimer timer;
         timer.start();
-        NewPuzzle::PlayCue(202);
-        NewPuzzle::PlayCue(210);
+        assets::playCue(m_recording.get(), Cue::PieceReturned);
+        assets::playCue(m_recording.get(), Cue::PuzzleSolved);
         QVERIFY2(timer.elapsed() < 250, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(NewPuzzle::SoundBuffer, cue(210));
+        QCOMPARE(m_recording->lastBytes, assets::cueData(Cue::PuzzleSolved));
         QVERIFY(m_output->waitUntilIdle(10000));
         const platform::AudioReport report = m_output->report();
         QCOMPARE(report.requests, before.requests + 2);
@@ -136,15 +151,15 @@ private slots:
         const QString out = QString::fromLocal8Bit(probe.readAllStandardOutput());
         QCOMPARE(probe.exitCode(), 0);
         QVERIFY2(out.contains(QLatin1String("sound thread left behind: yes")), qPrintable(out));
-        const qsizetype at = out.indexOf(QLatin1String("slowest PlayCue: "));
-        QVERIFY2(at >= 0 && out.mid(at + 17).section(QLatin1Char(' '), 0, 0).toLongLong() < 250000, qPrintable(out));
+        const qsizetype at = out.indexOf(QLatin1String("slowest cue call: "));
+        QVERIFY2(at >= 0 && out.mid(at + 18).section(QLatin1Char(' '), 0, 0).toLongLong() < 250000, qPrintable(out));
     }
 
 private:
     QTemporaryDir m_dir;
-    FakeServices m_fakes;
     std::unique_ptr<platform::AudioOutput> m_output;
+    std::unique_ptr<RecordingOutput> m_recording;
 };
 
-QTEST_MAIN(tst_Sound)
+QTEST_MAIN(TestSound)
 #include "tst_sound.moc"

@@ -3,9 +3,8 @@
 // through its real audio output. Skipped, with the reason, on a machine where
 // no daemon can be started.
 
+#include "assets/Assets.h"
 #include "platform/AudioOutput.h"
-#include "ui/Startup.h"
-#include "support/FakeServices.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -19,6 +18,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <memory>
+
+using assets::Cue;
+
+Q_DECLARE_METATYPE(assets::Cue)
 
 namespace {
 
@@ -122,24 +125,22 @@ private slots:
         // The game's own output, talking to our daemon and nothing else.
         qputenv("PULSE_SERVER", m_rig.address().toLocal8Bit());
         m_output = platform::makeAudioOutput();
-        m_fakes.services().sound = m_output.get();
-        NewPuzzle::InstallServices(m_fakes.services());
     }
 
     void cueIsHeardSoonAfterItIsPlayed_data()
     {
-        QTest::addColumn<int>("id");
-        QTest::addRow("PCM") << 201;
-        QTest::addRow("MS ADPCM") << 206;
-        QTest::addRow("MP3") << 204;
+        QTest::addColumn<Cue>("cue");
+        QTest::addRow("PCM") << Cue::PieceTaken;
+        QTest::addRow("MS ADPCM") << Cue::TimeOver;
+        QTest::addRow("MP3") << Cue::GameStarted;
     }
     void cueIsHeardSoonAfterItIsPlayed()
     {
-        QFETCH(int, id);
+        QFETCH(Cue, cue);
         const qsizetype playedAt = m_rig.samples();
-        NewPuzzle::PlayCue(id);
+        assets::playCue(m_output.get(), cue);
         QVERIFY(m_output->waitUntilIdle(5000));
-        QCOMPARE(m_output->report().lastStarted, id);
+        QCOMPARE(m_output->report().lastStarted, int(cue));
         // Heard soon after the call.
         QTRY_VERIFY_WITH_TIMEOUT(m_rig.firstSoundAfter(playedAt) >= 0, 2000);
         QTest::qWait(1500); // the cue dies away before the next one
@@ -150,7 +151,6 @@ private:
     // the daemon, after failures too.
     PulseRig m_rig;
     std::unique_ptr<platform::AudioOutput> m_output;
-    FakeServices m_fakes;
 };
 
 QTEST_MAIN(tst_SoundPulse)

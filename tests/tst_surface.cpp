@@ -1,3 +1,8 @@
+// Platform pieces that live in the window library: the drawing surface of
+// the board and panels, and the rule that finds the configuration folder
+// (beside the real services).
+
+#include "platform/RealServices.h"
 #include "platform/Surface.h"
 
 #include <QTest>
@@ -20,12 +25,12 @@ Surface filled(QColor color)
 
 } // namespace
 
-class tst_surface : public QObject
+class TestSurface : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void rasterOpsCombineBitsLikeGdi_data()
+    void rasterOpsCombineSourceAndDestinationBits_data()
     {
         QTest::addColumn<RasterOp>("op");
         QTest::addColumn<QRgb>("result"); // of source 0FF033 on destination 5555F0
@@ -34,7 +39,7 @@ private slots:
         QTest::newRow("merge paint: (not source) or destination") << RasterOp::MergePaint << qRgb(0xF5, 0x5F, 0xFC);
         QTest::newRow("destination inverted, source unused") << RasterOp::DstInvert << qRgb(0xAA, 0xAA, 0x0F);
     }
-    void rasterOpsCombineBitsLikeGdi()
+    void rasterOpsCombineSourceAndDestinationBits()
     {
         QFETCH(RasterOp, op);
         QFETCH(QRgb, result);
@@ -61,7 +66,26 @@ private slots:
         QCOMPARE(QColor(s.image().pixel(5, 2)), QColor(Qt::black));
         QCOMPARE(QColor(s.image().pixel(5, 6)), QColor(Qt::white));
     }
+
+    void configurationFolderIsXdgConfigHomeElseDotConfig_data()
+    {
+        QTest::addColumn<QString>("xdgConfigHome");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("folder"); // null: none to be had
+        QTest::newRow("XDG_CONFIG_HOME, cleaned") << "/x/cfg/" << "/home/a" << "/x/cfg";
+        QTest::newRow("no XDG_CONFIG_HOME") << "" << "/home/a" << "/home/a/.config";
+        // A relative XDG_CONFIG_HOME is to be ignored.
+        QTest::newRow("relative XDG_CONFIG_HOME") << "cfg" << "/home/a" << "/home/a/.config";
+        QTest::newRow("neither") << "" << "" << QString();
+    }
+    void configurationFolderIsXdgConfigHomeElseDotConfig()
+    {
+        QFETCH(QString, xdgConfigHome);
+        QFETCH(QString, home);
+        QFETCH(QString, folder);
+        QCOMPARE(platform::configFolderFor(xdgConfigHome, home), folder);
+    }
 };
 
-QTEST_MAIN(tst_surface)
+QTEST_MAIN(TestSurface)
 #include "tst_surface.moc"

@@ -1,10 +1,33 @@
-#include "assets/Assets.h"
+// The game's texts in its five languages, as the table holds them.
+
+#include "game/Texts.h"
 
 #include <QTest>
 
-using resources::LoadResString;
+using texts::Language;
+using texts::TextId;
 
-class tst_strings : public QObject
+Q_DECLARE_METATYPE(texts::Language)
+Q_DECLARE_METATYPE(texts::TextId)
+
+namespace {
+
+constexpr Language Languages[] = {Language::Italian, Language::English, Language::French,
+                                  Language::German, Language::Spanish};
+
+void addLanguageRows()
+{
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Italian") << Language::Italian;
+    QTest::newRow("English") << Language::English;
+    QTest::newRow("French") << Language::French;
+    QTest::newRow("German") << Language::German;
+    QTest::newRow("Spanish") << Language::Spanish;
+}
+
+} // namespace
+
+class TestTexts : public QObject
 {
     Q_OBJECT
 
@@ -13,43 +36,75 @@ private slots:
     {
         int count = 0;
         for (int id = 0; id < 1000; ++id)
-            count += resources::HasResString(id);
+            count += texts::hasTableEntry(id);
         QCOMPARE(count, 155);
-        for (int offset = 0; offset <= 400; offset += 100)
-            for (int id = offset + 101; id <= offset + 131; ++id)
-                QVERIFY2(!LoadResString(id).isEmpty(), qPrintable(QString::number(id)));
+        for (Language language : Languages)
+            for (int id = int(TextId::Easy); id <= int(TextId::SolvedIn); ++id)
+                QVERIFY2(!texts::text(language, TextId(id)).isEmpty(),
+                         qPrintable(QStringLiteral("language %1, text %2").arg(int(language)).arg(id)));
     }
 
     void textsAreExactlyAsWritten_data()
     {
-        QTest::addColumn<int>("id");
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<TextId>("id");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Italian info, CR LF then a space") << 119
+        QTest::newRow("Italian made-with, CR LF then a space") << Language::Italian << TextId::MadeWith
             << "Questo puzzle è stato creato con Quadrifoglio.\r\n Se vuoi creare anche tu i tuoi puzzle personalizzati "
                "da regalare a qualche amico, scarica il programma originale dal sito internet:";
-        QTest::newRow("German close typo") << 416 << "&Schilessen";
-        QTest::newRow("Spanish timer tip, leading space") << 510 << " Incluyeo excluye la temporización";
-        QTest::newRow("Spanish 3-D tip, trailing space") << 514 << "Visualiza o esconde el marco tridimensional ";
-        QTest::newRow("Spanish info, two spaces") << 519
+        QTest::newRow("German close, with its typo") << Language::German << TextId::Close << "&Schilessen";
+        QTest::newRow("Spanish timer tip, leading space") << Language::Spanish << TextId::TimerTip
+                                                         << " Incluyeo excluye la temporización";
+        QTest::newRow("Spanish edge tip, trailing space") << Language::Spanish << TextId::EdgeTip
+                                                         << "Visualiza o esconde el marco tridimensional ";
+        QTest::newRow("Spanish made-with, two spaces") << Language::Spanish << TextId::MadeWith
             << "Esto puzzle fue creado con Quadrifoglio.\r\n Si también tu quieres crear tus puzzle  personal fados "
                "para regalar a algùn amigo, descarga el programa original desde el sito...";
-        QTest::newRow("French kind 1, space after the break") << 324 << "Jeu terminé!\r\n Réessais.";
+        QTest::newRow("French time over, space after the break") << Language::French << TextId::TimeOver
+                                                                << "Jeu terminé!\r\n Réessais.";
     }
     void textsAreExactlyAsWritten()
     {
-        QFETCH(int, id);
+        QFETCH(Language, language);
+        QFETCH(TextId, id);
         QFETCH(QString, text);
-        QCOMPARE(LoadResString(id), text);
+        QCOMPARE(texts::text(language, id), text);
+        // The table holds each language's texts a hundred ids apart.
+        QCOMPARE(texts::tableEntry(100 * int(language) + int(id)), text);
     }
 
-    // Level, Play, Timer, ?, Exit and Close: a second & would hide a letter and lose the shortcut.
-    void captionsCarryOneAcceleratorEach()
+    // Levels, Play, Timer, About, Exit and Close: a second & would hide a
+    // letter and lose the shortcut.
+    void captionsCarryOneAccessKeyEach_data() { addLanguageRows(); }
+    void captionsCarryOneAccessKeyEach()
     {
-        for (int offset = 0; offset <= 400; offset += 100)
-            for (int id : {101, 102, 103, 104, 105, 106, 107, 116})
-                QVERIFY2(LoadResString(offset + id).count(u'&') == 1, qPrintable(LoadResString(offset + id)));
+        QFETCH(Language, language);
+        for (TextId id : {TextId::Easy, TextId::Medium, TextId::Difficult, TextId::Play, TextId::Timer,
+                          TextId::About, TextId::Exit, TextId::Close}) {
+            const QString caption = texts::text(language, id);
+            QVERIFY2(caption.count(u'&') == 1, qPrintable(caption));
+        }
+    }
+
+    void matrixDatDigitPicksTheLanguage_data()
+    {
+        QTest::addColumn<int>("digit");
+        QTest::addColumn<Language>("language");
+        QTest::newRow("0 Italian") << 0 << Language::Italian;
+        QTest::newRow("1 English") << 1 << Language::English;
+        QTest::newRow("2 French") << 2 << Language::French;
+        QTest::newRow("3 German") << 3 << Language::German;
+        QTest::newRow("4 Spanish") << 4 << Language::Spanish;
+        QTest::newRow("5 Italian") << 5 << Language::Italian;
+        QTest::newRow("9 Italian") << 9 << Language::Italian;
+    }
+    void matrixDatDigitPicksTheLanguage()
+    {
+        QFETCH(int, digit);
+        QFETCH(Language, language);
+        QCOMPARE(texts::languageForDigit(digit), language);
     }
 };
 
-QTEST_GUILESS_MAIN(tst_strings)
-#include "tst_strings.moc"
+QTEST_APPLESS_MAIN(TestTexts)
+#include "tst_texts.moc"

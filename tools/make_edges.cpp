@@ -123,8 +123,8 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cannot make %s\n", qPrintable(folder));
         return 1;
     }
-    for (int shape = 1; shape <= Tessere::ShapeCount; ++shape) {
-        const QRegion outline = Tessere::Outline(shape);
+    for (int shape = 1; shape <= outlines::ShapeCount; ++shape) {
+        const QRegion outline = outlines::outline(shape);
         const int width = 70;
         const int height = shape == 8 ? 60 : 70;
         std::vector<int> pixels(std::size_t(width * height));
