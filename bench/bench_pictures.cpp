@@ -1,5 +1,5 @@
 // Loading a picture too large for Qt to decode whole: the time and the peak
-// memory of LoadPicture on a 6000 x 6000 24-bit bitmap (104 MB) and a
+// memory of loadPicture on a 6000 x 6000 24-bit bitmap (104 MB) and a
 // 3000 x 3000 GIF, beside Qt decoding the same file whole where it can.
 // Each case runs in a process of its own, so that its peak is its own.
 //
@@ -36,7 +36,7 @@ int runCase(const QString &kind, const QString &file)
     timer.start();
     bool ok = false;
     if (kind == QLatin1String("game")) {
-        ok = platform::LoadPicture(file, QSize(360, 360)).problem == platform::PictureProblem::None;
+        ok = platform::loadPicture(file, QSize(360, 360)).problem == platform::PictureProblem::None;
     } else {
         QImageReader::setAllocationLimit(0); // no limit: what decoding whole costs
         ok = !QImageReader(file).read().scaled(360, 360).isNull();
@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
             }
             std::sort(times.begin(), times.end());
             std::printf("| %s | %s%s | %.0f | %.0f |\n", label,
-                        kind == QByteArrayView("game") ? "LoadPicture" : "Qt, whole (no limit)",
+                        kind == QByteArrayView("game") ? "loadPicture" : "Qt, whole (no limit)",
                         status == QLatin1String("ok") ? "" : " (failed)", times.isEmpty() ? 0.0 : times[times.size() / 2], peak);
         }
     }

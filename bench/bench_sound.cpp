@@ -55,7 +55,7 @@ void benchDecoding()
         for (int i = 0; i < 200; ++i) {
             QElapsedTimer t;
             t.start();
-            sound = platform::DecodeSound(wav);
+            sound = platform::decodeSound(wav);
             runs.push_back(microseconds(t));
         }
         const double m = median(runs);
@@ -161,5 +161,5 @@ int main(int argc, char *argv[])
     benchDecoding();
     const double yardstick = benchBareQueuedCall();
     benchPlayingACue(yardstick);
-    return platform::FinishProgram(0);
+    return platform::finishProgram(0);
 }

@@ -24,5 +24,5 @@ int main(int argc, char *argv[])
         if (window)
             code = app.exec();
     }
-    return platform::FinishProgram(code);
+    return platform::finishProgram(code);
 }

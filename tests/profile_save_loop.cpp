@@ -19,7 +19,7 @@ int main(int argc, char *argv[])
         return 2;
     const QString file = args[1];
     if (args[2] == QLatin1String("read")) {
-        const QString value = platform::GetProfileString(QStringLiteral("Immagine"), QStringLiteral("1"),
+        const QString value = platform::getProfileString(QStringLiteral("Immagine"), QStringLiteral("1"),
                                                          QStringLiteral("0"), file);
         std::printf("%s\n", qPrintable(value));
         return 0;
@@ -29,7 +29,7 @@ int main(int argc, char *argv[])
     for (int i = 0;; i = (i + 1) % 1000) {
         const QString value = QStringLiteral("Saver%1").arg(i, 3, 10, QLatin1Char('0')).leftJustified(10)
                               + QString::number(100 + i);
-        if (!platform::WriteProfileString(QStringLiteral("Immagine"), QStringLiteral("1"), value, file))
+        if (!platform::writeProfileString(QStringLiteral("Immagine"), QStringLiteral("1"), value, file))
             return 1;
     }
 }

@@ -29,6 +29,6 @@ int main(int argc, char *argv[])
     }
     std::printf("slowest cue call: %lld us\n", static_cast<long long>(slowest));
     std::printf("sound thread left behind: %s\n",
-                platform::SoundThreadLeftBehind() ? "yes" : "no");
-    return platform::FinishProgram(0);
+                platform::soundThreadLeftBehind() ? "yes" : "no");
+    return platform::finishProgram(0);
 }

@@ -115,13 +115,13 @@ private slots:
     {
         QFETCH(QString, greeting);
         QFETCH(int, digit);
-        QCOMPARE(maker::GreetingProblem(greeting).isEmpty(), digit >= 0);
+        QCOMPARE(maker::greetingProblem(greeting).isEmpty(), digit >= 0);
         if (digit < 0)
             return;
-        const QByteArray bytes = maker::MatrixDatBytes(digit, greeting);
+        const QByteArray bytes = maker::matrixDatBytes(digit, greeting);
         QVERIFY(bytes.size() <= gift::MatrixDatReadLimit);
         const gift::Greeting message = gift::parseFirstLine(gift::firstLine(bytes, false));
-        QCOMPARE(int(message.digit.value_or(-1)), digit);
+        QCOMPARE(int(message.languageDigit.value_or(-1)), digit);
         QCOMPARE(message.style, gift::Greeting::Style::Greeting);
         QCOMPARE(message.text, greeting);
     }
@@ -224,7 +224,7 @@ private slots:
     {
         QFETCH(QString, greeting);
         QFETCH(QString, message);
-        const QString problem = maker::GreetingProblem(greeting);
+        const QString problem = maker::greetingProblem(greeting);
         QVERIFY2(problem.contains(message), qPrintable(problem));
     }
 
@@ -244,7 +244,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, message);
-        const QString problem = maker::Utf8Problem(bytes);
+        const QString problem = maker::utf8Problem(bytes);
         QCOMPARE(problem.isEmpty(), message.isEmpty());
         QVERIFY2(problem.contains(message), qPrintable(problem));
     }
@@ -265,7 +265,7 @@ private slots:
     {
         QFETCH(QByteArrayList, arguments);
         QFETCH(QByteArrayList, values);
-        QCOMPARE(maker::RawOptionValues(arguments, 'g', "greeting"), values);
+        QCOMPARE(maker::rawOptionValues(arguments, 'g', "greeting"), values);
     }
 
     // Bytes that are not UTF-8 cannot pass through QProcess: a shell makes them.

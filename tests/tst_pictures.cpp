@@ -14,7 +14,7 @@
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
-using platform::LoadPicture;
+using platform::loadPicture;
 using platform::LoadedPicture;
 using platform::PictureProblem;
 
@@ -93,7 +93,7 @@ private slots:
         LoadedPicture picture;
         {
             const AllocationLimit limit(48);
-            picture = LoadPicture(path, Board);
+            picture = loadPicture(path, Board);
         }
         QFile::remove(path);
         QCOMPARE(picture.problem, PictureProblem::None);
@@ -128,7 +128,7 @@ private slots:
         QFETCH(int, transparent);
         const QString path = m_dir.filePath(u"big.gif"_s);
         QVERIFY(bigpictures::writeCellGif(path, screen, frame, interlaced, transparent));
-        const LoadedPicture picture = LoadPicture(path, Board);
+        const LoadedPicture picture = loadPicture(path, Board);
         const QImage reference = wholeDecode(path);
         QFile::remove(path);
         QCOMPARE(picture.problem, PictureProblem::None);
@@ -162,12 +162,12 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         file.close();
-        const LoadedPicture picture = LoadPicture(path, Board);
+        const LoadedPicture picture = loadPicture(path, Board);
         QCOMPARE(picture.problem, PictureProblem::TooLarge);
         QCOMPARE(picture.size, size);
         QCOMPARE(picture.limit, platform::PictureMaxPixels);
         QString error;
-        QVERIFY(platform::LoadPictureScaled(path, Board, &error).isNull());
+        QVERIFY(platform::loadPictureScaled(path, Board, &error).isNull());
         QVERIFY2(error.contains(words), qPrintable(error));
     }
 
@@ -196,7 +196,7 @@ private slots:
         if (kind == "txt")
             text.write("not a picture at all\n");
         text.close();
-        const LoadedPicture picture = LoadPicture(path, Board);
+        const LoadedPicture picture = loadPicture(path, Board);
         QFile::remove(path);
         QCOMPARE(int(picture.problem), problem);
         QCOMPARE(picture.image.isNull(), problem != int(PictureProblem::None));
@@ -219,7 +219,7 @@ private slots:
         if (kind == "folder")
             QVERIFY(QDir().mkdir(path));
         LoadedPicture picture;
-        QVERIFY(endsWithin(5000, {path}, [&] { picture = LoadPicture(path, Board); }));
+        QVERIFY(endsWithin(5000, {path}, [&] { picture = loadPicture(path, Board); }));
         QCOMPARE(picture.problem, PictureProblem::Missing);
     }
 };

@@ -23,9 +23,9 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using platform::GetProfileString;
-using platform::ProfileWithValue;
-using platform::WriteProfileString;
+using platform::getProfileString;
+using platform::profileWithValue;
+using platform::writeProfileString;
 
 namespace {
 
@@ -115,7 +115,7 @@ private slots:
         QFETCH(QByteArray, section);
         QFETCH(QByteArray, key);
         QFETCH(QByteArray, value);
-        const std::optional<QByteArray> after = ProfileWithValue(before, section, key, value);
+        const std::optional<QByteArray> after = profileWithValue(before, section, key, value);
         QVERIFY(after);
         QCOMPARE(*after, minIniRewrite(before, section, key, value));
     }
@@ -150,13 +150,13 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath("Quadrifoglio.sco");
         QVERIFY(writeFile(file, before));
-        QVERIFY(WriteProfileString(u"Immagine"_s, u"1"_s, u"Dario     80"_s, file));
+        QVERIFY(writeProfileString(u"Immagine"_s, u"1"_s, u"Dario     80"_s, file));
         QCOMPARE(readFile(file), after);
         QVERIFY(keepsEveryLine(before, after, "1=Old"));
-        QCOMPARE(GetProfileString(u"Immagine"_s, u"1"_s, u"0"_s, file), u"Dario     80"_s);
+        QCOMPARE(getProfileString(u"Immagine"_s, u"1"_s, u"0"_s, file), u"Dario     80"_s);
         // And the next save, the colour at exit, goes through as well.
-        QVERIFY(WriteProfileString(u"BackColor"_s, u"Color"_s, u"5"_s, file));
-        QCOMPARE(GetProfileString(u"BackColor"_s, u"Color"_s, u"0"_s, file), u"5"_s);
+        QVERIFY(writeProfileString(u"BackColor"_s, u"Color"_s, u"5"_s, file));
+        QCOMPARE(getProfileString(u"BackColor"_s, u"Color"_s, u"0"_s, file), u"5"_s);
         QVERIFY(readFile(file).startsWith(after));
         QCOMPARE(entries(dir.path()), QStringList{u"Quadrifoglio.sco"_s});
     }
@@ -175,7 +175,7 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath("Quadrifoglio.sco");
         QVERIFY(writeFile(file, sharedFile));
-        QVERIFY(!WriteProfileString(u"Immagine"_s, u"1"_s, value, file));
+        QVERIFY(!writeProfileString(u"Immagine"_s, u"1"_s, value, file));
         QCOMPARE(readFile(file), sharedFile);
         QCOMPARE(entries(dir.path()), QStringList{u"Quadrifoglio.sco"_s});
     }
@@ -203,16 +203,16 @@ private slots:
         QVERIFY(disk.fill(spare));
         const QStringList files = entries(disk.dir());
 
-        QVERIFY(!WriteProfileString(u"Immagine"_s, u"1"_s, u"Carla     120"_s, file));
-        QVERIFY(!WriteProfileString(u"BackColor"_s, u"Color"_s, u"9"_s, file));
+        QVERIFY(!writeProfileString(u"Immagine"_s, u"1"_s, u"Carla     120"_s, file));
+        QVERIFY(!writeProfileString(u"BackColor"_s, u"Color"_s, u"9"_s, file));
         QCOMPARE(entries(disk.dir()), files);
         if (!before.isEmpty())
             QCOMPARE(readFile(file), before);
 
         // With room again, the record is kept and nothing else is lost.
         disk.makeRoom();
-        QVERIFY(WriteProfileString(u"Immagine"_s, u"1"_s, u"Carla     120"_s, file));
-        QCOMPARE(GetProfileString(u"Immagine"_s, u"1"_s, u"0"_s, file), u"Carla     120"_s);
+        QVERIFY(writeProfileString(u"Immagine"_s, u"1"_s, u"Carla     120"_s, file));
+        QCOMPARE(getProfileString(u"Immagine"_s, u"1"_s, u"0"_s, file), u"Carla     120"_s);
         QVERIFY(keepsEveryLine(before, readFile(file)));
     }
 
@@ -240,8 +240,8 @@ private slots:
         QString color;
         bool written = true;
         QVERIFY(endsWithin(5000, {file}, [&] {
-            color = GetProfileString(u"BackColor"_s, u"Color"_s, u"0"_s, file);
-            written = WriteProfileString(u"BackColor"_s, u"Color"_s, u"4"_s, file);
+            color = getProfileString(u"BackColor"_s, u"Color"_s, u"0"_s, file);
+            written = writeProfileString(u"BackColor"_s, u"Color"_s, u"4"_s, file);
         }));
         QCOMPARE(color, u"0"_s);
         QVERIFY(!written);
@@ -264,9 +264,9 @@ private slots:
         QVERIFY(writeFile(real, sharedFile));
         QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
         QVERIFY(QFile::link("dotfiles/Quadrifoglio.sco", file));
-        QVERIFY(WriteProfileString(u"Immagine"_s, u"1"_s, u"Dario     80"_s, file));
+        QVERIFY(writeProfileString(u"Immagine"_s, u"1"_s, u"Dario     80"_s, file));
         QCOMPARE(QFileInfo(file).symLinkTarget(), real);
-        QCOMPARE(GetProfileString(u"Immagine"_s, u"1"_s, u"0"_s, real), u"Dario     80"_s);
+        QCOMPARE(getProfileString(u"Immagine"_s, u"1"_s, u"0"_s, real), u"Dario     80"_s);
         struct stat st = {};
         QVERIFY(::stat(QFile::encodeName(real).constData(), &st) == 0);
         QCOMPARE(st.st_mode & 0777, 0600u);
@@ -299,7 +299,7 @@ private slots:
         QVERIFY(fd >= 0);
         if (held)
             QVERIFY(::flock(fd, LOCK_EX) == 0);
-        QCOMPARE(platform::RemoveStaleScratchFiles(file), removed ? 1 : 0);
+        QCOMPARE(platform::removeStaleScratchFiles(file), removed ? 1 : 0);
         QCOMPARE(QFile::exists(dir.filePath(name)), !removed);
         ::close(fd);
         QCOMPARE(readFile(file), sharedFile);
@@ -328,9 +328,9 @@ private slots:
             QVERIFY(saver.waitForFinished(10000));
 
             const QByteArray now = readFile(file);
-            const QString value = GetProfileString(u"Immagine"_s, u"1"_s, u"0"_s, file);
+            const QString value = getProfileString(u"Immagine"_s, u"1"_s, u"0"_s, file);
             QVERIFY2(value == "0" || value.startsWith("Saver"), qPrintable(value));
-            QCOMPARE(now, value == "0" ? before : *ProfileWithValue(before, "Immagine", "1", value.toUtf8()));
+            QCOMPARE(now, value == "0" ? before : *profileWithValue(before, "Immagine", "1", value.toUtf8()));
             leftovers += entries(dir.path()).size() - 1;
         }
         qInfo("%d kills, %d scratch files left by them", kills, leftovers);

@@ -15,8 +15,8 @@
 using namespace besttimes;
 using texts::Language;
 using namespace Qt::StringLiterals;
-using platform::GetProfileString;
-using platform::WriteProfileString;
+using platform::getProfileString;
+using platform::writeProfileString;
 
 Q_DECLARE_METATYPE(besttimes::GameEnd)
 Q_DECLARE_METATYPE(texts::Language)
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QByteArray, after);
         TestFolder folder;
         folder.writeScoreFile(before);
-        QVERIFY(WriteProfileString(section, key, u"Dario     80"_s, folder.scoreFile()));
+        QVERIFY(writeProfileString(section, key, u"Dario     80"_s, folder.scoreFile()));
         QCOMPARE(folder.readScoreFile(), after);
     }
 
@@ -190,9 +190,9 @@ private slots:
         TestFolder folder;
         folder.writeScoreFile(sharedFile);
         const QString value = recordValue(name, 95);
-        QVERIFY(WriteProfileString(u"Immagine"_s, u"1"_s, value, folder.scoreFile()));
-        QCOMPARE(GetProfileString("Immagine", "1", "0", folder.scoreFile()), value);
-        QCOMPARE(GetProfileString("Immagine", "2", "0", folder.scoreFile()), u"Bo        150"_s);
+        QVERIFY(writeProfileString(u"Immagine"_s, u"1"_s, value, folder.scoreFile()));
+        QCOMPARE(getProfileString("Immagine", "1", "0", folder.scoreFile()), value);
+        QCOMPARE(getProfileString("Immagine", "2", "0", folder.scoreFile()), u"Bo        150"_s);
         QCOMPARE(folder.readScoreFile().count('\n'), sharedFile.count('\n') + 1);
     }
 
@@ -211,7 +211,7 @@ private slots:
         QFETCH(QString, name);
         TestFolder folder;
         folder.writeScoreFile("[Immagine]\r\n" + line + "\r\n");
-        QCOMPARE(parseRecord(GetProfileString("Immagine", "0", "0", folder.scoreFile())).nameField, name);
+        QCOMPARE(parseRecord(getProfileString("Immagine", "0", "0", folder.scoreFile())).nameField, name);
     }
 
     void writeThatRunsOutOfRoomLeavesFileAsItWas()
@@ -220,7 +220,7 @@ private slots:
         folder.writeScoreFile(sharedFile);
         // Room for the file as it is, not for the file with one more record.
         QVERIFY(!withFileSizeLimit(rlim_t(sharedFile.size()) + 8, [&] {
-            return WriteProfileString(u"Immagine"_s, u"1"_s, u"Carla     120"_s, folder.scoreFile());
+            return writeProfileString(u"Immagine"_s, u"1"_s, u"Carla     120"_s, folder.scoreFile());
         }));
         QCOMPARE(folder.readScoreFile(), sharedFile);
         QCOMPARE(QDir(folder.configDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

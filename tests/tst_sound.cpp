@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(wav.mid(12, 4), QByteArray("fmt "));
         QCOMPARE(qFromLittleEndian<quint16>(wav.constData() + 20), tag);
 
-        const platform::DecodedSound sound = platform::DecodeSound(wav);
+        const platform::DecodedSound sound = platform::decodeSound(wav);
         QCOMPARE(sound.sampleRate, rate);
         QCOMPARE(sound.channels, 1);
         // Well above silence somewhere.

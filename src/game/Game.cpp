@@ -23,7 +23,7 @@ QString Game::storedBestTime() const
 {
     if (!m_level)
         return besttimes::noRecord();
-    return platform::GetProfileString(besttimes::section(), besttimes::levelKey(*m_level),
+    return platform::getProfileString(besttimes::section(), besttimes::levelKey(*m_level),
                                       besttimes::noRecord(), m_scoreFile);
 }
 
@@ -97,7 +97,7 @@ void Game::closeResult(const QString &name)
         // No name, no record: the old one stays.
         if (!holder.isEmpty()) {
             const QString value = besttimes::recordValue(holder, m_result.seconds);
-            if (!platform::WriteProfileString(besttimes::section(),
+            if (!platform::writeProfileString(besttimes::section(),
                                               besttimes::levelKey(m_result.level), value,
                                               m_scoreFile)) {
                 // The player was promised a record: losing it silently is not an option.

@@ -256,21 +256,21 @@ private:
 
 } // namespace
 
-QStringList LanguageCodes()
+QStringList languageCodes()
 {
     return {QStringLiteral("it"), QStringLiteral("en"), QStringLiteral("fr"), QStringLiteral("de"),
             QStringLiteral("es")};
 }
 
-std::optional<int> LanguageDigit(const QString &code)
+std::optional<int> languageDigit(const QString &code)
 {
-    const int index = LanguageCodes().indexOf(code.toLower());
+    const int index = languageCodes().indexOf(code.toLower());
     if (index < 0)
         return std::nullopt;
     return index;
 }
 
-QString GreetingProblem(const QString &greeting)
+QString greetingProblem(const QString &greeting)
 {
     if (!greeting.isValidUtf16())
         return QStringLiteral("the greeting is not valid text");
@@ -296,7 +296,7 @@ QString GreetingProblem(const QString &greeting)
     return {};
 }
 
-QString Utf8Problem(const QByteArray &bytes)
+QString utf8Problem(const QByteArray &bytes)
 {
     // Decoded a character at a time, so that the position is the one of the
     // first bad byte.
@@ -305,7 +305,7 @@ QString Utf8Problem(const QByteArray &bytes)
         const auto lead = static_cast<unsigned char>(bytes[i]);
         const int length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
         const bool whole = length > 0 && i + length <= bytes.size()
-                           && (length == 1 || platform::DecodeUtf8(bytes.mid(i, length)).has_value());
+                           && (length == 1 || platform::decodeUtf8(bytes.mid(i, length)).has_value());
         if (!whole) {
             return QStringLiteral("the greeting is not UTF-8 text: byte 0x%1 at byte %2 (character %3)")
                 .arg(QString::number(uint(lead), 16).toUpper().rightJustified(2, QLatin1Char('0')))
@@ -318,7 +318,7 @@ QString Utf8Problem(const QByteArray &bytes)
     return {};
 }
 
-QList<QByteArray> RawOptionValues(const QList<QByteArray> &arguments, char shortName, const QByteArray &longName)
+QList<QByteArray> rawOptionValues(const QList<QByteArray> &arguments, char shortName, const QByteArray &longName)
 {
     QList<QByteArray> values;
     const QByteArray shortOption = QByteArray("-") + shortName;
@@ -337,7 +337,7 @@ QList<QByteArray> RawOptionValues(const QList<QByteArray> &arguments, char short
     return values;
 }
 
-QByteArray MatrixDatBytes(int digit, const QString &greeting)
+QByteArray matrixDatBytes(int digit, const QString &greeting)
 {
     QByteArray line;
     line.append(char('0' + digit));
@@ -346,7 +346,7 @@ QByteArray MatrixDatBytes(int digit, const QString &greeting)
     return line;
 }
 
-std::optional<StoredPicture> PreparePicture(const QString &path, QString *error)
+std::optional<StoredPicture> preparePicture(const QString &path, QString *error)
 {
     const auto fail = [error](const QString &why) -> std::optional<StoredPicture> {
         if (error)
@@ -365,9 +365,9 @@ std::optional<StoredPicture> PreparePicture(const QString &path, QString *error)
     if (format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif" || format.isEmpty()) {
         // Kept as it is: checked as the game decodes it, straight to the
         // board's size, whatever its size up to the game's limit.
-        const platform::LoadedPicture check = platform::LoadPicture(path, QSize(BoardSize, BoardSize));
+        const platform::LoadedPicture check = platform::loadPicture(path, QSize(BoardSize, BoardSize));
         if (check.problem != platform::PictureProblem::None)
-            return fail(platform::DescribePictureProblem(check));
+            return fail(platform::describePictureProblem(check));
         picture.fileName = format == "bmp"   ? QStringLiteral("Matrix.bmp")
                            : format == "gif" ? QStringLiteral("Matrix.gif")
                                              : QStringLiteral("Matrix.jpg");
@@ -408,7 +408,7 @@ std::optional<StoredPicture> PreparePicture(const QString &path, QString *error)
     return picture;
 }
 
-QStringList GameExecutableCandidates(const QString &makerDir)
+QStringList gameExecutableCandidates(const QString &makerDir)
 {
     const QDir dir(makerDir);
     return {QDir::cleanPath(dir.filePath(QLatin1String(GameExecutableName))),
@@ -416,9 +416,9 @@ QStringList GameExecutableCandidates(const QString &makerDir)
                                          + QLatin1String(GameExecutableName)))};
 }
 
-QString FindGameExecutable(const QString &makerDir)
+QString findGameExecutable(const QString &makerDir)
 {
-    for (const QString &candidate : GameExecutableCandidates(makerDir)) {
+    for (const QString &candidate : gameExecutableCandidates(makerDir)) {
         const QFileInfo info(candidate);
         if (info.isFile() && info.isExecutable())
             return candidate;
@@ -426,7 +426,7 @@ QString FindGameExecutable(const QString &makerDir)
     return {};
 }
 
-QString ForceProblem(const QString &folder)
+QString forceProblem(const QString &folder)
 {
     const QDir dir(folder);
     const QString game = dir.filePath(QLatin1String(GameExecutableName));
@@ -445,7 +445,7 @@ QString ForceProblem(const QString &folder)
     return {};
 }
 
-int RemoveStaleStagingFolders(const QString &folder)
+int removeStaleStagingFolders(const QString &folder)
 {
     static const QRegularExpression staging(QLatin1String("^") + QRegularExpression::escape(QLatin1String(StagingPrefix))
                                             + QLatin1String("[A-Za-z0-9]{6}$"));
@@ -466,7 +466,7 @@ int RemoveStaleStagingFolders(const QString &folder)
     return removed;
 }
 
-QStringList FilesReplacedByCopy(const QStringList &names)
+QStringList filesReplacedByCopy(const QStringList &names)
 {
     QStringList replaced;
     for (const QString &name : names) {
@@ -479,7 +479,7 @@ QStringList FilesReplacedByCopy(const QStringList &names)
     return replaced;
 }
 
-Result MakeCopy(const Request &request)
+Result makeCopy(const Request &request)
 {
     Result result;
     const auto fail = [&result](const QString &why) {
@@ -488,12 +488,12 @@ Result MakeCopy(const Request &request)
     };
 
     // Everything is checked before anything is written.
-    const std::optional<int> digit = LanguageDigit(request.language);
+    const std::optional<int> digit = languageDigit(request.language);
     if (!digit) {
         return fail(QStringLiteral("unknown language \"%1\": use one of %2")
-                        .arg(request.language, LanguageCodes().join(QLatin1String(", "))));
+                        .arg(request.language, languageCodes().join(QLatin1String(", "))));
     }
-    if (const QString problem = GreetingProblem(request.greeting); !problem.isEmpty())
+    if (const QString problem = greetingProblem(request.greeting); !problem.isEmpty())
         return fail(problem);
 
     const QFileInfo game(request.game);
@@ -508,7 +508,7 @@ Result MakeCopy(const Request &request)
     if (!source.isFile())
         return fail(QStringLiteral("the picture %1 is not a file").arg(quoted(request.picture)));
     QString why;
-    const std::optional<StoredPicture> picture = PreparePicture(request.picture, &why);
+    const std::optional<StoredPicture> picture = preparePicture(request.picture, &why);
     if (!picture)
         return fail(QStringLiteral("the picture %1 cannot be used: %2").arg(quoted(request.picture), why));
 
@@ -531,9 +531,9 @@ Result MakeCopy(const Request &request)
         if (!entries.isEmpty() && !request.force)
             return fail(QStringLiteral("the folder %1 is not empty; --force replaces the puzzle in it")
                             .arg(quoted(out)));
-        if (const QString problem = ForceProblem(out); !problem.isEmpty())
+        if (const QString problem = forceProblem(out); !problem.isEmpty())
             return fail(problem);
-        const QStringList targets = FilesReplacedByCopy(entries);
+        const QStringList targets = filesReplacedByCopy(entries);
         for (const QString &name : targets) {
             if (QFileInfo(QDir(out).filePath(name)).isDir())
                 return fail(QStringLiteral("%1 is a folder and cannot be replaced")
@@ -561,7 +561,7 @@ Result MakeCopy(const Request &request)
     if (!created.make(missing, &why))
         return fail(why);
     const QString stageParent = exists ? out : QFileInfo(out).path();
-    RemoveStaleStagingFolders(stageParent);
+    removeStaleStagingFolders(stageParent);
     StagingFolder stage(stageParent);
     if (!stage.isValid())
         return fail(QStringLiteral("cannot write in the folder %1: %2").arg(quoted(stageParent), systemError(stage.error())));
@@ -577,7 +577,7 @@ Result MakeCopy(const Request &request)
                                    ? writeFile(stage.filePath(picture->fileName), picture->bytes, inCopy(picture->fileName), &why)
                                    : copyFile(picture->source, stage.filePath(picture->fileName), inCopy(picture->fileName), &why);
     if (!pictureStored
-        || !writeFile(stage.filePath(QStringLiteral("Matrix.dat")), MatrixDatBytes(*digit, request.greeting),
+        || !writeFile(stage.filePath(QStringLiteral("Matrix.dat")), matrixDatBytes(*digit, request.greeting),
                       inCopy(QStringLiteral("Matrix.dat")), &why))
         return fail(why);
 
@@ -596,7 +596,7 @@ Result MakeCopy(const Request &request)
         }
         // An older picture of another kind (or another case) would win over
         // the new one: it goes.
-        for (const QString &name : FilesReplacedByCopy(entries)) {
+        for (const QString &name : filesReplacedByCopy(entries)) {
             if (made.contains(name))
                 continue;
             if (::unlink(QFile::encodeName(inCopy(name)).constData()) != 0)
@@ -611,7 +611,7 @@ Result MakeCopy(const Request &request)
     return result;
 }
 
-QString DescribeCopy(const Result &result, int digit)
+QString describeCopy(const Result &result, int digit)
 {
     QString picture = result.picture.fileName;
     if (result.picture.converted)

@@ -8,7 +8,7 @@
 
 // The puzzle maker: makes a ready-to-give copy of the game, a folder with the
 // game's executable, the picture as Matrix.bmp/.jpg/.gif and a one-line
-// Matrix.dat. The rules are plain functions; MakeCopy checks everything
+// Matrix.dat. The rules are plain functions; makeCopy checks everything
 // before it writes anything.
 namespace maker {
 
@@ -17,30 +17,30 @@ inline constexpr char GameExecutableName[] = "quadrifoglio";
 
 // The language codes the maker takes, in the order of their digits
 // ("it" is 0, "en" 1, "fr" 2, "de" 3, "es" 4).
-QStringList LanguageCodes();
+QStringList languageCodes();
 
 // The language digit for a code (case ignored); nullopt for an unknown code.
-std::optional<int> LanguageDigit(const QString &code);
+std::optional<int> languageDigit(const QString &code);
 
 // Why a greeting cannot be the rest of Matrix.dat's one line; empty when it
 // can. The game reads the line up to the first line break and at most 4 KiB
 // of the file, so a greeting must hold no line break and must fit; a control
 // character (a tab, an escape) would show as a box or worse, and is refused
 // with its position.
-QString GreetingProblem(const QString &greeting);
+QString greetingProblem(const QString &greeting);
 
 // Why bytes given as a greeting are not UTF-8, with the position of the first
 // bad byte; empty when they are. Text that is not UTF-8 would otherwise turn
 // into replacement characters without a word.
-QString Utf8Problem(const QByteArray &bytes);
+QString utf8Problem(const QByteArray &bytes);
 
 // The values, as given, of every use of an option among raw command-line
 // arguments (the program's name first): "-g TEXT", "-gTEXT", "--greeting
 // TEXT" and "--greeting=TEXT", up to a "--".
-QList<QByteArray> RawOptionValues(const QList<QByteArray> &arguments, char shortName, const QByteArray &longName);
+QList<QByteArray> rawOptionValues(const QList<QByteArray> &arguments, char shortName, const QByteArray &longName);
 
 // The bytes of Matrix.dat: the digit, the greeting in UTF-8, one LF.
-QByteArray MatrixDatBytes(int digit, const QString &greeting);
+QByteArray matrixDatBytes(int digit, const QString &greeting);
 
 // The picture as the copy stores it.
 struct StoredPicture
@@ -60,32 +60,32 @@ inline constexpr int ConvertedJpegQuality = 92;
 // decoded as the game decodes it; any other picture Qt can decode becomes a
 // JPEG, transparency laid on white. nullopt, with the reason in *error (the
 // picture's size when it is too large), for a file the game could not show.
-std::optional<StoredPicture> PreparePicture(const QString &path, QString *error = nullptr);
+std::optional<StoredPicture> preparePicture(const QString &path, QString *error = nullptr);
 
 // Where the game's executable may lie for a maker in `makerDir`, in the
 // order they are tried: beside the maker (the build folder), then the
 // installed game's own folder.
-QStringList GameExecutableCandidates(const QString &makerDir);
+QStringList gameExecutableCandidates(const QString &makerDir);
 
 // The first candidate that is an executable file; empty when none is.
-QString FindGameExecutable(const QString &makerDir);
+QString findGameExecutable(const QString &makerDir);
 
 // Why `--force` must not reuse a folder holding these entries; empty when it
 // may. Its "quadrifoglio" must be a previous copy of the game (a program,
 // not a link, with the game's name inside and a Matrix.dat beside it), and no
 // other entry may be a program: a folder of programs (a bin/ on the PATH) is
 // no puzzle's folder.
-QString ForceProblem(const QString &folder);
+QString forceProblem(const QString &folder);
 
 // Removes the staging folders that runs killed halfway left in `folder`; a
 // run still going keeps its own. Returns how many were removed.
-int RemoveStaleStagingFolders(const QString &folder);
+int removeStaleStagingFolders(const QString &folder);
 
 // The files of a folder (by name) that a new copy replaces or removes: every
 // Matrix.bmp/.jpg/.gif/.dat and the executable, whatever the case of their
 // names, since the game finds its files ignoring case and would otherwise
 // prefer an old bitmap to a new JPEG.
-QStringList FilesReplacedByCopy(const QStringList &names);
+QStringList filesReplacedByCopy(const QStringList &names);
 
 struct Request
 {
@@ -110,9 +110,9 @@ struct Result
 // folder) runs before anything is written; the files are written into a
 // staging folder first and renamed into place, so a failure leaves no
 // half-made copy behind.
-Result MakeCopy(const Request &request);
+Result makeCopy(const Request &request);
 
-// One line telling what a successful MakeCopy made.
-QString DescribeCopy(const Result &result, int digit);
+// One line telling what a successful makeCopy made.
+QString describeCopy(const Result &result, int digit);
 
 } // namespace maker

@@ -70,8 +70,8 @@ int main(int argc, char *argv[])
     if (!parser.isSet(out))
         return refuse(QStringLiteral("no output folder given: --out FOLDER"), 2);
 
-    for (const QByteArray &value : maker::RawOptionValues(rawArguments, 'g', "greeting")) {
-        if (const QString problem = maker::Utf8Problem(value); !problem.isEmpty())
+    for (const QByteArray &value : maker::rawOptionValues(rawArguments, 'g', "greeting")) {
+        if (const QString problem = maker::utf8Problem(value); !problem.isEmpty())
             return refuse(problem + QStringLiteral("; nothing was written"));
     }
 
@@ -81,16 +81,16 @@ int main(int argc, char *argv[])
     request.greeting = parser.value(greeting);
     request.out = parser.value(out);
     request.force = parser.isSet(force);
-    request.game = maker::FindGameExecutable(QCoreApplication::applicationDirPath());
+    request.game = maker::findGameExecutable(QCoreApplication::applicationDirPath());
     if (request.game.isEmpty()) {
         return refuse(QStringLiteral("the game's executable was not found; looked for:\n  ")
-                      + maker::GameExecutableCandidates(QCoreApplication::applicationDirPath())
+                      + maker::gameExecutableCandidates(QCoreApplication::applicationDirPath())
                             .join(QLatin1String("\n  ")));
     }
 
-    const maker::Result result = maker::MakeCopy(request);
+    const maker::Result result = maker::makeCopy(request);
     if (!result.ok)
         return refuse(result.error + (result.touched ? QString() : QStringLiteral("; nothing was written")));
-    std::printf("%s\n", qPrintable(maker::DescribeCopy(result, *maker::LanguageDigit(request.language))));
+    std::printf("%s\n", qPrintable(maker::describeCopy(result, *maker::languageDigit(request.language))));
     return 0;
 }

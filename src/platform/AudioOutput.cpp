@@ -115,7 +115,7 @@ private:
         // data under an id already seen is never played as the old cue.
         auto it = m_cache.find(id);
         if (it == m_cache.end() || it->wav != wav) {
-            it = m_cache.insert(id, CachedCue{wav, DecodeSound(wav)});
+            it = m_cache.insert(id, CachedCue{wav, decodeSound(wav)});
             outcome.decoded = true;
         }
         const DecodedSound &sound = it->sound;
@@ -288,14 +288,14 @@ std::unique_ptr<AudioOutput> makeAudioOutput()
     return std::make_unique<AudioOutput>();
 }
 
-bool SoundThreadLeftBehind()
+bool soundThreadLeftBehind()
 {
     return g_threadLeftBehind;
 }
 
-int FinishProgram(int code)
+int finishProgram(int code)
 {
-    if (SoundThreadLeftBehind()) {
+    if (soundThreadLeftBehind()) {
         // Everything of the game's own is saved and closed by now.
         std::fflush(nullptr);
         std::_Exit(code);

@@ -58,12 +58,12 @@ std::unique_ptr<AudioOutput> makeAudioOutput();
 
 // True once an AudioOutput has had to leave its thread behind, stuck in a call
 // to a sound server that does not answer.
-bool SoundThreadLeftBehind();
+bool soundThreadLeftBehind();
 
 // The last step of main(), once every window and service is gone: returns
 // `code` for main to return. When a sound thread was left behind, the
 // multimedia library's teardown at exit would wait for its call (up to half a
 // minute), so the process ends here at once instead, with `code`.
-int FinishProgram(int code);
+int finishProgram(int code);
 
 } // namespace platform

@@ -505,7 +505,7 @@ qint64 pixels(QSize size)
 
 } // namespace
 
-LoadedPicture LoadPicture(QIODevice *device, QSize size)
+LoadedPicture loadPicture(QIODevice *device, QSize size)
 {
     if (size.isEmpty())
         return failed(PictureProblem::Damaged, QStringLiteral("no size to decode to"));
@@ -552,7 +552,7 @@ LoadedPicture LoadPicture(QIODevice *device, QSize size)
     return result;
 }
 
-LoadedPicture LoadPicture(const QString &path, QSize size)
+LoadedPicture loadPicture(const QString &path, QSize size)
 {
     const int fd = openRegularFile(path);
     if (fd < 0) {
@@ -567,10 +567,10 @@ LoadedPicture LoadPicture(const QString &path, QSize size)
         ::close(fd);
         return failed(PictureProblem::Unreadable, file.errorString());
     }
-    return LoadPicture(&file, size);
+    return loadPicture(&file, size);
 }
 
-QString DescribePictureProblem(const LoadedPicture &picture)
+QString describePictureProblem(const LoadedPicture &picture)
 {
     switch (picture.problem) {
     case PictureProblem::None:
@@ -594,11 +594,11 @@ QString DescribePictureProblem(const LoadedPicture &picture)
     return {};
 }
 
-QImage LoadPictureScaled(const QString &path, QSize size, QString *error)
+QImage loadPictureScaled(const QString &path, QSize size, QString *error)
 {
-    LoadedPicture picture = LoadPicture(path, size);
+    LoadedPicture picture = loadPicture(path, size);
     if (picture.problem != PictureProblem::None && error)
-        *error = DescribePictureProblem(picture);
+        *error = describePictureProblem(picture);
     return picture.image;
 }
 

@@ -36,14 +36,14 @@ struct LoadedPicture
 // that a large photograph loads fast and small. A photograph's orientation
 // mark is honoured. Bitmaps and GIFs too large to decode whole are read in
 // bands and scaled while reading; memory stays small whatever their size.
-LoadedPicture LoadPicture(const QString &path, QSize size);
-LoadedPicture LoadPicture(QIODevice *device, QSize size);
+LoadedPicture loadPicture(const QString &path, QSize size);
+LoadedPicture loadPicture(QIODevice *device, QSize size);
 
 // The problem in a sentence of English, with the picture's size and the limit
 // when it is too large (for the maker and logs; the game words its own).
-QString DescribePictureProblem(const LoadedPicture &picture);
+QString describePictureProblem(const LoadedPicture &picture);
 
-// LoadPicture's image, or a null image with DescribePictureProblem in *error.
-QImage LoadPictureScaled(const QString &path, QSize size, QString *error = nullptr);
+// loadPicture's image, or a null image with describePictureProblem in *error.
+QImage loadPictureScaled(const QString &path, QSize size, QString *error = nullptr);
 
 } // namespace platform

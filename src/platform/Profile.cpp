@@ -144,7 +144,7 @@ void removeStaleScratchFilesOnce(const QString &file)
             return;
         done.insert(target);
     }
-    RemoveStaleScratchFiles(file);
+    removeStaleScratchFiles(file);
 }
 
 // A scratch file beside target, locked for as long as it is open so that the
@@ -220,7 +220,7 @@ bool syncFolder(const QString &folder)
 
 } // namespace
 
-std::optional<QByteArray> ProfileWithValue(const QByteArray &file, const QByteArray &section,
+std::optional<QByteArray> profileWithValue(const QByteArray &file, const QByteArray &section,
                                            const QByteArray &key, const QByteArray &value)
 {
     const QByteArray line = keyLine(key, value);
@@ -261,7 +261,7 @@ std::optional<QByteArray> ProfileWithValue(const QByteArray &file, const QByteAr
     return appended(line);
 }
 
-int RemoveStaleScratchFiles(const QString &file)
+int removeStaleScratchFiles(const QString &file)
 {
     if (file.isEmpty())
         return 0;
@@ -289,7 +289,7 @@ int RemoveStaleScratchFiles(const QString &file)
     return removed;
 }
 
-QString GetProfileString(const QString &section, const QString &key, const QString &defaultValue,
+QString getProfileString(const QString &section, const QString &key, const QString &defaultValue,
                          const QString &file)
 {
     if (file.isEmpty())
@@ -313,7 +313,7 @@ QString GetProfileString(const QString &section, const QString &key, const QStri
     return decodeText(QByteArray(buffer, qMax(0, n)));
 }
 
-bool WriteProfileString(const QString &section, const QString &key, const QString &value,
+bool writeProfileString(const QString &section, const QString &key, const QString &value,
                         const QString &file)
 {
     if (file.isEmpty())
@@ -349,7 +349,7 @@ bool WriteProfileString(const QString &section, const QString &key, const QStrin
             return false;
     }
 
-    const std::optional<QByteArray> after = ProfileWithValue(before, s, k, v);
+    const std::optional<QByteArray> after = profileWithValue(before, s, k, v);
     if (!after)
         return false;
     if (existed && *after == before)

@@ -18,7 +18,7 @@ namespace platform {
 // text is UTF-8 when valid, else Windows-1252. At most 254 characters, as
 // the game's 255-character buffer holds. A pipe, device or folder named like
 // the file counts as no file: it is never opened in a way that could wait.
-QString GetProfileString(const QString &section, const QString &key, const QString &defaultValue,
+QString getProfileString(const QString &section, const QString &key, const QString &defaultValue,
                          const QString &file);
 
 // Writes key = value in section of file, creating the file, section or key as
@@ -27,7 +27,7 @@ QString GetProfileString(const QString &section, const QString &key, const QStri
 // permission, a failed flush), or the value would not read back as written
 // (a line break would cut the line in two, and leading spaces are dropped on
 // reading). The file is then exactly as it was.
-bool WriteProfileString(const QString &section, const QString &key, const QString &value,
+bool writeProfileString(const QString &section, const QString &key, const QString &value,
                         const QString &file);
 
 // The bytes of a profile file after key = value is set in section, laid out
@@ -35,13 +35,13 @@ bool WriteProfileString(const QString &section, const QString &key, const QStrin
 // key at the end of its section, a new section at the end of the file. Every
 // other byte stays. nullopt when no place in the file would be read back (a
 // section header sharing one overlong line with the next section's).
-std::optional<QByteArray> ProfileWithValue(const QByteArray &file, const QByteArray &section,
+std::optional<QByteArray> profileWithValue(const QByteArray &file, const QByteArray &section,
                                            const QByteArray &key, const QByteArray &value);
 
 // Removes the scratch files that saves of file killed halfway left beside
 // it; a save still running in another process keeps its own. Returns how
 // many were removed. The first read or write of a file in this process does
 // it by itself.
-int RemoveStaleScratchFiles(const QString &file);
+int removeStaleScratchFiles(const QString &file);
 
 } // namespace platform

@@ -66,7 +66,7 @@ std::int16_t toSample(float v)
 
 } // namespace
 
-DecodedSound DecodeSound(const QByteArray &wav, int maxSeconds)
+DecodedSound decodeSound(const QByteArray &wav, int maxSeconds)
 {
     if (wav.isEmpty())
         return {};

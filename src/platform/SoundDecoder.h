@@ -29,6 +29,6 @@ struct DecodedSound
 // MPEG Layer-3 inside WAV, and whatever else libsndfile reads). A null result
 // for bytes that do not decode, for an absurd header (no channels, a rate of
 // 0), and for a sound longer than a cue could sensibly be (`maxSeconds`).
-DecodedSound DecodeSound(const QByteArray &wav, int maxSeconds = 60);
+DecodedSound decodeSound(const QByteArray &wav, int maxSeconds = 60);
 
 } // namespace platform

@@ -215,7 +215,7 @@ bool MainWindow::load()
     auto decoded = std::make_shared<Decoded>();
     if (!picturePath.isEmpty()) {
         m_decoder = QThread::create([decoded, picturePath] {
-            decoded->image = platform::LoadPictureScaled(
+            decoded->image = platform::loadPictureScaled(
                 picturePath, QSize(puzzle::BoardSize, puzzle::BoardSize), &decoded->error);
         });
         connect(m_decoder, &QThread::finished, this, [this, decoded, picturePath] {
@@ -224,7 +224,7 @@ bool MainWindow::load()
         m_decoder->start();
     }
 
-    setBackgroundColour(colours::indexFromStored(platform::GetProfileString(
+    setBackgroundColour(colours::indexFromStored(platform::getProfileString(
         QStringLiteral("BackColor"), QStringLiteral("Color"), QStringLiteral("0"), scoreFile())));
     readGift(folder);
     setTexts();
@@ -534,7 +534,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_ticks->stop();
         // The colour is written at every normal end, changed or not; a
         // failure is not worth a word at this point.
-        platform::WriteProfileString(QStringLiteral("BackColor"), QStringLiteral("Color"),
+        platform::writeProfileString(QStringLiteral("BackColor"), QStringLiteral("Color"),
                                      QString::number(m_colourIndex), scoreFile());
         // The other windows close with this one; a name typed for a record counts.
         if (m_aboutDialog)
