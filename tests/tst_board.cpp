@@ -93,6 +93,7 @@ private slots:
     {
         GameFixture w;
         QVERIFY(w.startCopy());
+        w.makePieces();
         QTest::mouseClick(w.button("edgeSwitch"), Qt::LeftButton); // the plain cut
         const QImage picture = TestFolder::cellPicture();
         for (int piece = 1; piece <= puzzle::PieceCount; ++piece) {
@@ -151,6 +152,7 @@ private slots:
     {
         GameFixture w;
         QVERIFY(w.startCopy('1', QSize(1024, 768), QSize(800, 600)));
+        w.makePieces();
         w.showAtOuterSize(QSize(1000, 740));
         QSet<QPoint> dealt;
         for (int i = 1; i <= puzzle::PieceCount; ++i)

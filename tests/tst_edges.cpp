@@ -42,6 +42,7 @@ private slots:
     {
         GameFixture w;
         QVERIFY(w.startCopy());
+        w.makePieces();
         // The pieces start with their edge.
         QVERIFY(w.button("edgeSwitch")->isChecked());
         for (int n = 1; n <= puzzle::PieceCount; ++n) {

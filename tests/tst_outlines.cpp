@@ -48,6 +48,7 @@ private slots:
     {
         GameFixture w;
         QVERIFY(w.startCopy());
+        w.makePieces();
         for (int n = 1; n <= puzzle::PieceCount; ++n)
             QCOMPARE(w.piece(n)->mask(), outlines::outline(puzzle::shapeOf(n)));
     }
@@ -71,6 +72,7 @@ private slots:
         MainWindow *window = w.startCopy('1', QSize(800, 600), QSize(800, 600));
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        w.makePieces();
         PieceWidget *p = w.piece(piece);
         p->move(window->board()->pos() + QPoint(100, 100));
         p->show();

@@ -312,8 +312,6 @@ void MainWindow::onPictureDecoded(const QImage &picture, const QString &error,
     }
     m_board->setPuzzlePicture(picture);
     m_start->setPlayEnabled(m_game.level().has_value());
-    // The pieces are made once the start screen is on show.
-    QTimer::singleShot(0, this, &MainWindow::ensurePieces);
 }
 
 void MainWindow::failToStart(const QString &message)
@@ -325,6 +323,7 @@ void MainWindow::failToStart(const QString &message)
     m_services.end->quit();
 }
 
+// The start screen shows no piece: they are made when the first game starts.
 void MainWindow::ensurePieces()
 {
     if (m_pieces[0] || m_closed)

@@ -52,7 +52,7 @@ public:
         owned = startup::start(fakes.services());
         window = owned.get();
         if (window)
-            ready = QTest::qWaitFor([this] { return fakes.end.quits > 0 || window->piece(1); }, 5000);
+            ready = QTest::qWaitFor([this] { return fakes.end.quits > 0 || window->pictureReady(); }, 5000);
         lives = window && fakes.end.quits == 0;
         return window;
     }
@@ -139,6 +139,14 @@ public:
         if (timer->isChecked() != stopwatch)
             timer->setChecked(stopwatch);
         QTest::mouseClick(button("play"), Qt::LeftButton);
+    }
+
+    // The pieces are made for the first game: one started and given up
+    // leaves them made and dealt, hidden, on the start screen.
+    void makePieces()
+    {
+        startGame(2);
+        QTest::mouseClick(button("giveUp"), Qt::LeftButton);
     }
 
     // Presses `button` on the piece, drags it so that its top-left corner
