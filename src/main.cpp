@@ -20,7 +20,11 @@ int main(int argc, char *argv[])
         platform::RealServices services;
         // The window lives until the event loop is over, so that nothing it
         // started outlives it unawares.
-        std::unique_ptr<MainWindow> window = startup::start(services.services());
+        // --window: a normal window among the others instead of the whole screen.
+        const auto mode = QCoreApplication::arguments().contains(QStringLiteral("--window"))
+                              ? MainWindow::WindowMode::Normal
+                              : MainWindow::WindowMode::Maximized;
+        std::unique_ptr<MainWindow> window = startup::start(services.services(), mode);
         if (window)
             code = app.exec();
     }
