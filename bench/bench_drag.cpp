@@ -178,7 +178,7 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents();
         }
         PieceWidget *piece = game.piece(index);
-        const QPoint grip = piece->pos() + GameFixture::grip(index);
+        const QPoint grip = piece->pos() + fixture.grip(index);
         const Figures f = DragSteps(game.windowHandle(), piece, grip, centre, steps, counter);
         Print(round == 0 ? "game, piece 15 with 3-D edge" : "game, piece 16 plain (3-D off)", f,
               yard.median);
@@ -190,7 +190,7 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     {
         PieceWidget *piece = game.piece(15);
-        const QPoint grip = piece->pos() + GameFixture::grip(15);
+        const QPoint grip = piece->pos() + fixture.grip(15);
         Print("game, piece 15 alone (35 others hidden)",
               DragSteps(game.windowHandle(), piece, grip, centre, steps, counter), yard.median);
     }

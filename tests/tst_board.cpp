@@ -204,6 +204,35 @@ private slots:
         QVERIFY(w.ticks()->isActive());
         QCOMPARE(w.game().placedCount(), int(placed.size()));
     }
+
+    // A large window draws the same scene larger: the board, the pieces and
+    // their outlines at the scale, the picture decoded at the board's size,
+    // and a piece dropped home still snaps.
+    void aLargeWindowScalesTheSceneAndThePiecesStillSnap()
+    {
+        GameFixture w;
+        QVERIFY(w.startCopy('1', QSize(1920, 1080), QSize(1920, 1080)));
+        QCOMPARE(w.window->sceneScale(), 1.75);
+        QCOMPARE(w.window->board()->size(), QSize(630, 630));
+        QCOMPARE(w.window->board()->puzzlePicture().size(), QSize(630, 630));
+        w.startGame(2);
+        QCOMPARE(w.piece(8)->size(), QSize(135, 135));
+        QCOMPARE(w.piece(8)->image().size(), QSize(123, 122)); // 70 x 1.75, rounded where it lies
+        for (int n : {8, 9}) {
+            w.placePiece(n);
+            QVERIFY2(!w.piece(n)->isEnabled(), qPrintable(QString::number(n)));
+        }
+        // A neighbour's tab fills the hole of its neighbour exactly: the two
+        // outlines on the board neither overlap nor leave a gap between them.
+        const QRegion eight = w.piece(8)->mask().translated(w.piece(8)->pos());
+        const QRegion nine = w.piece(9)->mask().translated(w.piece(9)->pos());
+        QVERIFY(!eight.intersects(nine));
+        QCOMPARE(w.game().placedCount(), 2);
+        // A drop a cell away goes back.
+        const QPoint before = w.piece(15)->pos();
+        w.dragPiece(15, w.home(16));
+        QCOMPARE(w.piece(15)->pos(), before);
+    }
 };
 
 QTEST_MAIN(TestBoard)

@@ -88,7 +88,7 @@ private slots:
         QVERIFY(played().isEmpty());
 
         QWindow *handle = w->window->windowHandle();
-        const QPoint grip = GameFixture::grip(15);
+        const QPoint grip = w->grip(15);
         QTest::mousePress(handle, Qt::LeftButton, {}, picked + grip);
         for (const QPoint step : {QPoint(5, 3), QPoint(123, 77)}) {
             QTest::mouseMove(handle, picked + grip + step);

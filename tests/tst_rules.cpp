@@ -3,6 +3,7 @@
 
 #include "game/GameClock.h"
 #include "game/Puzzle.h"
+#include "game/SceneScale.h"
 
 #include <QTest>
 
@@ -104,6 +105,47 @@ private slots:
         QFETCH(int, row);
         QFETCH(QColor, color);
         QCOMPARE(gameclock::barRowColor(remaining, row), color);
+    }
+
+    void sceneScaleFollowsTheWindowsInsideInQuarterSteps_data()
+    {
+        QTest::addColumn<QSize>("inside"); // in device pixels
+        QTest::addColumn<double>("scale");
+        QTest::newRow("800 x 600 less a taskbar") << QSize(800, 555) << 1.0;
+        QTest::newRow("1024 x 768: the classic game, pixel for pixel") << QSize(1024, 768) << 1.0;
+        QTest::newRow("1025 x 769") << QSize(1025, 769) << 1.25;
+        QTest::newRow("1280 x 720") << QSize(1280, 720) << 1.0;
+        QTest::newRow("1920 x 1080") << QSize(1920, 1080) << 1.75;
+        QTest::newRow("1920 x 1050, a taskbar") << QSize(1920, 1050) << 1.75;
+        QTest::newRow("2560 x 1440") << QSize(2560, 1440) << 2.25;
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 3.5;
+        QTest::newRow("a tall narrow window") << QSize(1100, 2000) << 1.25;
+    }
+    void sceneScaleFollowsTheWindowsInsideInQuarterSteps()
+    {
+        QFETCH(QSize, inside);
+        QFETCH(double, scale);
+        QCOMPARE(scene::scaleFor(inside), scale);
+    }
+
+    void theBoardTakesAtLeastTwoFifthsOfTheShorterSideOnLargeScreens()
+    {
+        for (int w = 1280; w <= 3840; w += 64) {
+            for (int h = 720; h <= 2160; h += 36) {
+                const double board = 360 * scene::scaleFor(QSize(w, h));
+                QVERIFY2(board >= 0.4 * std::min(w, h), qPrintable(QStringLiteral("%1 x %2").arg(w).arg(h)));
+                // The scene at that scale still fits.
+                QVERIFY(800 * board / 360 <= w && 600 * board / 360 <= h);
+            }
+        }
+    }
+
+    void scaledRectanglesThatMeetStillMeet()
+    {
+        const scene::Scale scale{1.75};
+        const QRect left(13, 7, 21, 30), right(34, 7, 9, 30);
+        QCOMPARE(scale.rect(left).right() + 1, scale.rect(right).left());
+        QCOMPARE(scale.toDesign(scale.point(QPoint(171, 89))), QPoint(171, 89));
     }
 };
 

@@ -97,9 +97,15 @@ public:
     // takes the box's size when it is first drawn on.
     Surface &surface()
     {
-        m_surface.setSize(size());
+        m_surface.setSize(pixelSize());
         return m_surface;
     }
+
+    // Device pixels per pixel of the widget: the drawing is kept at the
+    // screen's own resolution, so it stays sharp on a scaled desktop.
+    void setPixelRatio(qreal ratio);
+    qreal pixelRatio() const { return m_ratio; }
+    QSize pixelSize() const;
     const Surface &surface() const { return m_surface; }
 
     void setPicture(const QImage &picture);
@@ -115,6 +121,7 @@ protected:
 
 private:
     Surface m_surface;
+    qreal m_ratio = 1.0;
 };
 
 } // namespace platform

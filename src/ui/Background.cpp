@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <algorithm>
+#include <cmath>
 
 namespace background {
 
@@ -49,35 +50,41 @@ void tileTexture(platform::Surface &surface, const QImage &texture, QSize outer)
         surface.drawPicture(texture, at.x(), at.y(), platform::RasterOp::MergePaint);
 }
 
-void drawBevel(platform::Surface &s, const QRect &around, bool sunken)
+void drawBevel(platform::Surface &s, const QRect &around, bool sunken, double scale)
 {
     const int T = around.y();
     const int W = around.width();
     const int L = around.x();
     const int H = around.height();
     // Nine rings, each one grey step further from the middle grey: the right
-    // and bottom sides take one shade, the left and top the other.
-    for (int k = 0; k <= 8; ++k) {
-        s.setForeColor(grey(sunken ? 140 + 10 * k : 140 - 10 * k));
+    // and bottom sides take one shade, the left and top the other. The
+    // innermost ring is drawn last in the outermost ring's shade, as a frame.
+    const auto ringOf = [scale](int offset) { return int(offset / scale); };
+    const int rings = int(std::lround(9 * scale));
+    const QColor frame = grey(sunken ? 140 - 80 : 140 + 80);
+    for (int k = 0; k < rings; ++k) {
+        const int ring = ringOf(k);
+        const bool inner = ring == 0;
+        s.setForeColor(inner ? frame : grey(sunken ? 140 + 10 * ring : 140 - 10 * ring));
         s.drawLine(L + W + k, T - k - 1, L + W + k, T + H + k);
         s.drawLineTo(L - k - 1, T + H + k);
-        s.setForeColor(grey(sunken ? 140 - 10 * k : 140 + 10 * k));
+        s.setForeColor(inner ? frame : grey(sunken ? 140 - 10 * ring : 140 + 10 * ring));
         s.drawLineTo(L - k - 1, T - k - 1);
         s.drawLineTo(L + W + k, T - k - 1);
     }
-    s.drawFrame(L - 1, T - 1, L + W, T + H);
 }
 
-void drawPanelFrame(platform::Surface &s, QSize size, int depth)
+void drawPanelFrame(platform::Surface &s, QSize size, int depth, double scale)
 {
     const int W = size.width();
     const int H = size.height();
-    const int N = depth;
+    const int N = int(std::lround(depth * scale));
     for (int k = 0; k <= N; ++k) {
-        s.setForeColor(grey(160 - 10 * k));
+        const int ring = std::min(depth, int(k / scale));
+        s.setForeColor(grey(160 - 10 * ring));
         s.drawLine(W - N + k, N - k - 1, W - N + k, H - N + k - 1);
         s.drawLineTo(N - k - 1, H - N + k - 1);
-        s.setForeColor(grey(160 + 10 * k));
+        s.setForeColor(grey(160 + 10 * ring));
         s.drawLineTo(N - k - 1, N - k - 1);
         s.drawLineTo(W - N + k, N - k - 1);
     }

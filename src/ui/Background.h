@@ -31,11 +31,13 @@ QList<QPoint> tilePositions(QSize outer, QSize tile);
 // Painting twice gives the same as painting once.
 void tileTexture(platform::Surface &surface, const QImage &texture, QSize outer);
 
-// A nine-pixel bevel around `around`: sunken (light from the lower right)
-// while a game is on, raised on the start screen.
-void drawBevel(platform::Surface &surface, const QRect &around, bool sunken);
+// A bevel nine design pixels wide around `around`: sunken (light from the
+// lower right) while a game is on, raised on the start screen. At a scale
+// each design ring is as many pixels wide as the scale makes it.
+void drawBevel(platform::Surface &surface, const QRect &around, bool sunken, double scale = 1.0);
 
-// The raised frame, `depth` pixels deep, just inside the edge of a panel of `size`.
-void drawPanelFrame(platform::Surface &surface, QSize size, int depth);
+// The raised frame, `depth` design pixels deep, just inside the edge of a
+// panel of `size` pixels.
+void drawPanelFrame(platform::Surface &surface, QSize size, int depth, double scale = 1.0);
 
 } // namespace background

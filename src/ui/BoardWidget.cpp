@@ -2,6 +2,9 @@
 
 #include "assets/Assets.h"
 #include "game/Puzzle.h"
+#include "game/SceneScale.h"
+
+#include <cmath>
 
 BoardWidget::BoardWidget(QWidget *parent) : platform::PictureBox(parent)
 {
@@ -9,6 +12,19 @@ BoardWidget::BoardWidget(QWidget *parent) : platform::PictureBox(parent)
     resize(puzzle::BoardSize, puzzle::BoardSize);
     setBackColor(Qt::white);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardWidget::setScale(double factor, qreal ratio)
+{
+    resize(scene::Scale{factor}.size(QSize(puzzle::BoardSize, puzzle::BoardSize)));
+    setPixelRatio(ratio);
+    if (!m_source.isNull())
+        setPuzzlePicture(m_source);
+}
+
+double BoardWidget::deviceScale() const
+{
+    return pixelSize().width() / double(puzzle::BoardSize);
 }
 
 void BoardWidget::showLoadingMessage(texts::Language language)
@@ -20,30 +36,34 @@ void BoardWidget::showLoadingMessage(texts::Language language)
                                    : QStringLiteral("...loading image.");
 
     platform::Surface &board = surface();
+    const scene::Scale s{deviceScale()};
     const QImage hourglass = assets::icon(assets::Icon::Hourglass);
     if (!hourglass.isNull())
-        board.drawPicture(hourglass, QRect(132, 132, 96, 96), hourglass.rect());
+        board.drawPicture(hourglass, s.rect(QRect(132, 132, 96, 96)), hourglass.rect());
     board.setForeColor(Qt::black);
     QFont big = font();
-    big.setPointSize(14);
+    big.setPointSizeF(14 * s.factor);
     big.setItalic(false);
     board.setFont(big);
-    board.drawText(first, 20, 40);
-    board.drawText(second, 140, 280);
+    board.drawText(first, s.px(20), s.px(40));
+    board.drawText(second, s.px(140), s.px(280));
     update();
 }
 
 void BoardWidget::setPuzzlePicture(const QImage &picture)
 {
-    m_picture = picture;
+    m_source = picture;
+    const QSize board = pixelSize();
+    m_picture = picture.size() == board
+                    ? picture
+                    : picture.scaled(board, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     showPicture();
 }
 
 void BoardWidget::showPicture()
 {
     clear();
-    surface().drawPicture(m_picture, QRect(0, 0, puzzle::BoardSize, puzzle::BoardSize),
-                          m_picture.rect());
+    surface().drawPicture(m_picture, QRect(QPoint(), pixelSize()), m_picture.rect());
     update();
 }
 
@@ -54,8 +74,8 @@ void BoardWidget::showGuide(Level level, const QColor &windowColour)
         drawStripes(windowColour);
         break;
     case Level::Medium:
-        surface().drawPicture(m_picture, QRect(0, 0, puzzle::BoardSize, puzzle::BoardSize),
-                              m_picture.rect(), platform::RasterOp::DstInvert);
+        surface().drawPicture(m_picture, QRect(QPoint(), pixelSize()), m_picture.rect(),
+                              platform::RasterOp::DstInvert);
         update();
         break;
     case Level::Difficult:
@@ -68,7 +88,14 @@ void BoardWidget::drawStripes(const QColor &colour)
 {
     platform::Surface &board = surface();
     board.setForeColor(colour);
-    for (int row = 1; row < puzzle::BoardSize; row += 2)
-        board.drawLine(0, row, puzzle::BoardSize, row);
+    // One design row at a time: each stripe covers the device rows of its row.
+    const double scale = deviceScale();
+    const int width = pixelSize().width();
+    for (int row = 1; row < puzzle::BoardSize; row += 2) {
+        const int top = int(std::floor(row * scale));
+        const int bottom = int(std::floor((row + 1) * scale));
+        for (int y = top; y < bottom; ++y)
+            board.drawLine(0, y, width, y);
+    }
     update();
 }

@@ -5,7 +5,7 @@
 #include "platform/Surface.h"
 
 // The 360 x 360 board: the picture on the start screen, the level's guide
-// during a game.
+// during a game. Drawn at the scene's scale, at the screen's resolution.
 class BoardWidget : public platform::PictureBox
 {
     Q_OBJECT
@@ -13,11 +13,18 @@ class BoardWidget : public platform::PictureBox
 public:
     explicit BoardWidget(QWidget *parent);
 
+    // `factor` widget pixels per design pixel, `ratio` device pixels per
+    // widget pixel. The picture is redrawn at the new size.
+    void setScale(double factor, qreal ratio);
+    // Device pixels per design pixel.
+    double deviceScale() const;
+
     // The wait shown while the picture loads.
     void showLoadingMessage(texts::Language language);
 
-    // The picture, already decoded at the board's size.
+    // The picture, decoded at the largest size the board may take.
     void setPuzzlePicture(const QImage &picture);
+    // The picture at the board's size in device pixels.
     const QImage &puzzlePicture() const { return m_picture; }
 
     // The whole picture, as on the start screen.
@@ -28,9 +35,10 @@ public:
     // nothing.
     void showGuide(Level level, const QColor &windowColour);
 
-    // Paints the odd rows in `colour` over whatever the board shows.
+    // Paints the odd design rows in `colour` over whatever the board shows.
     void drawStripes(const QColor &colour);
 
 private:
+    QImage m_source;
     QImage m_picture;
 };

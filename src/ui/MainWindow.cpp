@@ -3,6 +3,7 @@
 #include "assets/Assets.h"
 #include "game/GameClock.h"
 #include "game/GiftSettings.h"
+#include "game/SceneScale.h"
 #include "game/Puzzle.h"
 #include "platform/Numbers.h"
 #include "platform/Pictures.h"
@@ -29,6 +30,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cmath>
 #include <new>
 
 #include <unistd.h>
@@ -43,11 +45,13 @@ QString scoreFilePath(platform::Services &services)
     return dir.isEmpty() ? QString() : dir + QLatin1String("/Quadrifoglio.sco");
 }
 
-QImage colourButtonIcon()
+QImage colourButtonIcon(double scale)
 {
-    QImage img(24, 24, QImage::Format_ARGB32_Premultiplied);
+    const int side = int(std::lround(24 * scale));
+    QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
+    p.scale(side / 24.0, side / 24.0);
     const QColor colours[4] = {QColor(0, 0, 192), QColor(0, 192, 0), QColor(255, 192, 128),
                                QColor(192, 0, 192)};
     for (int i = 0; i < 4; ++i)
@@ -81,7 +85,8 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     m_start = new StartPanel(this);
     m_clock = new ClockPanel(this);
     buildCommands();
-    m_boardPin = makePin(this, QPoint());
+    m_boardPin = new PinWidget(this);
+    m_boardPin->resize(16, 16);
 
     m_ticks = new QTimer(this);
     m_ticks->setObjectName(QStringLiteral("clockTicks"));
@@ -107,13 +112,14 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     connect(&m_game, &Game::stopwatchTicked, m_clock, &ClockPanel::showStopwatch);
     connect(&m_game, &Game::piecePlaced, this, [this](int number) {
         PieceWidget *placed = piece(number);
-        placed->move(puzzle::homePosition(number, m_board->pos()));
+        placed->move(scene::Scale{m_scale}.point(puzzle::homePosition(number, m_boardDesign)));
         placed->setEnabled(false);
     });
     connect(&m_game, &Game::pieceReturned, this,
             [this](int number) { piece(number)->returnToPickUp(); });
     connect(&m_game, &Game::recordNotSaved, this, &MainWindow::onRecordNotSaved);
 
+    applyScale(1.0, 1.0);
     setMinimumSize(puzzle::MinimumArea);
 }
 
@@ -145,7 +151,6 @@ void MainWindow::buildCommands()
 
     m_colour = new QPushButton(this);
     m_colour->setObjectName(QStringLiteral("colour"));
-    m_colour->setIcon(QIcon(QPixmap::fromImage(colourButtonIcon())));
     connect(m_colour, &QPushButton::clicked, this, &MainWindow::onColourClicked);
 
     m_about = new QPushButton(this);
@@ -156,13 +161,9 @@ void MainWindow::buildCommands()
     m_exit->setObjectName(QStringLiteral("exit"));
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
 
-    const QFont columnFont(QStringLiteral("Arial"), 8);
     const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
-    for (QPushButton *button : commandColumn()) {
-        button->resize(46, 40);
-        button->setFont(columnFont);
+    for (QPushButton *button : commandColumn())
         button->setCursor(hand);
-    }
 }
 
 bool MainWindow::pictureReady() const
@@ -214,9 +215,14 @@ bool MainWindow::load(WindowMode mode)
     };
     auto decoded = std::make_shared<Decoded>();
     if (!picturePath.isEmpty()) {
-        m_decoder = QThread::create([decoded, picturePath] {
-            decoded->image = platform::loadPictureScaled(
-                picturePath, QSize(puzzle::BoardSize, puzzle::BoardSize), &decoded->error);
+        // Decoded at the size of the largest board this screen can show, so
+        // that the board is sharp at every scale.
+        double largest = 1.0;
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            largest = scene::scaleFor((QSizeF(screen->size()) * screen->devicePixelRatio()).toSize());
+        const int side = scene::Scale{largest}.px(puzzle::BoardSize);
+        m_decoder = QThread::create([decoded, picturePath, side] {
+            decoded->image = platform::loadPictureScaled(picturePath, QSize(side, side), &decoded->error);
         });
         connect(m_decoder, &QThread::finished, this, [this, decoded, picturePath] {
             onPictureDecoded(decoded->image, decoded->error, picturePath);
@@ -340,6 +346,7 @@ void MainWindow::ensurePieces()
         return;
     for (int number = 1; number <= puzzle::PieceCount; ++number) {
         auto *widget = new PieceWidget(number, this);
+        widget->setScale(m_scale);
         connect(widget, &PieceWidget::pickedUp, &m_game, &Game::pickUp);
         connect(widget, &PieceWidget::dropped, this, &MainWindow::onPieceDropped);
         m_pieces[number - 1] = widget;
@@ -353,9 +360,15 @@ void MainWindow::cutPieces(bool withEdge)
 {
     if (!m_pieces[0])
         return;
+    // Cut at the board's own resolution, so that a piece is as sharp as the board.
     const QImage &picture = m_board->puzzlePicture();
-    for (PieceWidget *widget : m_pieces)
-        widget->setImage(pieceart::pieceImage(picture, widget->piece(), withEdge));
+    const double deviceScale = m_board->deviceScale();
+    const qreal ratio = m_board->pixelRatio();
+    for (PieceWidget *widget : m_pieces) {
+        QImage square = pieceart::pieceImage(picture, widget->piece(), withEdge, deviceScale);
+        square.setDevicePixelRatio(ratio);
+        widget->setImage(square);
+    }
 }
 
 // --- Layout -------------------------------------------------------------------
@@ -369,19 +382,45 @@ void MainWindow::paintEvent(QPaintEvent *event)
         p.drawImage(event->rect().topLeft(), img, event->rect());
 }
 
+void MainWindow::applyScale(double factor, qreal ratio)
+{
+    m_scale = factor;
+    const scene::Scale scale{factor};
+    m_board->setScale(factor, ratio);
+    for (ScenePanel *panel : std::initializer_list<ScenePanel *>{m_greeting, m_start, m_clock})
+        panel->setScale(factor);
+    m_boardPin->resize(scale.size(QSize(16, 16)));
+    QFont columnFont(QStringLiteral("Arial"));
+    columnFont.setPointSizeF(8 * factor);
+    for (QPushButton *button : commandColumn()) {
+        button->resize(scale.size(QSize(46, 40)));
+        button->setFont(columnFont);
+    }
+    m_colour->setIconSize(scale.size(QSize(24, 24)));
+    QPixmap icon = QPixmap::fromImage(colourButtonIcon(factor * ratio));
+    icon.setDevicePixelRatio(ratio);
+    m_colour->setIcon(QIcon(icon));
+    if (m_pieces[0]) {
+        for (PieceWidget *widget : m_pieces)
+            widget->setScale(factor);
+        cutPieces(m_withEdge && m_game.state() != Game::State::Finishing);
+    }
+}
+
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // The scene's scale follows the window's inside in device pixels.
+    const qreal ratio = devicePixelRatioF();
+    const double deviceScale = scene::scaleFor((QSizeF(size()) * ratio).toSize());
+    if (deviceScale / ratio != m_scale || m_board->pixelRatio() != ratio)
+        applyScale(deviceScale / ratio, ratio);
     m_back.setSize(size());
     // The drawing starts afresh: the bevel of the old layout would stay behind.
     m_back.clear();
     tileBackground();
     layOut();
     drawBoardBevel(m_game.state() == Game::State::Playing);
-    background::drawPanelFrame(m_start->surface(), m_start->size(), 4);
-    m_start->update();
-    background::drawPanelFrame(m_greeting->surface(), m_greeting->size(), 8);
-    m_greeting->update();
     // The loose pieces are dealt out again; the placed ones stay on their
     // cells wherever the board moves.
     dealPieces();
@@ -390,34 +429,45 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     update();
 }
 
+QSize MainWindow::designArea() const
+{
+    return QSize(int(width() / m_scale), int(height() / m_scale));
+}
+
 void MainWindow::layOut()
 {
-    // The layout follows the window's inside: a frame or a taskbar takes
-    // nothing from the scene.
-    const int W = width();
-    const int H = height();
+    // The layout follows the window's inside, in design pixels: a frame or a
+    // taskbar takes nothing from the scene.
+    const QSize area = designArea();
+    const int W = area.width();
+    const int H = area.height();
+    const scene::Scale scale{m_scale};
+    const auto place = [&scale](QWidget *widget, QPoint design) { widget->move(scale.point(design)); };
 
-    m_board->move(half(W - m_board->width()), half(H - m_board->height()));
-    const QRect board = m_board->geometry();
-    m_greeting->move(board.x() - 10, 20);
-    m_boardPin->move(half(W - m_boardPin->width()), board.y() - m_boardPin->height() - 9);
+    const int boardSize = puzzle::BoardSize;
+    m_boardDesign = QPoint(half(W - boardSize), half(H - boardSize));
+    const QRect board(m_boardDesign, QSize(boardSize, boardSize));
+    place(m_board, board.topLeft());
+    place(m_greeting, QPoint(board.x() - 10, 20));
+    place(m_boardPin, QPoint(half(W - 16), board.y() - 16 - 9));
     // On a short window (a taskbar below it) the clock panel keeps its top edge.
-    m_clock->move(half(W - m_clock->width()), std::max(0, board.y() - m_clock->height() - 33));
-    m_start->move(half(W - m_start->width()), board.bottom() + 1 + 15);
+    const QSize clock = m_clock->designSize();
+    place(m_clock, QPoint(half(W - clock.width()), std::max(0, board.y() - clock.height() - 33)));
+    place(m_start, QPoint(half(W - m_start->designSize().width()), board.bottom() + 1 + 15));
 
     // The command column stands just outside the board's bevel on its right,
     // centred on the board, in the gap between the board and the slots. The
     // bevel takes 9 pixels; one more keeps the column clear of the slot
     // column beyond it on the narrowest window.
     const auto column = commandColumn();
+    const int buttonHeight = 40;
     const int spacing = 12;
-    const int columnHeight =
-        int(column.size()) * column[0]->height() + int(column.size() - 1) * spacing;
+    const int columnHeight = int(column.size()) * buttonHeight + int(column.size() - 1) * spacing;
     const int left = board.right() + 1 + 10;
     int top = board.y() + (board.height() - columnHeight) / 2;
     for (QPushButton *button : column) {
-        button->move(left, top);
-        top += button->height() + spacing;
+        place(button, QPoint(left, top));
+        top += buttonHeight + spacing;
     }
     m_boardPin->raise();
 }
@@ -426,23 +476,25 @@ void MainWindow::dealPieces()
 {
     if (!m_pieces[0])
         return;
-    const puzzle::Slots places = puzzle::slotPositions(size(), m_pieces[0]->size());
+    const QSize pieceSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
+    const puzzle::Slots places = puzzle::slotPositions(designArea(), pieceSize);
+    const scene::Scale scale{m_scale};
     const auto order = puzzle::shuffledPieces();
     for (int slot = 0; slot < puzzle::PieceCount; ++slot)
-        piece(order[slot])->move(places[slot]);
+        piece(order[slot])->move(scale.point(places[slot]));
 }
 
 void MainWindow::keepPlacedPiecesHome()
 {
     for (int number = 1; number <= puzzle::PieceCount; ++number) {
         if (m_game.isPlaced(number) && piece(number))
-            piece(number)->move(puzzle::homePosition(number, m_board->pos()));
+            piece(number)->move(scene::Scale{m_scale}.point(puzzle::homePosition(number, m_boardDesign)));
     }
 }
 
 void MainWindow::drawBoardBevel(bool sunken)
 {
-    background::drawBevel(m_back, m_board->geometry(), sunken);
+    background::drawBevel(m_back, m_board->geometry(), sunken, m_scale);
     update();
 }
 
@@ -497,7 +549,8 @@ void MainWindow::onPieceDropped(int number, QPoint corner)
         piece(number)->returnToPickUp();
         return;
     }
-    m_game.drop(number, corner, m_board->pos());
+    // The game's rules are in design pixels.
+    m_game.drop(number, scene::Scale{m_scale}.toDesign(corner), m_boardDesign);
 }
 
 void MainWindow::onColourClicked()

@@ -57,6 +57,8 @@ public:
     QWidget *startPanel() const;
     QWidget *clockPanel() const;
     QWidget *greetingPanel() const;
+    // Window pixels per design pixel: 1 up to 1024 x 768, larger above.
+    double sceneScale() const { return m_scale; }
     // The command column beside the board, top to bottom.
     std::array<QPushButton *, 5> commandColumn() const;
 
@@ -74,6 +76,8 @@ private:
     void onPictureDecoded(const QImage &picture, const QString &error, const QString &path);
     void failToStart(const QString &message);
 
+    void applyScale(double factor, qreal ratio);
+    QSize designArea() const;
     void layOut();
     void dealPieces();
     void keepPlacedPiecesHome();
@@ -105,12 +109,15 @@ private:
     texts::Language m_language = texts::Language::Italian;
     bool m_withEdge = true;
     bool m_closed = false;
+    // Window pixels per design pixel, and where the board lies in design pixels.
+    double m_scale = 1.0;
+    QPoint m_boardDesign;
 
     BoardWidget *m_board = nullptr;
     GreetingPanel *m_greeting = nullptr;
     StartPanel *m_start = nullptr;
     ClockPanel *m_clock = nullptr;
-    QLabel *m_boardPin = nullptr;
+    QWidget *m_boardPin = nullptr;
     QPushButton *m_timer = nullptr;
     QPushButton *m_edge = nullptr;
     QPushButton *m_colour = nullptr;

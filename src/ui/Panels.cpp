@@ -2,25 +2,65 @@
 
 #include "assets/Assets.h"
 #include "game/GameClock.h"
+#include "game/SceneScale.h"
 #include "ui/Background.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <QProxyStyle>
 #include <QRadioButton>
+
+#include <cmath>
 
 namespace {
 
 // Panels keep the light grey of a dialog whatever the window's colour.
 const QColor PanelColour(192, 192, 192);
 
-QImage pinImage()
+QFont arial(double points, bool bold = false)
 {
-    QImage img(16, 16, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+// The level buttons' round indicators grow with the scene, as their captions do.
+class IndicatorStyle : public QProxyStyle
+{
+public:
+    double factor = 1.0;
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        const int base = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+            return int(std::lround(base * factor));
+        default:
+            return base;
+        }
+    }
+};
+
+// --- Pins, placement and panels ---------------------------------------------------
+
+PinWidget::PinWidget(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PinWidget::paintEvent(QPaintEvent *)
+{
+    // Drawn in the pin's own 16 x 16 design square, scaled to the widget.
+    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(width() / 16.0, height() / 16.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawEllipse(QRectF(3, 3, 12, 12)); // its shadow
@@ -31,59 +71,105 @@ QImage pinImage()
     p.setBrush(g);
     p.setPen(QColor(90, 60, 10));
     p.drawEllipse(QRectF(1.5, 1.5, 11, 11));
-    return img;
 }
 
-QFont arial(double points, bool bold = false)
+ScaledPlacement::Item &ScaledPlacement::itemFor(QWidget *widget)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    for (Item &item : m_items) {
+        if (item.widget == widget)
+            return item;
+    }
+    m_items.append(Item{widget, widget->geometry(), widget->font(), false});
+    return m_items.last();
 }
 
-void pinCorners(QWidget *panel, std::initializer_list<QPoint> corners, bool underContents)
+void ScaledPlacement::place(QWidget *widget, const QRect &design)
+{
+    itemFor(widget).design = design;
+    widget->setGeometry(scene::Scale{m_factor}.rect(design));
+}
+
+void ScaledPlacement::setBaseFont(QWidget *widget, const QFont &font)
+{
+    Item &item = itemFor(widget);
+    item.font = font;
+    item.hasFont = true;
+    QFont shown = font;
+    shown.setPointSizeF(font.pointSizeF() * m_factor);
+    widget->setFont(shown);
+}
+
+QFont ScaledPlacement::baseFont(const QWidget *widget) const
+{
+    for (const Item &item : m_items) {
+        if (item.widget == widget && item.hasFont)
+            return item.font;
+    }
+    return widget->font();
+}
+
+void ScaledPlacement::applyScale(double factor)
+{
+    m_factor = factor;
+    const scene::Scale scale{factor};
+    for (const Item &item : std::as_const(m_items)) {
+        item.widget->setGeometry(scale.rect(item.design));
+        if (item.hasFont) {
+            QFont shown = item.font;
+            shown.setPointSizeF(item.font.pointSizeF() * factor);
+            item.widget->setFont(shown);
+        }
+    }
+}
+
+ScenePanel::ScenePanel(QWidget *parent, QSize designSize, int frameDepth)
+    : platform::PictureBox(parent), m_designSize(designSize), m_frameDepth(frameDepth)
+{
+    resize(designSize);
+    setBackColor(PanelColour);
+    background::drawPanelFrame(surface(), size(), m_frameDepth);
+}
+
+void ScenePanel::setScale(double factor)
+{
+    m_layout.applyScale(factor);
+    resize(scene::Scale{factor}.size(m_designSize));
+    // A new size starts the panel's drawing afresh: plain grey and its frame.
+    setBackColor(PanelColour);
+    background::drawPanelFrame(surface(), size(), m_frameDepth, factor);
+    scaleChanged(factor);
+    update();
+}
+
+void ScenePanel::pinCorners(std::initializer_list<QPoint> corners, bool underContents)
 {
     for (const QPoint &at : corners) {
-        QLabel *pin = makePin(panel, at);
+        auto *pin = new PinWidget(this);
+        m_layout.place(pin, QRect(at, QSize(16, 16)));
         if (underContents)
             pin->lower();
     }
 }
 
-} // namespace
-
-QLabel *makePin(QWidget *parent, QPoint at)
-{
-    static const QPixmap pixmap = QPixmap::fromImage(pinImage());
-    auto *pin = new QLabel(parent);
-    pin->setGeometry(QRect(at, QSize(16, 16)));
-    pin->setPixmap(pixmap);
-    pin->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return pin;
-}
-
 // --- GreetingPanel ------------------------------------------------------------
 
-GreetingPanel::GreetingPanel(QWidget *parent) : platform::PictureBox(parent)
+GreetingPanel::GreetingPanel(QWidget *parent) : ScenePanel(parent, QSize(380, 76), 8)
 {
     setObjectName(QStringLiteral("greetingPanel"));
-    resize(380, 76);
-    setBackColor(PanelColour);
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("greeting"));
-    m_text->setGeometry(12, 10, 356, 56);
+    m_layout.place(m_text, QRect(12, 10, 356, 56));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setWordWrap(true);
-    m_text->setFont(arial(28));
+    m_layout.setBaseFont(m_text, arial(28));
     m_text->setText(QStringLiteral("Quadrifoglio"));
-    pinCorners(this, {{10, 10}, {354, 10}, {10, 50}, {354, 50}}, true);
+    pinCorners({{10, 10}, {354, 10}, {10, 50}, {354, 50}}, true);
 }
 
 void GreetingPanel::setGreeting(const QString &text, const QFont &font)
 {
-    m_text->setFont(font);
+    m_layout.setBaseFont(m_text, font);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setText(text);
 }
@@ -95,7 +181,7 @@ QString GreetingPanel::greeting() const
 
 QFont GreetingPanel::greetingFont() const
 {
-    return m_text->font();
+    return m_layout.baseFont(m_text);
 }
 
 void GreetingPanel::setGreetingVisible(bool visible)
@@ -105,16 +191,18 @@ void GreetingPanel::setGreetingVisible(bool visible)
 
 // --- StartPanel ---------------------------------------------------------------
 
-StartPanel::StartPanel(QWidget *parent) : platform::PictureBox(parent)
+StartPanel::StartPanel(QWidget *parent) : ScenePanel(parent, QSize(380, 60), 4)
 {
     setObjectName(QStringLiteral("startPanel"));
-    resize(380, 60);
-    setBackColor(PanelColour);
+    m_style = new IndicatorStyle;
+    m_style->setParent(this);
     const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(this);
         option->setObjectName(QStringLiteral("level%1").arg(i));
-        option->setGeometry(24 + 84 * i, 18, 82, 24);
+        m_layout.place(option, QRect(24 + 84 * i, 18, 82, 24));
+        m_layout.setBaseFont(option, arial(9));
+        option->setStyle(m_style);
         option->setCursor(hand);
         const Level level = Level(i);
         connect(option, &QRadioButton::clicked, this, [this, level] { emit levelChosen(level); });
@@ -123,11 +211,21 @@ StartPanel::StartPanel(QWidget *parent) : platform::PictureBox(parent)
     m_play = new QPushButton(this);
     m_play->setObjectName(QStringLiteral("play"));
     // Clear of the pins in the panel's corners.
-    m_play->setGeometry(276, 12, 74, 36);
+    m_layout.place(m_play, QRect(276, 12, 74, 36));
+    m_layout.setBaseFont(m_play, arial(9));
     m_play->setCursor(hand);
     m_play->setEnabled(false); // until a level is chosen
     connect(m_play, &QPushButton::clicked, this, &StartPanel::playClicked);
-    pinCorners(this, {{6, 6}, {358, 6}, {6, 38}, {358, 38}}, false);
+    pinCorners({{6, 6}, {358, 6}, {6, 38}, {358, 38}}, false);
+}
+
+void StartPanel::scaleChanged(double factor)
+{
+    m_style->factor = factor;
+    for (QRadioButton *option : m_levels) {
+        option->updateGeometry();
+        option->update();
+    }
 }
 
 void StartPanel::setTexts(texts::Language language)
@@ -150,46 +248,45 @@ void StartPanel::setPlayEnabled(bool enabled)
 void StartPanel::markLevel(Level level)
 {
     for (int i = 0; i < 3; ++i) {
-        QFont font = m_levels[i]->font();
+        QFont font = m_layout.baseFont(m_levels[i]);
         font.setBold(i == int(level));
-        m_levels[i]->setFont(font);
+        m_layout.setBaseFont(m_levels[i], font);
     }
 }
 
 // --- ClockPanel ---------------------------------------------------------------
 
-ClockPanel::ClockPanel(QWidget *parent) : platform::PictureBox(parent)
+ClockPanel::ClockPanel(QWidget *parent) : ScenePanel(parent, QSize(310, 66), 6)
 {
     setObjectName(QStringLiteral("clockPanel"));
-    resize(310, 66);
-    setBackColor(PanelColour);
 
     m_bar = new platform::PictureBox(this);
     m_bar->setObjectName(QStringLiteral("timeBar"));
-    m_bar->setGeometry(21, 10, 268, 19);
+    m_layout.place(m_bar, QRect(21, 10, 268, 19));
     m_bar->setBackColor(PanelColour);
 
     m_clock = new QLabel(m_bar);
     m_clock->setObjectName(QStringLiteral("clock"));
-    m_clock->setGeometry((268 - 60) / 2, 0, 60, 19);
+    m_layout.place(m_clock, QRect((268 - 60) / 2, 0, 60, 19));
     m_clock->setAlignment(Qt::AlignCenter);
     m_clock->setTextFormat(Qt::PlainText);
-    m_clock->setFont(arial(10, true));
+    m_layout.setBaseFont(m_clock, arial(10, true));
 
     m_bestTime = new QLabel(this);
     m_bestTime->setObjectName(QStringLiteral("bestTime"));
-    m_bestTime->setGeometry(28, 33, 200, 28);
+    m_layout.place(m_bestTime, QRect(28, 33, 200, 28));
     m_bestTime->setTextFormat(Qt::PlainText);
-    m_bestTime->setFont(arial(8));
+    m_layout.setBaseFont(m_bestTime, arial(8));
     m_bestTime->setText(QStringLiteral("-------"));
 
     m_giveUp = new QPushButton(QStringLiteral("<<"), this);
     m_giveUp->setObjectName(QStringLiteral("giveUp"));
-    m_giveUp->setGeometry(231, 35, 50, 24); // clear of the corner pin
+    m_layout.place(m_giveUp, QRect(231, 35, 50, 24)); // clear of the corner pin
+    m_layout.setBaseFont(m_giveUp, arial(9));
     m_giveUp->setCursor(assets::cursor(assets::Cursor::PointingHand));
     connect(m_giveUp, &QPushButton::clicked, this, &ClockPanel::giveUpClicked);
 
-    pinCorners(this, {{7, 7}, {287, 7}, {7, 43}, {287, 43}}, true);
+    pinCorners({{7, 7}, {287, 7}, {7, 43}, {287, 43}}, true);
     hide();
 }
 
@@ -206,8 +303,6 @@ void ClockPanel::startGame(const besttimes::Caption &bestTime)
         m_bestTime->setVisible(true);
     // The name is the player's own text: plain text, never markup.
     m_bestTime->setText(besttimes::forDisplay(bestTime.text));
-    background::drawPanelFrame(surface(), size(), 6);
-    update();
 }
 
 void ClockPanel::showCountdown(int elapsed, int limit)
@@ -229,7 +324,8 @@ void ClockPanel::drawBar(int length, int remaining)
     platform::Surface &bar = m_bar->surface();
     const int lastRow = remaining == 0 ? 0 : m_bar->height();
     for (int row = 0; row <= lastRow; ++row) {
-        bar.setForeColor(gameclock::barRowColor(remaining, row));
+        // Each design row keeps its shade at any scale.
+        bar.setForeColor(gameclock::barRowColor(remaining, int(row / scale())));
         bar.drawLine(0, row, length, row);
     }
     m_bar->update();

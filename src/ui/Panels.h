@@ -5,6 +5,9 @@
 #include "game/Texts.h"
 #include "platform/Surface.h"
 
+#include <QFont>
+#include <QList>
+
 #include <array>
 
 class QLabel;
@@ -13,11 +16,66 @@ class QRadioButton;
 
 // The light grey panels pinned around the board.
 
-// A brass drawing pin, seen from above (16 x 16).
-QLabel *makePin(QWidget *parent, QPoint at);
+// A brass drawing pin, seen from above: 16 design pixels, drawn at any scale.
+class PinWidget : public QWidget
+{
+public:
+    explicit PinWidget(QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// Something laid out in design pixels and shown at the scene's scale:
+// its geometry, and the type of its text.
+class ScaledPlacement
+{
+public:
+    void place(QWidget *widget, const QRect &design);
+    // The type at scale 1; the widget shows it at the current scale.
+    void setBaseFont(QWidget *widget, const QFont &font);
+    QFont baseFont(const QWidget *widget) const;
+    void applyScale(double factor);
+    double factor() const { return m_factor; }
+
+private:
+    struct Item
+    {
+        QWidget *widget = nullptr;
+        QRect design;
+        QFont font;
+        bool hasFont = false;
+    };
+    Item &itemFor(QWidget *widget);
+    QList<Item> m_items;
+    double m_factor = 1.0;
+};
+
+// A light grey panel with a raised frame and a pin in each corner.
+class ScenePanel : public platform::PictureBox
+{
+    Q_OBJECT
+
+public:
+    ScenePanel(QWidget *parent, QSize designSize, int frameDepth);
+    QSize designSize() const { return m_designSize; }
+    // Shows the panel, its contents and its frame at `factor` pixels per design pixel.
+    void setScale(double factor);
+    double scale() const { return m_layout.factor(); }
+
+protected:
+    void pinCorners(std::initializer_list<QPoint> corners, bool underContents);
+    // For what the placement does not scale by itself.
+    virtual void scaleChanged(double factor) { Q_UNUSED(factor); }
+    ScaledPlacement m_layout;
+
+private:
+    QSize m_designSize;
+    int m_frameDepth = 0;
+};
 
 // Above the board on the start screen: the greeting from Matrix.dat.
-class GreetingPanel : public platform::PictureBox
+class GreetingPanel : public ScenePanel
 {
     Q_OBJECT
 
@@ -34,7 +92,7 @@ private:
 };
 
 // Below the board on the start screen: the three levels and Play.
-class StartPanel : public platform::PictureBox
+class StartPanel : public ScenePanel
 {
     Q_OBJECT
 
@@ -49,14 +107,18 @@ signals:
     void levelChosen(Level level);
     void playClicked();
 
+protected:
+    void scaleChanged(double factor) override;
+
 private:
     std::array<QRadioButton *, 3> m_levels{};
     QPushButton *m_play = nullptr;
+    class IndicatorStyle *m_style = nullptr;
 };
 
 // Above the board during a game: the time bar with the clock over it, the
 // best time of the level and the give-up button.
-class ClockPanel : public platform::PictureBox
+class ClockPanel : public ScenePanel
 {
     Q_OBJECT
 

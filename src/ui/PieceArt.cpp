@@ -1,9 +1,14 @@
 #include "ui/PieceArt.h"
 
 #include "assets/Assets.h"
+#include "game/Outlines.h"
 #include "game/Puzzle.h"
+#include "game/SceneScale.h"
 
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace pieceart {
 
@@ -54,6 +59,83 @@ void overlayTransparent(QImage &target, const QImage &overlay, QRgb transparent)
                 out[x] = 0xff000000 | (in[x] & ColourBits);
         }
     }
+}
+
+QRegion pieceOutline(int piece, double scale)
+{
+    const outlines::Shape &shape = outlines::shapes()[puzzle::shapeOf(piece) - 1];
+    if (scale == 1.0)
+        return outlines::outline(shape.number);
+    const scene::Scale s{scale};
+    // Where the piece's square lies on a board at (0, 0), in design pixels.
+    const QPoint home = puzzle::homePosition(piece, QPoint());
+    const QPoint origin = s.point(home);
+    const auto onBoard = [&](const QRect &local) { return s.rect(local.translated(home)).translated(-origin); };
+    QRegion region(onBoard(shape.body));
+    for (int i = 0; i < shape.circleCount; ++i) {
+        const outlines::Circle &c = shape.circles[i];
+        const QRegion circle(onBoard(c.box), QRegion::Ellipse);
+        region = c.tab ? region.united(circle) : region.subtracted(circle);
+    }
+    return region;
+}
+
+QImage pieceImage(const QImage &picture, int piece, bool withEdge, double scale)
+{
+    if (scale == 1.0)
+        return pieceImage(picture, piece, withEdge);
+    const scene::Scale s{scale};
+    const QPoint home = puzzle::homePosition(piece, QPoint());
+    const QRect square = s.rect(QRect(home, QSize(puzzle::PieceSquare, puzzle::PieceSquare)));
+    QImage cut(square.size(), QImage::Format_RGB32);
+    cut.fill(Qt::black);
+    {
+        QPainter p(&cut);
+        p.setCompositionMode(QPainter::CompositionMode_Source);
+        p.drawImage(-square.topLeft(), picture.convertToFormat(QImage::Format_RGB32));
+    }
+    if (!withEdge)
+        return cut;
+
+    // The edge: along every side of the outline that faces up or left a
+    // light line, along every side that faces down or right a dark one (the
+    // shadow wins where they meet), each two design pixels wide: white then
+    // silver, black then grey.
+    const QRegion outline = pieceOutline(piece, scale);
+    QImage inside(cut.size(), QImage::Format_Grayscale8);
+    inside.fill(0);
+    {
+        QPainter p(&inside);
+        p.setClipRegion(outline);
+        p.fillRect(inside.rect(), Qt::white);
+    }
+    const int w = cut.width();
+    const int h = cut.height();
+    const auto in = [&](int x, int y) {
+        return x >= 0 && y >= 0 && x < w && y < h && inside.constScanLine(y)[x] != 0;
+    };
+    const int width = std::max(2, int(std::lround(2 * scale)));
+    const QRgb light[2] = {qRgb(255, 255, 255), qRgb(192, 192, 192)};
+    const QRgb dark[2] = {qRgb(0, 0, 0), qRgb(128, 128, 128)};
+    for (int y = 0; y < h; ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(cut.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            if (!in(x, y))
+                continue;
+            for (int d = 1; d <= width; ++d) {
+                const int line = std::min(1, int((d - 1) / scale));
+                if (!in(x, y + d) || !in(x + d, y)) {
+                    row[x] = dark[line];
+                    break;
+                }
+                if (!in(x, y - d) || !in(x - d, y)) {
+                    row[x] = light[line];
+                    break;
+                }
+            }
+        }
+    }
+    return cut;
 }
 
 } // namespace pieceart

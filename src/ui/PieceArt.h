@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QRgb>
 
 // The pictures of the pieces: each cut out of the board's picture, with or
@@ -14,6 +15,16 @@ QImage cutPiece(const QImage &picture, int piece);
 
 // The square of a piece with or without its 3-D edge.
 QImage pieceImage(const QImage &picture, int piece, bool withEdge);
+
+// The same at `scale` pixels per design pixel, cut from the board's picture
+// at that scale: the edge is drawn at the scale from the outline itself,
+// two design pixels wide, as the edge bitmaps are.
+QImage pieceImage(const QImage &picture, int piece, bool withEdge, double scale);
+
+// The piece's outline at `scale`, in the coordinates of its own square. The
+// tabs and holes are scaled where they lie on the board, so neighbours
+// still fit without gap or overlap.
+QRegion pieceOutline(int piece, double scale);
 
 // Lays `overlay` over the top-left of `target` in place, except where the
 // overlay is `transparent`: there `target` keeps its own pixel.

@@ -3,6 +3,8 @@
 #include "assets/Assets.h"
 #include "game/Outlines.h"
 #include "game/Puzzle.h"
+#include "game/SceneScale.h"
+#include "ui/PieceArt.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +17,13 @@ PieceWidget::PieceWidget(int piece, QWidget *parent) : QWidget(parent), m_piece(
     setMask(outlines::outline(puzzle::shapeOf(piece)));
     setCursor(assets::cursor(assets::Cursor::OpenHand));
     hide();
+}
+
+void PieceWidget::setScale(double factor)
+{
+    const scene::Scale scale{factor};
+    resize(scale.size(QSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize)));
+    setMask(pieceart::pieceOutline(m_piece, factor));
 }
 
 void PieceWidget::setImage(const QImage &square)

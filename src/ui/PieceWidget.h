@@ -15,6 +15,8 @@ public:
     PieceWidget(int piece, QWidget *parent);
 
     int piece() const { return m_piece; }
+    // Size and outline at `factor` pixels per design pixel.
+    void setScale(double factor);
     // The 70 x 70 picture of the piece.
     void setImage(const QImage &square);
     const QImage &image() const { return m_image; }

@@ -5,6 +5,7 @@
 // all).
 
 #include "game/Puzzle.h"
+#include "game/SceneScale.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
 #include "ui/AboutDialog.h"
@@ -162,11 +163,21 @@ public:
     }
 
     // Drags the piece home, exactly onto its own cell.
-    void placePiece(int n) { dragPiece(n, puzzle::homePosition(n, window->board()->pos())); }
+    void placePiece(int n) { dragPiece(n, home(n)); }
+
+    // Where the piece lies when it is home, at the scene's scale.
+    QPoint home(int n) const
+    {
+        const scene::Scale scale{window->sceneScale()};
+        return scale.point(puzzle::homePosition(n, scale.toDesign(window->board()->pos())));
+    }
 
     // Where a piece can be taken hold of: the middle of its body, always
     // inside its outline.
-    static QPoint grip(int n) { return puzzle::bodyOffset(n) + QPoint(30, 30); }
+    QPoint grip(int n) const
+    {
+        return scene::Scale{window ? window->sceneScale() : 1.0}.point(puzzle::bodyOffset(n) + QPoint(30, 30));
+    }
 
     FakeServices fakes;
     TestFolder folder;
