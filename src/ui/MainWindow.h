@@ -69,7 +69,7 @@ private:
     void setTexts();
     void ensurePieces();
     void cutPieces(bool withEdge);
-    void onPictureDecoded(const QImage &picture, const QString &error, const QString &path);
+    void onPictureDecoded(const platform::LoadedPicture &picture, const QString &path);
     void failToStart(const QString &message);
 
     void layOut();
