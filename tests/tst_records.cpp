@@ -103,11 +103,11 @@ private slots:
         QTest::addColumn<QString>("english");
         QTest::newRow("0") << 0 << "00 secondi" << "00 seconds";
         QTest::newRow("5") << 5 << "05 secondi" << "05 seconds";
-        QTest::newRow("60") << 60 << "1 minuto e 00 secondi" << "1 minute e 00 seconds";
-        QTest::newRow("65") << 65 << "1 minuto e 05 secondi" << "1 minute e 05 seconds";
-        QTest::newRow("120") << 120 << "2  minuti e 00  secondi" << "2  minutes e 00  seconds";
-        QTest::newRow("185") << 185 << "3  minuti e 05  secondi" << "3  minutes e 05  seconds";
-        QTest::newRow("3725") << 3725 << "2  minuti e 05  secondi" << "2  minutes e 05  seconds";
+        QTest::newRow("60") << 60 << "1 minuto e 00 secondi" << "1 minute and 00 seconds";
+        QTest::newRow("65") << 65 << "1 minuto e 05 secondi" << "1 minute and 05 seconds";
+        QTest::newRow("120") << 120 << "2  minuti e 00  secondi" << "2  minutes and 00  seconds";
+        QTest::newRow("185") << 185 << "3  minuti e 05  secondi" << "3  minutes and 05  seconds";
+        QTest::newRow("3725") << 3725 << "2  minuti e 05  secondi" << "2  minutes and 05  seconds";
     }
     void gameTimeInWords()
     {
@@ -126,17 +126,17 @@ private slots:
         QTest::addColumn<Level>("level");
         QTest::addColumn<QString>("text");
         QTest::newRow("time over, Italian") << GameEnd::TimeOver << Language::Italian << Level::Easy
-                                            << "Gioco terminato!\r\nRiprova.";
+                                            << "Gioco terminato!\nRiprova.";
         QTest::newRow("solved on the stopwatch, English") << GameEnd::SolvedOnStopwatch << Language::English
-            << Level::Medium << QString::fromUtf8("Very good! You did it in \xE2\x80\xA6 \r\n05 seconds");
+            << Level::Medium << "Very good! You did it in...\n05 seconds";
         QTest::newRow("solved without a record, Italian") << GameEnd::SolvedWithoutRecord << Language::Italian
-            << Level::Difficult << "Bravo...\r\nanche se non sei riuscito a battere il record hai "
-                                   "completato il puzzle in: \r\n05 secondi";
+            << Level::Difficult << "Bravo...\nanche se non sei riuscito a battere il record, hai "
+                                   "completato il puzzle in:\n05 secondi";
         QTest::newRow("new best time, English, Easy") << GameEnd::NewBestTime << Language::English << Level::Easy
-            << "Excellent...\r\nbest time in the GAME category Easy. You finished the puzzle in...\r\n05 seconds";
+            << "Excellent...\nyou set the best time ever in the category: Game Easy. You finished the puzzle in...\n05 seconds";
         QTest::newRow("new best time, Spanish, Difficult") << GameEnd::NewBestTime << Language::Spanish
-            << Level::Difficult << "Fantastico!...\r\nhas realizado el mejor tiempo en absoluto para la "
-                                   "categoria: Juego Dificil. Has completado el puzzle en...\r\n05 segundos";
+            << Level::Difficult << u"¡Fantástico!...\nhas realizado el mejor tiempo absoluto en la "
+                                   "categoría: Juego Difícil. Has completado el puzzle en...\n05 segundos"_s;
     }
     void messageOfEachEnd()
     {

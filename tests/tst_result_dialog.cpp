@@ -34,15 +34,18 @@ private slots:
         QTest::addColumn<int>("icon");
         QTest::addColumn<QString>("prompt");
         QTest::addColumn<QString>("close");
-        QTest::newRow("time over, English") << 1 << 1 << u"Game end! \nTry again."_s << 505 << QString() << u"&Close"_s;
+        QTest::newRow("time over, English") << 1 << 1 << u"Game over!\nTry again."_s << 505 << QString() << u"&Close"_s;
         QTest::newRow("stopwatch, Italian") << 0 << 2
-            << u"Bravissimo! Hai completato il puzzle in....\n3  minuti e 05  secondi"_s << 503 << QString() << u"&Chiudi"_s;
+            << u"Bravissimo! Hai completato il puzzle in...\n3  minuti e 05  secondi"_s << 503 << QString() << u"&Chiudi"_s;
         QTest::newRow("not beaten, English") << 1 << 3
-            << u"Good...\neven if you did not beat the record you ended the puzzle in...3  minutes e 05  seconds"_s
+            << u"Good...\neven though you did not beat the record, you finished the puzzle in...\n3  minutes and 05  seconds"_s
             << 504 << QString() << u"&Close"_s;
         QTest::newRow("new record, Italian, Medium") << 0 << 4
             << u"Eccezionale...\nhai realizzato il miglior tempo in assoluto per la categoria: Gioco Medio. Hai completato il puzzle in...\n3  minuti e 05  secondi"_s
             << 503 << u"Scrivi il tuo nome per registrare il record >"_s << u"&Chiudi"_s;
+        QTest::newRow("not beaten, German") << 3 << 3
+            << u"Gut...\nauch wenn du den Rekord nicht brechen konntest, hast du das Puzzle gelöst in:\n"
+               "3  Minuten und 05  Sekunden"_s << 504 << QString() << u"&Schließen"_s;
     }
     void eachEndShowsItsMessage()
     {
@@ -132,12 +135,24 @@ private slots:
         QCOMPARE(boxTexts, (QStringList{QString(), u"Bo"_s, QString(), u"Bo"_s}));
     }
 
+    // The design's size while the texts fit it (they all do today: a longer
+    // one would make the window taller, as tst_window_texts checks).
+    void windowIsAFixedDialogCentredAndShiftedRightInTheMainWindowsColour_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("end");
+        QTest::newRow("time over, Italian") << 0 << 1;
+        QTest::newRow("record, German") << 3 << 4;
+    }
     void windowIsAFixedDialogCentredAndShiftedRightInTheMainWindowsColour()
     {
-        ResultDialog dialog(nullptr, result(1), texts::Language::Italian, QColor(0, 128, 64), QSize(1024, 768));
+        QFETCH(int, language);
+        QFETCH(int, end);
+        ResultDialog dialog(nullptr, result(end), texts::Language(language), QColor(0, 128, 64), QSize(1024, 768));
         const auto buttons = Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint;
         QCOMPARE(dialog.windowFlags() & (Qt::WindowType_Mask | buttons), Qt::Dialog | Qt::WindowCloseButtonHint);
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QCOMPARE(dialog.size(), QSize(380, 233));
         // (1024 - 380) / 2 + 3 across; (768 - 233) / 2 = 267.5 down, to the even 268.
         QCOMPARE(dialog.pos(), QPoint(325, 268));
         QCOMPARE(dialog.palette().color(QPalette::Window), QColor(0, 128, 64));
@@ -155,7 +170,7 @@ private slots:
         QCOMPARE(dialog->parentWidget(), w.window);
         QVERIFY(dialog->isModal());
         QCOMPARE(dialog->palette().color(QPalette::Window), w.window->backgroundColour());
-        QCOMPARE(dialog->findChild<QLabel *>("message")->text(), u"Game end! \nTry again."_s);
+        QCOMPARE(dialog->findChild<QLabel *>("message")->text(), u"Game over!\nTry again."_s);
     }
 };
 

@@ -22,11 +22,11 @@ void expectStopMessage(const GameFixture &game, const QString &text)
 // Captions of the levels, Play, Timer, ?, Exit; tool tips of the levels, Play, Timer, ?, Exit, colour, 3-D, give up.
 const QMap<int, QStringList> Captions = {
     {0, {"&Facile", "&Medio", "&Difficile", "&Gioca", "&Timer", "&?", "&Esci", "Livello di difficoltà", "Crea il puzzle",
-         "Include o esclude la temporizzazione", "Informazioni", "Chiude il programma", "Cambia il colore dello sfondo",
-         "Visualizza o nasconde il bordo tridimensionale", "Nuovo gioco"}},
-    {100, {"&Easy", "&Medium", "&Difficult", "&Play", "&Timer", "&?", "E&xit", "Difficulty level", "Create puzzle",
-           "Timing on\\off", "Informations", "End program", "Change background colour",
-           "Visualize / hide tridimensional edge", "New game"}}};
+         "Attiva o disattiva il limite di tempo", "Informazioni su Quadrifoglio 3D", "Chiude il programma",
+         "Cambia il colore dello sfondo", "Visualizza o nasconde il bordo tridimensionale", "Abbandona la partita"}},
+    {100, {"&Easy", "&Medium", "&Difficult", "&Play", "&Timer", "&?", "E&xit", "Difficulty level", "Create the puzzle",
+           "Time limit on or off", "About Quadrifoglio 3D", "End program", "Change background color",
+           "Show or hide the 3D edge of the pieces", "Give up the game"}}};
 
 } // namespace
 
@@ -54,10 +54,12 @@ private slots:
         if (runs)
             return;
         expectStopMessage(game, QString::fromUtf8(
-            "Per visualizzare correttamente il gioco\r\noccorre impostare una risoluzione video\r\n"
-            "non inferiore a 800x600.\r\nModificare la risoluzione video e, quindi, riprovare.\r\n\r\n"
-            "Best visual results if used with 800x600 pixel monitor.\r\nModify your video settings and try again.\r\n"
-            "\r\nVisualization optimal avec video 800x6000 pixel.\r\nModifier la résolution vidéo et réessayer"));
+            "Il gioco richiede una risoluzione video di almeno 800\u00a0×\u00a0600 pixel.\r\n"
+            "Modificare la risoluzione video e riprovare.\r\n\r\n"
+            "The game needs a screen resolution of at least 800\u00a0×\u00a0600 pixels.\r\n"
+            "Change the screen resolution and try again.\r\n\r\n"
+            "Le jeu nécessite une résolution d'écran d'au moins 800\u00a0×\u00a0600 pixels.\r\n"
+            "Modifiez la résolution de l'écran et réessayez."));
         QVERIFY(!game.folder.scoreFileExists());
     }
 
@@ -145,26 +147,37 @@ private slots:
                  QStringLiteral("Matrix.gif"));
     }
 
+    // In the copy's language, saying where the game looked and why it failed.
     void pictureThatCannotBeHadEndsTheProgramWithoutSaving_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("missing") << "" << QByteArray();
-        QTest::newRow("not a picture") << "Matrix.jpg" << QByteArray("this is not a JPEG at all");
-        QTest::newRow("40000 x 40000 bitmap") << "Matrix.bmp" << TestFolder::hugeBitmap();
+        QTest::addColumn<char>("digit");
+        QTest::addColumn<QString>("message"); // %1 the folder
+        QTest::newRow("missing, German") << "" << QByteArray() << '3'
+            << "Das Bild des Puzzles wurde nicht gefunden: Im Ordner\n%1\n"
+               "gibt es keine Datei Matrix.bmp, Matrix.jpg oder Matrix.gif.";
+        QTest::newRow("not a picture, Italian") << "Matrix.jpg" << QByteArray("this is not a JPEG at all") << '0'
+            << "Impossibile leggere l'immagine del puzzle\n%1/Matrix.jpg\n"
+               "Il file non è un'immagine BMP, JPEG o GIF.";
+        QTest::newRow("40000 x 40000 bitmap, English") << "Matrix.bmp" << TestFolder::hugeBitmap() << '1'
+            << "Cannot read the puzzle's picture\n%1/Matrix.bmp\n"
+               "The picture is too large: 40000\u00a0×\u00a040000 pixels, more than 200 million pixels.";
     }
     void pictureThatCannotBeHadEndsTheProgramWithoutSaving()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
+        QFETCH(char, digit);
+        QFETCH(QString, message);
         GameFixture game;
         if (!name.isEmpty())
             game.folder.write(name, bytes);
+        game.giveSettings(QByteArray(1, digit) + "Ciao\r\n");
         game.folder.writeScoreFile("[BackColor]\nColor=4\n");
         MainWindow *window = game.start();
         QVERIFY(window && !game.lives && !window->isVisible());
-        expectStopMessage(game, name.isEmpty() ? "Impossibile trovare l'immagine memorizzata"
-                                               : "Impossibile leggere l'immagine memorizzata\r\n" + game.folder.appDir() + "/" + name);
+        expectStopMessage(game, message.arg(game.folder.appDir()));
         // Closing what is left runs no unload: nothing is written.
         window->close();
         QCOMPARE(game.fakes.end.quits, 1);

@@ -1,9 +1,14 @@
-// The game's texts in its five languages, as the table holds them.
+// The game's texts in its five languages: every one there, spelt right, and
+// the messages built from them.
 
 #include "game/Texts.h"
+#include "platform/Pictures.h"
+#include "ui/Startup.h"
 
+#include <QProcess>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using texts::Language;
 using texts::TextId;
 
@@ -15,14 +20,33 @@ namespace {
 constexpr Language Languages[] = {Language::Italian, Language::English, Language::French,
                                   Language::German, Language::Spanish};
 
-void addLanguageRows()
+// The words hunspell does not know and a player reads as they are: Italian
+// names in English texts, the maker's name and file names.
+const char *const WordList = SPELLING_WORD_LIST;
+
+// The words of `text` that the dictionary of `dictionary` does not know.
+QStringList unknownWords(const QString &dictionary, const QString &text)
 {
-    QTest::addColumn<Language>("language");
-    QTest::newRow("Italian") << Language::Italian;
-    QTest::newRow("English") << Language::English;
-    QTest::newRow("French") << Language::French;
-    QTest::newRow("German") << Language::German;
-    QTest::newRow("Spanish") << Language::Spanish;
+    QProcess hunspell;
+    hunspell.start(u"hunspell"_s, {u"-i"_s, u"utf-8"_s, u"-d"_s, dictionary, u"-p"_s,
+                                   QString::fromUtf8(WordList), u"-l"_s});
+    if (!hunspell.waitForStarted())
+        return {u"(hunspell does not run: tools/install-deps.sh installs it)"_s};
+    hunspell.write(text.toUtf8());
+    hunspell.closeWriteChannel();
+    hunspell.waitForFinished();
+    const QString out = QString::fromUtf8(hunspell.readAllStandardOutput()).trimmed();
+    if (hunspell.exitCode() != 0)
+        return {QString::fromUtf8(hunspell.readAllStandardError())};
+    return out.isEmpty() ? QStringList() : out.split(u'\n');
+}
+
+// A text as a player reads it: no access-key mark, no place holders.
+QString asRead(QString text)
+{
+    text.remove(u'&');
+    static const QRegularExpression placeHolder(u"%\\d"_s);
+    return text.remove(placeHolder);
 }
 
 } // namespace
@@ -32,36 +56,35 @@ class TestTexts : public QObject
     Q_OBJECT
 
 private slots:
-    void everyLanguageHasItsThirtyOneTextsAndNoOthers()
+    void everyLanguageHasEveryTextAndNoOthers()
     {
+        const int perLanguage = int(texts::allTexts().size());
         int count = 0;
         for (int id = 0; id < 1000; ++id)
             count += texts::hasTableEntry(id);
-        QCOMPARE(count, 155);
+        QCOMPARE(count, 5 * perLanguage);
         for (Language language : Languages)
-            for (int id = int(TextId::Easy); id <= int(TextId::SolvedIn); ++id)
-                QVERIFY2(!texts::text(language, TextId(id)).isEmpty(),
-                         qPrintable(QStringLiteral("language %1, text %2").arg(int(language)).arg(id)));
+            for (TextId id : texts::allTexts())
+                QVERIFY2(!texts::text(language, id).isEmpty(),
+                         qPrintable(u"language %1, text %2"_s.arg(int(language)).arg(int(id))));
     }
 
+    // Each text also answers to its old id, language offset plus number.
     void textsAreExactlyAsWritten_data()
     {
         QTest::addColumn<Language>("language");
         QTest::addColumn<TextId>("id");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Italian made-with, CR LF then a space") << Language::Italian << TextId::MadeWith
-            << "Questo puzzle è stato creato con Quadrifoglio.\r\n Se vuoi creare anche tu i tuoi puzzle personalizzati "
-               "da regalare a qualche amico, scarica il programma originale dal sito internet:";
-        QTest::newRow("German close, with its typo") << Language::German << TextId::Close << "&Schilessen";
-        QTest::newRow("Spanish timer tip, leading space") << Language::Spanish << TextId::TimerTip
-                                                         << " Incluyeo excluye la temporización";
-        QTest::newRow("Spanish edge tip, trailing space") << Language::Spanish << TextId::EdgeTip
-                                                         << "Visualiza o esconde el marco tridimensional ";
-        QTest::newRow("Spanish made-with, two spaces") << Language::Spanish << TextId::MadeWith
-            << "Esto puzzle fue creado con Quadrifoglio.\r\n Si también tu quieres crear tus puzzle  personal fados "
-               "para regalar a algùn amigo, descarga el programa original desde el sito...";
-        QTest::newRow("French time over, space after the break") << Language::French << TextId::TimeOver
-                                                                << "Jeu terminé!\r\n Réessais.";
+        QTest::newRow("German close") << Language::German << TextId::Close << u"&Schließen"_s;
+        QTest::newRow("French exit, its own key") << Language::French << TextId::Exit << u"&Quitter"_s;
+        QTest::newRow("French time over, no-break space before !") << Language::French << TextId::TimeOver
+                                                                  << u"Jeu terminé\u00a0!\nRéessaie."_s;
+        QTest::newRow("Spanish time over, opening mark") << Language::Spanish << TextId::TimeOver
+                                                        << u"¡Juego terminado!\nInténtalo otra vez."_s;
+        QTest::newRow("English not beaten, line break before the time") << Language::English
+            << TextId::SolvedWithoutRecord
+            << u"Good...\neven though you did not beat the record, you finished the puzzle in...\n"_s;
+        QTest::newRow("give up tip") << Language::Italian << TextId::GiveUpTip << u"Abbandona la partita"_s;
     }
     void textsAreExactlyAsWritten()
     {
@@ -69,13 +92,17 @@ private slots:
         QFETCH(TextId, id);
         QFETCH(QString, text);
         QCOMPARE(texts::text(language, id), text);
-        // The table holds each language's texts a hundred ids apart.
         QCOMPARE(texts::tableEntry(100 * int(language) + int(id)), text);
     }
 
     // Levels, Play, Timer, About, Exit and Close: a second & would hide a
     // letter and lose the shortcut.
-    void captionsCarryOneAccessKeyEach_data() { addLanguageRows(); }
+    void captionsCarryOneAccessKeyEach_data()
+    {
+        QTest::addColumn<Language>("language");
+        for (Language language : Languages)
+            QTest::newRow(qPrintable(texts::languageCode(language))) << language;
+    }
     void captionsCarryOneAccessKeyEach()
     {
         QFETCH(Language, language);
@@ -84,6 +111,33 @@ private slots:
             const QString caption = texts::text(language, id);
             QVERIFY2(caption.count(u'&') == 1, qPrintable(caption));
         }
+    }
+
+    // Every text through hunspell with the language's Debian dictionary; the
+    // screen message, read before any language is known, in its three.
+    void everyTextIsSpeltRight_data()
+    {
+        QTest::addColumn<QString>("dictionary");
+        QTest::addColumn<QString>("text");
+        const QString dictionaries[] = {u"it_IT"_s, u"en_US"_s, u"fr_FR"_s, u"de_DE"_s, u"es_ES"_s};
+        for (Language language : Languages) {
+            QStringList all;
+            for (TextId id : texts::allTexts())
+                all << asRead(texts::text(language, id));
+            QTest::newRow(qPrintable(texts::languageCode(language))) << dictionaries[int(language)]
+                                                                    << all.join(u'\n');
+        }
+        const QStringList screen = startup::screenTooSmallMessage().split(u"\r\n\r\n"_s);
+        QCOMPARE(screen.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QTest::newRow(qPrintable(u"screen message, "_s + dictionaries[i])) << dictionaries[i] << screen[i];
+    }
+    void everyTextIsSpeltRight()
+    {
+        QFETCH(QString, dictionary);
+        QFETCH(QString, text);
+        const QStringList unknown = unknownWords(dictionary, text);
+        QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(u", "_s)));
     }
 
     void matrixDatDigitPicksTheLanguage_data()
@@ -103,6 +157,36 @@ private slots:
         QFETCH(int, digit);
         QFETCH(Language, language);
         QCOMPARE(texts::languageForDigit(digit), language);
+        QCOMPARE(texts::text(language, TextId::Play), texts::tableEntry(texts::tableOffset(language) + 104));
+    }
+
+    // A path is put in as it is: a "%2" in a folder's name stays there.
+    void pictureMessagesSayWhereAndWhy_data()
+    {
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing") << int(platform::PictureProblem::Missing)
+            << u"Impossible de trouver l'image du puzzle\u00a0: il n'y a aucun fichier Matrix.bmp, Matrix.jpg "
+               "ou Matrix.gif dans le dossier\n/home/ann/100%2 gift"_s;
+        QTest::newRow("unreadable") << int(platform::PictureProblem::Unreadable)
+            << u"Impossible de lire l'image du puzzle\n/home/ann/100%2 gift/Matrix.gif\n"
+               "Le système ne permet pas de lire le fichier."_s;
+        QTest::newRow("damaged") << int(platform::PictureProblem::Damaged)
+            << u"Impossible de lire l'image du puzzle\n/home/ann/100%2 gift/Matrix.gif\n"
+               "Le fichier est endommagé ou incomplet."_s;
+        QTest::newRow("too large") << int(platform::PictureProblem::TooLarge)
+            << u"Impossible de lire l'image du puzzle\n/home/ann/100%2 gift/Matrix.gif\n"
+               "L'image est trop grande\u00a0: 20000\u00a0×\u00a015000 pixels, plus de 200 millions de pixels."_s;
+    }
+    void pictureMessagesSayWhereAndWhy()
+    {
+        QFETCH(int, problem);
+        QFETCH(QString, message);
+        platform::LoadedPicture picture;
+        picture.problem = platform::PictureProblem(problem);
+        picture.size = QSize(20000, 15000);
+        QCOMPARE(texts::pictureUnreadableMessage(Language::French, u"/home/ann/100%2 gift/Matrix.gif"_s, picture),
+                 message);
     }
 };
 

@@ -7,6 +7,10 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libsndfile1-dev libminini-dev
+    # the texts: Qt Linguist files (lupdate, lrelease, qt_add_translations)
+    qt6-l10n-tools qt6-tools-dev
+    # every text is spell-checked in its language
+    hunspell hunspell-it hunspell-en-us hunspell-fr hunspell-de-de hunspell-es
     fonts-liberation2 fonts-dejavu-core
     # real-window tests and screenshots
     xvfb xauth xdotool imagemagick x11-utils python3

@@ -4,28 +4,11 @@
 
 #include <QFile>
 #include <QHash>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPixmap>
 
 namespace assets {
 
 namespace {
-
-const QHash<int, QString> &textTable()
-{
-    static const QHash<int, QString> table = [] {
-        QHash<int, QString> t;
-        QFile f(QStringLiteral(":/res/strings/strings.json"));
-        if (!f.open(QIODevice::ReadOnly))
-            return t;
-        const QJsonObject obj = QJsonDocument::fromJson(f.readAll()).object();
-        for (auto it = obj.begin(); it != obj.end(); ++it)
-            t.insert(it.key().toInt(), it.value().toString());
-        return t;
-    }();
-    return table;
-}
 
 QCursor makeCursor(Cursor id)
 {
@@ -47,16 +30,6 @@ QCursor makeCursor(Cursor id)
 }
 
 } // namespace
-
-QString tableString(int id)
-{
-    return textTable().value(id);
-}
-
-bool hasTableString(int id)
-{
-    return textTable().contains(id);
-}
 
 QByteArray cueData(Cue cue)
 {

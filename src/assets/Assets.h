@@ -16,10 +16,6 @@ class SoundOutput;
 // the ids the files are named by.
 namespace assets {
 
-// A text of the table by id; empty for an id the table does not hold.
-QString tableString(int id);
-bool hasTableString(int id);
-
 // The short sounds of the game, by the events they mark.
 enum class Cue : int {
     PieceTaken = 201,    // a piece picked up, and a piece snapping home

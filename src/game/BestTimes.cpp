@@ -124,16 +124,17 @@ QString recordNotSavedText(const WriteError &error)
 
 QString timeInWords(qint64 seconds, texts::Language language)
 {
+    const auto S = [language](TextId id) { return texts::text(language, id); };
     const QString time = platform::formatTimeOfDay(seconds, QStringLiteral("hh:mm:ss"));
     const int minutes = time.mid(3, 2).toInt();
     const QString ss = time.mid(6, 2);
+    const QString joined = QLatin1Char(' ') + S(TextId::And) + QLatin1Char(' ');
     if (minutes == 0)
-        return ss + QLatin1Char(' ') + texts::text(language, TextId::Seconds);
+        return ss + QLatin1Char(' ') + S(TextId::Seconds);
     if (minutes == 1)
-        return QLatin1String("1 ") + texts::text(language, TextId::Minute) + QLatin1String(" e ") + ss + QLatin1Char(' ')
-               + texts::text(language, TextId::Seconds);
-    return QString::number(minutes) + QLatin1String("  ") + texts::text(language, TextId::Minutes) + QLatin1String(" e ")
-           + ss + QLatin1String("  ") + texts::text(language, TextId::Seconds);
+        return QLatin1String("1 ") + S(TextId::Minute) + joined + ss + QLatin1Char(' ') + S(TextId::Seconds);
+    return QString::number(minutes) + QLatin1String("  ") + S(TextId::Minutes) + joined + ss
+           + QLatin1String("  ") + S(TextId::Seconds);
 }
 
 QString levelName(Level level, texts::Language language)
@@ -141,7 +142,7 @@ QString levelName(Level level, texts::Language language)
     const TextId caption = level == Level::Easy     ? TextId::Easy
                            : level == Level::Medium ? TextId::Medium
                                                     : TextId::Difficult;
-    return texts::text(language, caption).mid(1);
+    return texts::text(language, caption).remove(QLatin1Char('&'));
 }
 
 QString endMessage(GameEnd end, texts::Language language, Level level, qint64 seconds)

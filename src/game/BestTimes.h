@@ -86,15 +86,15 @@ QString recordNotSavedText(const WriteError &error);
 // --- End-of-game messages ----------------------------------------------------
 
 // A game's time in words: "05 secondi", "1 minuto e 05 secondi",
-// "3  minuti e 05  secondi" (two spaces in the plural form). Hours are left
-// out; the joining " e " is the same in every language.
+// "3  minuti e 05  secondi" (two spaces in the plural form), joined by the
+// language's own "and". Hours are left out.
 QString timeInWords(qint64 seconds, texts::Language language);
 
 // The level's name in the record message: its button caption without the
-// "&" of the access key.
+// "&" of the access key, wherever the language puts it.
 QString levelName(Level level, texts::Language language);
 
-// The message of each end, with CR LF line breaks.
+// The message of each end, with its line breaks.
 QString endMessage(GameEnd end, texts::Language language, Level level, qint64 seconds);
 
 // The message's type size where an end wants its own; nullopt keeps the

@@ -2,8 +2,17 @@
 
 #include <QString>
 
-// The game's texts in its five languages. The table holds each text once per
-// language: the Italian one at its id, the others at id + 100, + 200...
+#include <vector>
+
+namespace platform {
+struct LoadedPicture;
+}
+
+// The game's texts in its five languages. Each text has a number, the same
+// in every language; the translations live in Qt Linguist files, one per
+// language (src/assets/translations), compiled into the program. A text's
+// number plus the language's offset (0 Italian, 100 English, 200 French,
+// 300 German, 400 Spanish) is the id the game has always known it by.
 namespace texts {
 
 enum class Language { Italian = 0, English = 1, French = 2, German = 3, Spanish = 4 };
@@ -14,6 +23,9 @@ Language languageForDigit(int digit);
 
 // Where a language's texts start in the table, counted from the Italian ones.
 int tableOffset(Language language);
+
+// The language's code in the translation files' names: "it", "en"...
+QString languageCode(Language language);
 
 enum class TextId : int {
     Easy = 101,
@@ -26,7 +38,7 @@ enum class TextId : int {
     LevelTip = 108,
     PlayTip = 109,
     TimerTip = 110,
-    AboutTip = 111,
+    AboutTip = 111, // also the About window's title
     ExitTip = 112,
     ColourTip = 113,
     EdgeTip = 114,
@@ -47,12 +59,31 @@ enum class TextId : int {
     Minutes = 129,
     Seconds = 130,
     SolvedIn = 131,
+    And = 132,               // between the minutes and the seconds
+    Authors = 133,           // the authors' line when the build names no one
+    PictureMissing = 134,    // %1 the folder
+    PictureUnreadable = 135, // %1 the file, %2 why
+    NoPermission = 136,      // the reasons a picture cannot be read
+    NotAPicture = 137,
+    Damaged = 138,
+    TooLarge = 139,          // %1 x %2 its size, %3 millions of pixels taken
 };
 
+// Every text, in the order of its number.
+std::vector<TextId> allTexts();
+
+// A text in a language. Line breaks are "\n".
 QString text(Language language, TextId id);
 
-// A raw entry of the table by its id; empty when there is none.
+// A text by its id in the table (language offset + number); empty when
+// there is none.
 QString tableEntry(int id);
 bool hasTableEntry(int id);
+
+// The messages of a game that cannot start, in its language: no picture
+// in `folder`, or a picture at `path` that cannot be read (saying why).
+QString pictureMissingMessage(Language language, const QString &folder);
+QString pictureUnreadableMessage(Language language, const QString &path,
+                                 const platform::LoadedPicture &picture);
 
 } // namespace texts

@@ -3,46 +3,52 @@
 #include "assets/Assets.h"
 #include "platform/ClickLabel.h"
 #include "platform/Services.h"
+#include "ui/TextFit.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
-// Set by the build (CMake cache variables of the same names).
+// Set by the build (CMake cache variables of the same names); empty unless
+// the builder names real people and places.
 #ifndef QUADRIFOGLIO_WEB_ADDRESS
-#define QUADRIFOGLIO_WEB_ADDRESS "https://www.example.org/quadrifoglio/"
+#define QUADRIFOGLIO_WEB_ADDRESS ""
 #endif
 #ifndef QUADRIFOGLIO_MAIL_ADDRESS_1
-#define QUADRIFOGLIO_MAIL_ADDRESS_1 "autore1@example.org"
+#define QUADRIFOGLIO_MAIL_ADDRESS_1 ""
 #endif
 #ifndef QUADRIFOGLIO_MAIL_ADDRESS_2
-#define QUADRIFOGLIO_MAIL_ADDRESS_2 "autore2@example.org"
+#define QUADRIFOGLIO_MAIL_ADDRESS_2 ""
 #endif
 #ifndef QUADRIFOGLIO_NOTICE_YEARS
 #define QUADRIFOGLIO_NOTICE_YEARS "Copyright 2004-2005"
 #endif
 #ifndef QUADRIFOGLIO_NOTICE_NAMES
-#define QUADRIFOGLIO_NOTICE_NAMES "Gli autori di Quadrifoglio"
+#define QUADRIFOGLIO_NOTICE_NAMES ""
 #endif
 
 using texts::TextId;
 
 namespace about {
 
-QString webAddress()
+Credits builtCredits()
 {
-    return QString::fromUtf8(QUADRIFOGLIO_WEB_ADDRESS);
+    Credits credits;
+    credits.webAddress = QString::fromUtf8(QUADRIFOGLIO_WEB_ADDRESS).trimmed();
+    credits.mailAddresses[0] = QString::fromUtf8(QUADRIFOGLIO_MAIL_ADDRESS_1).trimmed();
+    credits.mailAddresses[1] = QString::fromUtf8(QUADRIFOGLIO_MAIL_ADDRESS_2).trimmed();
+    credits.years = QString::fromUtf8(QUADRIFOGLIO_NOTICE_YEARS);
+    credits.names = QString::fromUtf8(QUADRIFOGLIO_NOTICE_NAMES);
+    return credits;
 }
 
-QString mailAddress(int index)
+QString authorsNotice(const Credits &credits, texts::Language language)
 {
-    return QString::fromUtf8(index == 0 ? QUADRIFOGLIO_MAIL_ADDRESS_1 : QUADRIFOGLIO_MAIL_ADDRESS_2);
-}
-
-QString authorsNotice()
-{
-    return QString::fromUtf8(QUADRIFOGLIO_NOTICE_YEARS) + QLatin1String("\r\n")
-           + QString::fromUtf8(QUADRIFOGLIO_NOTICE_NAMES);
+    const QString names =
+        credits.names.isEmpty() ? texts::text(language, TextId::Authors) : credits.names;
+    return credits.years.isEmpty() ? names : credits.years + QLatin1Char('\n') + names;
 }
 
 QString versionLine(texts::Language language)
@@ -66,36 +72,60 @@ QFont arial(double points, bool bold = false)
     return font;
 }
 
-QString withLineBreaks(QString text)
-{
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-}
+// The window's design: texts in a column 267 pixels wide, 10 pixels in from
+// the window's margin; the note on how the puzzle was made is wider.
+constexpr int Indent = 10;
+constexpr int TextWidth = 267;
+constexpr int NoteWidth = 283;
 
-QLabel *textLabel(QWidget *parent, const QRect &geometry, const QString &text,
+QLabel *textLabel(QWidget *parent, const QString &name, const QString &text, int width,
                   Qt::Alignment alignment = Qt::AlignLeft)
 {
     auto *label = new QLabel(parent);
-    label->setGeometry(geometry);
+    label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(alignment | Qt::AlignTop);
     label->setText(text);
+    ui::fitLabelToText(label, width);
     return label;
 }
 
-QLabel *picture(QWidget *parent, const QString &name, QPoint at)
+QLabel *picture(QWidget *parent, const QString &name)
 {
     auto *image = new QLabel(parent);
-    const QImage img = assets::aboutPicture(name);
-    image->setPixmap(QPixmap::fromImage(img));
-    image->setGeometry(QRect(at, img.isNull() ? QSize(0, 0) : img.size()));
+    image->setPixmap(QPixmap::fromImage(assets::aboutPicture(name)));
     return image;
+}
+
+// An etched separator: a grey line with a light one just below it.
+class EtchedRule : public QWidget
+{
+public:
+    EtchedRule(QWidget *parent, int width) : QWidget(parent) { setFixedSize(width, 2); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(0, 0, width(), 1, QColor(128, 128, 128));
+        p.fillRect(0, 1, width(), 1, QColor(224, 224, 224));
+    }
+};
+
+void addIndented(QBoxLayout *column, QWidget *widget)
+{
+    auto *row = new QHBoxLayout;
+    row->addSpacing(Indent);
+    row->addWidget(widget);
+    row->addStretch();
+    column->addLayout(row);
 }
 
 } // namespace
 
 AboutDialog::AboutDialog(QWidget *parent, texts::Language language, const QColor &windowColour,
-                         platform::Shell &shell)
+                         platform::Shell &shell, const about::Credits &credits)
     : QDialog(parent), m_shell(shell)
 {
     setObjectName(QStringLiteral("aboutDialog"));
@@ -103,17 +133,19 @@ AboutDialog::AboutDialog(QWidget *parent, texts::Language language, const QColor
     setFont(arial(8));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(302, 348);
-    setWindowTitle(S(TextId::AboutTip) + QLatin1String("...."));
+    setWindowTitle(S(TextId::AboutTip));
+    const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
 
-    QLabel *title = textLabel(this, QRect(70, 7, 190, 22), QStringLiteral("Quadrifoglio"),
+    // The title and the version between the clover badge and a jigsaw piece.
+    QLabel *title = textLabel(this, QStringLiteral("title"), QStringLiteral("Quadrifoglio"), 190,
                               Qt::AlignHCenter);
     title->setFont(arial(14.25, true));
+    ui::fitLabelToText(title, 190);
 
-    QLabel *version = textLabel(this, QRect(77, 35, 183, 15), about::versionLine(language),
+    QLabel *version = textLabel(this, QStringLiteral("version"), about::versionLine(language), 183,
                                 Qt::AlignHCenter);
-    version->setObjectName(QStringLiteral("version"));
     version->setFont(arial(9.75, true));
+    ui::fitLabelToText(version, 183);
     QPalette versionColours = version->palette();
     versionColours.setColor(QPalette::Window, QColor(0, 0, 192));
     versionColours.setColor(QPalette::WindowText,
@@ -121,54 +153,50 @@ AboutDialog::AboutDialog(QWidget *parent, texts::Language language, const QColor
     version->setPalette(versionColours);
     version->setAutoFillBackground(true);
 
-    // The clover badge and a jigsaw piece either side of the title, and a
-    // pennant by the first mail link.
-    picture(this, QStringLiteral("icona"), QPoint(16, 6));
-    picture(this, QStringLiteral("image1"), QPoint(254, 6));
-    picture(this, QStringLiteral("image2"), QPoint(78, 205));
+    auto *titles = new QVBoxLayout;
+    titles->setSpacing(6);
+    titles->addWidget(title, 0, Qt::AlignHCenter);
+    titles->addWidget(version, 0, Qt::AlignHCenter);
+    auto *header = new QHBoxLayout;
+    header->setContentsMargins(Indent, 0, Indent, 0);
+    header->addWidget(picture(this, QStringLiteral("icona")), 0, Qt::AlignTop);
+    header->addStretch();
+    header->addLayout(titles);
+    header->addStretch();
+    header->addWidget(picture(this, QStringLiteral("image1")), 0, Qt::AlignTop);
 
-    textLabel(this, QRect(6, 56, 283, 55), withLineBreaks(S(TextId::MadeWith)))
-        ->setObjectName(QStringLiteral("madeWith"));
+    QLabel *madeWith = textLabel(this, QStringLiteral("madeWith"), S(TextId::MadeWith), NoteWidth);
 
-    const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
-
-    // The logo sits under the note that points to the web site.
-    const QImage logoImage = assets::aboutPicture(QStringLiteral("logo"));
-    auto *logo = new platform::ClickLabel(this);
-    logo->setObjectName(QStringLiteral("logo"));
-    logo->setPixmap(QPixmap::fromImage(logoImage));
-    logo->setGeometry(QRect(QPoint(78, 120), logoImage.isNull() ? QSize(147, 26) : logoImage.size()));
-    logo->setCursor(hand);
-    connect(logo, &platform::ClickLabel::clicked, this,
-            [this] { openAndClose(about::webAddress()); });
-
-    // Two etched separators: a grey line with a light one just below it.
-    struct Rule
-    {
-        QRect geometry;
-        QColor colour;
-    };
-    const QColor grey(128, 128, 128), light(224, 224, 224);
-    const Rule rules[4] = {{QRect(16, 154, 271, 1), grey}, {QRect(16, 155, 271, 1), light},
-                           {QRect(16, 241, 269, 1), light}, {QRect(16, 240, 269, 1), grey}};
-    for (const Rule &rule : rules) {
-        auto *line = new QWidget(this);
-        line->setGeometry(rule.geometry);
-        QPalette pal = line->palette();
-        pal.setColor(QPalette::Window, rule.colour);
-        line->setPalette(pal);
-        line->setAutoFillBackground(true);
+    // The logo links to the authors' page only when the build names one.
+    const QPixmap logoPicture = QPixmap::fromImage(assets::aboutPicture(QStringLiteral("logo")));
+    QLabel *logo = nullptr;
+    if (credits.webAddress.isEmpty()) {
+        logo = new QLabel(this);
+    } else {
+        auto *link = new platform::ClickLabel(this);
+        link->setCursor(hand);
+        link->setToolTip(credits.webAddress);
+        const QString address = credits.webAddress;
+        connect(link, &platform::ClickLabel::clicked, this, [this, address] { openAndClose(address); });
+        logo = link;
     }
+    logo->setObjectName(QStringLiteral("logo"));
+    logo->setPixmap(logoPicture);
 
-    textLabel(this, QRect(29, 168, 245, 37), withLineBreaks(about::authorsNotice()),
-              Qt::AlignHCenter)
-        ->setFont(arial(9));
+    QLabel *notice = textLabel(this, QStringLiteral("authors"), about::authorsNotice(credits, language),
+                               245, Qt::AlignHCenter);
+    notice->setFont(arial(9));
+    ui::fitLabelToText(notice, 245);
 
-    const QRect mails[2] = {QRect(96, 203, 134, 15), QRect(96, 221, 134, 15)};
+    // A pennant by the authors' mail links, those the build names.
+    auto *mails = new QVBoxLayout;
+    mails->setSpacing(3);
     for (int i = 0; i < 2; ++i) {
+        const QString address = credits.mailAddresses[i];
+        if (address.isEmpty())
+            continue;
         auto *mail = new platform::ClickLabel(this);
         mail->setObjectName(QStringLiteral("mail%1").arg(i));
-        mail->setGeometry(mails[i]);
         mail->setTextFormat(Qt::PlainText);
         QFont font = arial(9, i == 0);
         font.setUnderline(true);
@@ -176,24 +204,50 @@ AboutDialog::AboutDialog(QWidget *parent, texts::Language language, const QColor
         QPalette pal = mail->palette();
         pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
         mail->setPalette(pal);
-        mail->setText(about::mailAddress(i));
+        mail->setText(address);
         mail->setCursor(hand);
         connect(mail, &platform::ClickLabel::clicked, this,
-                [this, i] { openAndClose(QLatin1String("mailto:") + about::mailAddress(i)); });
+                [this, address] { openAndClose(QLatin1String("mailto:") + address); });
+        mails->addWidget(mail);
     }
-
-    textLabel(this, QRect(16, 255, 267, 15), S(TextId::Platform))->setObjectName(QStringLiteral("platform"));
-    textLabel(this, QRect(16, 269, 267, 15), S(TextId::Licence))->setObjectName(QStringLiteral("licence"));
-    textLabel(this, QRect(16, 283, 265, 25), S(TextId::ScreenNote))->setObjectName(QStringLiteral("screenNote"));
+    auto *mailRow = new QHBoxLayout;
+    mailRow->setSpacing(4);
+    if (mails->count() > 0)
+        mailRow->addWidget(picture(this, QStringLiteral("image2")), 0, Qt::AlignTop);
+    mailRow->addLayout(mails);
 
     auto *close = new QPushButton(S(TextId::Close), this);
     close->setObjectName(QStringLiteral("close"));
-    close->setGeometry(112, 321, 78, 22);
+    close->setMinimumSize(78, 22);
     close->setCursor(hand);
     close->setToolTip(S(TextId::CloseTip));
     // Return presses Close wherever the focus is.
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *column = new QVBoxLayout(this);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    column->setContentsMargins(6, 6, 6, 5);
+    column->setSpacing(0);
+    column->addLayout(header);
+    column->addSpacing(6);
+    column->addWidget(madeWith);
+    column->addSpacing(9);
+    column->addWidget(logo, 0, Qt::AlignHCenter);
+    column->addSpacing(8);
+    addIndented(column, new EtchedRule(this, 271));
+    column->addSpacing(12);
+    column->addWidget(notice, 0, Qt::AlignHCenter);
+    column->addLayout(mailRow);
+    column->setAlignment(mailRow, Qt::AlignHCenter);
+    column->addSpacing(4);
+    addIndented(column, new EtchedRule(this, 271));
+    column->addSpacing(13);
+    addIndented(column, textLabel(this, QStringLiteral("platform"), S(TextId::Platform), TextWidth));
+    addIndented(column, textLabel(this, QStringLiteral("licence"), S(TextId::Licence), TextWidth));
+    addIndented(column, textLabel(this, QStringLiteral("screenNote"), S(TextId::ScreenNote), TextWidth));
+    column->addSpacing(13);
+    column->addWidget(close, 0, Qt::AlignHCenter);
 
     // The main window's colour of the moment.
     QPalette pal = palette();

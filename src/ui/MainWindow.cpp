@@ -208,12 +208,7 @@ bool MainWindow::load(WindowMode mode)
     // Decoding a large photograph takes longer than everything else the
     // window does before it needs the picture, so it starts first, on a
     // thread of its own; the board shows a wait until it is done.
-    struct Decoded
-    {
-        QImage image;
-        QString error;
-    };
-    auto decoded = std::make_shared<Decoded>();
+    auto decoded = std::make_shared<platform::LoadedPicture>();
     if (!picturePath.isEmpty()) {
         // Decoded at the size of the largest board this screen can show, so
         // that the board is sharp at every scale.
@@ -222,10 +217,10 @@ bool MainWindow::load(WindowMode mode)
             largest = scene::scaleFor((QSizeF(screen->size()) * screen->devicePixelRatio()).toSize());
         const int side = scene::Scale{largest}.px(puzzle::BoardSize);
         m_decoder = QThread::create([decoded, picturePath, side] {
-            decoded->image = platform::loadPictureScaled(picturePath, QSize(side, side), &decoded->error);
+            *decoded = platform::loadPicture(picturePath, QSize(side, side));
         });
         connect(m_decoder, &QThread::finished, this, [this, decoded, picturePath] {
-            onPictureDecoded(decoded->image, decoded->error, picturePath);
+            onPictureDecoded(*decoded, picturePath);
         });
         m_decoder->start();
     }
@@ -253,7 +248,7 @@ bool MainWindow::load(WindowMode mode)
     m_board->showLoadingMessage(m_language);
 
     if (picturePath.isEmpty()) {
-        failToStart(QStringLiteral("Impossibile trovare l'immagine memorizzata"));
+        failToStart(texts::pictureMissingMessage(m_language, folder));
         return false;
     }
     return true;
@@ -311,22 +306,19 @@ void MainWindow::setTexts()
     m_edge->setToolTip(S(TextId::EdgeTip));
 }
 
-void MainWindow::onPictureDecoded(const QImage &picture, const QString &error,
-                                  const QString &path)
+void MainWindow::onPictureDecoded(const platform::LoadedPicture &picture, const QString &path)
 {
-    Q_UNUSED(error);
     m_decoder->deleteLater();
     m_decoder = nullptr;
     if (m_closed)
         return;
     // A file that does not decode ends the game as a missing one does,
-    // naming the file.
-    if (picture.isNull()) {
-        failToStart(QStringLiteral("Impossibile leggere l'immagine memorizzata") + QLatin1String("\r\n")
-                    + path);
+    // naming the file and saying why.
+    if (picture.image.isNull()) {
+        failToStart(texts::pictureUnreadableMessage(m_language, path, picture));
         return;
     }
-    m_board->setPuzzlePicture(picture);
+    m_board->setPuzzlePicture(picture.image);
     m_start->setPlayEnabled(m_game.level().has_value());
 }
 

@@ -73,7 +73,7 @@ private:
     void setTexts();
     void ensurePieces();
     void cutPieces(bool withEdge);
-    void onPictureDecoded(const QImage &picture, const QString &error, const QString &path);
+    void onPictureDecoded(const platform::LoadedPicture &picture, const QString &path);
     void failToStart(const QString &message);
 
     void applyScale(double factor, qreal ratio);

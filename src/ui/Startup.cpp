@@ -18,17 +18,17 @@ bool screenIsLargeEnough(QSize screen)
 
 QString screenTooSmallMessage()
 {
+    // Matrix.dat has not been read yet: the message says it in the three
+    // languages the game has always said it in, each a paragraph.
     const QStringList lines = {
-        QStringLiteral("Per visualizzare correttamente il gioco"),
-        QStringLiteral("occorre impostare una risoluzione video"),
-        QStringLiteral("non inferiore a 800x600."),
-        QStringLiteral("Modificare la risoluzione video e, quindi, riprovare."),
+        QStringLiteral("Il gioco richiede una risoluzione video di almeno 800\u00a0×\u00a0600 pixel."),
+        QStringLiteral("Modificare la risoluzione video e riprovare."),
         QString(),
-        QStringLiteral("Best visual results if used with 800x600 pixel monitor."),
-        QStringLiteral("Modify your video settings and try again."),
+        QStringLiteral("The game needs a screen resolution of at least 800\u00a0×\u00a0600 pixels."),
+        QStringLiteral("Change the screen resolution and try again."),
         QString(),
-        QStringLiteral("Visualization optimal avec video 800x6000 pixel."),
-        QStringLiteral("Modifier la résolution vidéo et réessayer"),
+        QStringLiteral("Le jeu nécessite une résolution d'écran d'au moins 800\u00a0×\u00a0600 pixels."),
+        QStringLiteral("Modifiez la résolution de l'écran et réessayez."),
     };
     return lines.join(QLatin1String("\r\n"));
 }

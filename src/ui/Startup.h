@@ -13,7 +13,8 @@ namespace startup {
 // The game needs a screen of at least 800 x 600 pixels.
 bool screenIsLargeEnough(QSize screen);
 
-// The message shown on a smaller screen, in three languages.
+// The message shown on a smaller screen: Italian, English and French
+// paragraphs, lines broken by CR LF.
 QString screenTooSmallMessage();
 
 // Starts the game: on a screen that is too small it says so and returns

@@ -1,0 +1,223 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;Easy</source>
+        <extracomment>level button; also the level&apos;s name in the record message</extracomment>
+        <translation>&amp;Einfach</translation>
+    </message>
+    <message id="102">
+        <source>&amp;Medium</source>
+        <extracomment>level button; also the level&apos;s name in the record message</extracomment>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message id="103">
+        <source>&amp;Difficult</source>
+        <extracomment>level button; also the level&apos;s name in the record message</extracomment>
+        <translation>&amp;Schwer</translation>
+    </message>
+    <message id="104">
+        <source>&amp;Play</source>
+        <extracomment>button that starts a game</extracomment>
+        <translation>S&amp;pielen</translation>
+    </message>
+    <message id="105">
+        <source>&amp;Timer</source>
+        <extracomment>switch between a countdown (out) and a stopwatch (pressed in); a 46 pixel button</extracomment>
+        <translation>&amp;Zeit</translation>
+    </message>
+    <message id="106">
+        <source>&amp;?</source>
+        <extracomment>button that opens the About window</extracomment>
+        <translation>&amp;?</translation>
+    </message>
+    <message id="107">
+        <source>E&amp;xit</source>
+        <extracomment>button that ends the program; a 46 pixel button</extracomment>
+        <translation>E&amp;nde</translation>
+    </message>
+    <message id="108">
+        <source>Difficulty level</source>
+        <extracomment>tool tip of the three level buttons</extracomment>
+        <translation>Schwierigkeitsgrad</translation>
+    </message>
+    <message id="109">
+        <source>Create the puzzle</source>
+        <extracomment>tool tip of Play</extracomment>
+        <translation>Puzzle erstellen</translation>
+    </message>
+    <message id="110">
+        <source>Time limit on or off</source>
+        <extracomment>tool tip of the timer switch</extracomment>
+        <translation>Zeitlimit ein- oder ausschalten</translation>
+    </message>
+    <message id="111">
+        <source>About Quadrifoglio 3D</source>
+        <extracomment>tool tip of the ? button and title of the About window</extracomment>
+        <translation>Über Quadrifoglio 3D</translation>
+    </message>
+    <message id="112">
+        <source>End program</source>
+        <extracomment>tool tip of Exit</extracomment>
+        <translation>Programm beenden</translation>
+    </message>
+    <message id="113">
+        <source>Change background color</source>
+        <extracomment>tool tip of the background colour button</extracomment>
+        <translation>Hintergrundfarbe ändern</translation>
+    </message>
+    <message id="114">
+        <source>Show or hide the 3D edge of the pieces</source>
+        <extracomment>tool tip of the 3D switch</extracomment>
+        <translation>Dreidimensionalen Rand anzeigen oder ausblenden</translation>
+    </message>
+    <message id="115">
+        <source>Give up the game</source>
+        <extracomment>tool tip of the &lt;&lt; button: the game is given up, back to the start</extracomment>
+        <translation>Spiel aufgeben</translation>
+    </message>
+    <message id="116">
+        <source>&amp;Close</source>
+        <extracomment>button that closes the end-of-game and the About window</extracomment>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message id="117">
+        <source>Close this window</source>
+        <extracomment>tool tip of Close</extracomment>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message id="118">
+        <source>Version</source>
+        <extracomment>About window: followed by two spaces and the version number</extracomment>
+        <translation>Version</translation>
+    </message>
+    <message id="119">
+        <source>This puzzle was created with Quadrifoglio.
+If you want to create your own puzzles to give to a friend, use quadrifoglio-maker, the puzzle maker of Quadrifoglio 3D.</source>
+        <extracomment>About window: how the puzzle was made, and how to make one</extracomment>
+        <translation>Dieses Puzzle wurde mit Quadrifoglio erstellt.
+Wenn auch du dein eigenes Puzzle verschenken möchtest, erstelle es mit quadrifoglio-maker, dem Programm von Quadrifoglio 3D, das Puzzles macht.</translation>
+    </message>
+    <message id="120">
+        <source>Jigsaw puzzle game for Linux</source>
+        <extracomment>About window: what the program is and where it runs</extracomment>
+        <translation>Puzzlespiel für Linux</translation>
+    </message>
+    <message id="121">
+        <source>Free program - free use and distribution.</source>
+        <extracomment>About window: terms of use</extracomment>
+        <translation>Kostenloses Programm zur freien Benutzung und Verteilung</translation>
+    </message>
+    <message id="122">
+        <source>Needs a screen of at least 800 × 600 pixels.</source>
+        <extracomment>About window: the smallest screen the game runs on</extracomment>
+        <translation>Das Programm benötigt einen Bildschirm mit mindestens 800&#xa0;×&#xa0;600 Pixeln</translation>
+    </message>
+    <message id="123">
+        <source>Type your name for the record</source>
+        <extracomment>end-of-game window: prompt for the name of a new best time, followed by &quot; &gt;&quot;</extracomment>
+        <translation>Schreib deinen Namen für den Rekord</translation>
+    </message>
+    <message id="124">
+        <source>Game over!
+Try again.</source>
+        <extracomment>end-of-game window: the time ran out</extracomment>
+        <translation>Spiel zu Ende!
+Probier es noch mal.</translation>
+    </message>
+    <message id="125">
+        <source>Very good! You did it in...
+</source>
+        <extracomment>end-of-game window: solved with the stopwatch; the time in words follows</extracomment>
+        <translation>Sehr gut! Du hast das Puzzle gelöst in...
+</translation>
+    </message>
+    <message id="126">
+        <source>Good...
+even though you did not beat the record, you finished the puzzle in...
+</source>
+        <extracomment>end-of-game window: solved, best time not beaten; the time in words follows</extracomment>
+        <translation>Gut...
+auch wenn du den Rekord nicht brechen konntest, hast du das Puzzle gelöst in:
+</translation>
+    </message>
+    <message id="127">
+        <source>Excellent...
+you set the best time ever in the category: Game</source>
+        <extracomment>end-of-game window, new best time: followed by a space, the level&apos;s name and &quot;. &quot;</extracomment>
+        <translation>Ausgezeichnet...
+du hast die beste Zeit erreicht in der Kategorie: Spiel</translation>
+    </message>
+    <message id="128">
+        <source>minute</source>
+        <extracomment>time in words: 1 minute</extracomment>
+        <translation>Minute</translation>
+    </message>
+    <message id="129">
+        <source>minutes</source>
+        <extracomment>time in words: 2 to 59 minutes</extracomment>
+        <translation>Minuten</translation>
+    </message>
+    <message id="130">
+        <source>seconds</source>
+        <extracomment>time in words: the seconds</extracomment>
+        <translation>Sekunden</translation>
+    </message>
+    <message id="131">
+        <source>You finished the puzzle in...
+</source>
+        <extracomment>end-of-game window, new best time: after the level&apos;s name; the time in words follows</extracomment>
+        <translation>Du hast das Puzzle gelöst in...
+</translation>
+    </message>
+    <message id="132">
+        <source>and</source>
+        <extracomment>time in words: joins the minutes and the seconds (3 minutes and 05 seconds)</extracomment>
+        <translation>und</translation>
+    </message>
+    <message id="133">
+        <source>The authors of Quadrifoglio</source>
+        <extracomment>About window: the authors&apos; line when the build names no one</extracomment>
+        <translation>Die Autoren von Quadrifoglio</translation>
+    </message>
+    <message id="134">
+        <source>Cannot find the puzzle&apos;s picture: there is no Matrix.bmp, Matrix.jpg or Matrix.gif in the folder
+%1</source>
+        <extracomment>message at start: no picture; %1 is the folder</extracomment>
+        <translation>Das Bild des Puzzles wurde nicht gefunden: Im Ordner
+%1
+gibt es keine Datei Matrix.bmp, Matrix.jpg oder Matrix.gif.</translation>
+    </message>
+    <message id="135">
+        <source>Cannot read the puzzle&apos;s picture
+%1
+%2</source>
+        <extracomment>message at start: the picture cannot be read; %1 is the file, %2 says why</extracomment>
+        <translation>Das Bild des Puzzles kann nicht gelesen werden:
+%1
+%2</translation>
+    </message>
+    <message id="136">
+        <source>The system does not allow the file to be read.</source>
+        <extracomment>why a picture cannot be read</extracomment>
+        <translation>Das System erlaubt nicht, die Datei zu lesen.</translation>
+    </message>
+    <message id="137">
+        <source>The file is not a BMP, JPEG or GIF picture.</source>
+        <extracomment>why a picture cannot be read</extracomment>
+        <translation>Die Datei ist kein Bild im Format BMP, JPEG oder GIF.</translation>
+    </message>
+    <message id="138">
+        <source>The file is damaged or incomplete.</source>
+        <extracomment>why a picture cannot be read</extracomment>
+        <translation>Die Datei ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message id="139">
+        <source>The picture is too large: %1 × %2 pixels, more than %3 million pixels.</source>
+        <extracomment>why a picture cannot be read: %1 x %2 its size, %3 the most pixels taken, in millions</extracomment>
+        <translation>Das Bild ist zu groß: %1&#xa0;×&#xa0;%2 Pixel, mehr als %3 Millionen Pixel.</translation>
+    </message>
+</context>
+</TS>

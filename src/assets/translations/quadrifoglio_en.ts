@@ -1,0 +1,222 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message id="101">
+        <source>&amp;Easy</source>
+        <extracomment>level button; also the level&apos;s name in the record message</extracomment>
+        <translation>&amp;Easy</translation>
+    </message>
+    <message id="102">
+        <source>&amp;Medium</source>
+        <extracomment>level button; also the level&apos;s name in the record message</extracomment>
+        <translation>&amp;Medium</translation>
+    </message>
+    <message id="103">
+        <source>&amp;Difficult</source>
+        <extracomment>level button; also the level&apos;s name in the record message</extracomment>
+        <translation>&amp;Difficult</translation>
+    </message>
+    <message id="104">
+        <source>&amp;Play</source>
+        <extracomment>button that starts a game</extracomment>
+        <translation>&amp;Play</translation>
+    </message>
+    <message id="105">
+        <source>&amp;Timer</source>
+        <extracomment>switch between a countdown (out) and a stopwatch (pressed in); a 46 pixel button</extracomment>
+        <translation>&amp;Timer</translation>
+    </message>
+    <message id="106">
+        <source>&amp;?</source>
+        <extracomment>button that opens the About window</extracomment>
+        <translation>&amp;?</translation>
+    </message>
+    <message id="107">
+        <source>E&amp;xit</source>
+        <extracomment>button that ends the program; a 46 pixel button</extracomment>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message id="108">
+        <source>Difficulty level</source>
+        <extracomment>tool tip of the three level buttons</extracomment>
+        <translation>Difficulty level</translation>
+    </message>
+    <message id="109">
+        <source>Create the puzzle</source>
+        <extracomment>tool tip of Play</extracomment>
+        <translation>Create the puzzle</translation>
+    </message>
+    <message id="110">
+        <source>Time limit on or off</source>
+        <extracomment>tool tip of the timer switch</extracomment>
+        <translation>Time limit on or off</translation>
+    </message>
+    <message id="111">
+        <source>About Quadrifoglio 3D</source>
+        <extracomment>tool tip of the ? button and title of the About window</extracomment>
+        <translation>About Quadrifoglio 3D</translation>
+    </message>
+    <message id="112">
+        <source>End program</source>
+        <extracomment>tool tip of Exit</extracomment>
+        <translation>End program</translation>
+    </message>
+    <message id="113">
+        <source>Change background color</source>
+        <extracomment>tool tip of the background colour button</extracomment>
+        <translation>Change background color</translation>
+    </message>
+    <message id="114">
+        <source>Show or hide the 3D edge of the pieces</source>
+        <extracomment>tool tip of the 3D switch</extracomment>
+        <translation>Show or hide the 3D edge of the pieces</translation>
+    </message>
+    <message id="115">
+        <source>Give up the game</source>
+        <extracomment>tool tip of the &lt;&lt; button: the game is given up, back to the start</extracomment>
+        <translation>Give up the game</translation>
+    </message>
+    <message id="116">
+        <source>&amp;Close</source>
+        <extracomment>button that closes the end-of-game and the About window</extracomment>
+        <translation>&amp;Close</translation>
+    </message>
+    <message id="117">
+        <source>Close this window</source>
+        <extracomment>tool tip of Close</extracomment>
+        <translation>Close this window</translation>
+    </message>
+    <message id="118">
+        <source>Version</source>
+        <extracomment>About window: followed by two spaces and the version number</extracomment>
+        <translation>Version</translation>
+    </message>
+    <message id="119">
+        <source>This puzzle was created with Quadrifoglio.
+If you want to create your own puzzles to give to a friend, use quadrifoglio-maker, the puzzle maker of Quadrifoglio 3D.</source>
+        <extracomment>About window: how the puzzle was made, and how to make one</extracomment>
+        <translation>This puzzle was created with Quadrifoglio.
+If you want to create your own puzzles to give to a friend, use quadrifoglio-maker, the puzzle maker of Quadrifoglio 3D.</translation>
+    </message>
+    <message id="120">
+        <source>Jigsaw puzzle game for Linux</source>
+        <extracomment>About window: what the program is and where it runs</extracomment>
+        <translation>Jigsaw puzzle game for Linux</translation>
+    </message>
+    <message id="121">
+        <source>Free program - free use and distribution.</source>
+        <extracomment>About window: terms of use</extracomment>
+        <translation>Free program - free use and distribution.</translation>
+    </message>
+    <message id="122">
+        <source>Needs a screen of at least 800 × 600 pixels.</source>
+        <extracomment>About window: the smallest screen the game runs on</extracomment>
+        <translation>Needs a screen of at least 800&#xa0;×&#xa0;600 pixels.</translation>
+    </message>
+    <message id="123">
+        <source>Type your name for the record</source>
+        <extracomment>end-of-game window: prompt for the name of a new best time, followed by &quot; &gt;&quot;</extracomment>
+        <translation>Type your name for the record</translation>
+    </message>
+    <message id="124">
+        <source>Game over!
+Try again.</source>
+        <extracomment>end-of-game window: the time ran out</extracomment>
+        <translation>Game over!
+Try again.</translation>
+    </message>
+    <message id="125">
+        <source>Very good! You did it in...
+</source>
+        <extracomment>end-of-game window: solved with the stopwatch; the time in words follows</extracomment>
+        <translation>Very good! You did it in...
+</translation>
+    </message>
+    <message id="126">
+        <source>Good...
+even though you did not beat the record, you finished the puzzle in...
+</source>
+        <extracomment>end-of-game window: solved, best time not beaten; the time in words follows</extracomment>
+        <translation>Good...
+even though you did not beat the record, you finished the puzzle in...
+</translation>
+    </message>
+    <message id="127">
+        <source>Excellent...
+you set the best time ever in the category: Game</source>
+        <extracomment>end-of-game window, new best time: followed by a space, the level&apos;s name and &quot;. &quot;</extracomment>
+        <translation>Excellent...
+you set the best time ever in the category: Game</translation>
+    </message>
+    <message id="128">
+        <source>minute</source>
+        <extracomment>time in words: 1 minute</extracomment>
+        <translation>minute</translation>
+    </message>
+    <message id="129">
+        <source>minutes</source>
+        <extracomment>time in words: 2 to 59 minutes</extracomment>
+        <translation>minutes</translation>
+    </message>
+    <message id="130">
+        <source>seconds</source>
+        <extracomment>time in words: the seconds</extracomment>
+        <translation>seconds</translation>
+    </message>
+    <message id="131">
+        <source>You finished the puzzle in...
+</source>
+        <extracomment>end-of-game window, new best time: after the level&apos;s name; the time in words follows</extracomment>
+        <translation>You finished the puzzle in...
+</translation>
+    </message>
+    <message id="132">
+        <source>and</source>
+        <extracomment>time in words: joins the minutes and the seconds (3 minutes and 05 seconds)</extracomment>
+        <translation>and</translation>
+    </message>
+    <message id="133">
+        <source>The authors of Quadrifoglio</source>
+        <extracomment>About window: the authors&apos; line when the build names no one</extracomment>
+        <translation>The authors of Quadrifoglio</translation>
+    </message>
+    <message id="134">
+        <source>Cannot find the puzzle&apos;s picture: there is no Matrix.bmp, Matrix.jpg or Matrix.gif in the folder
+%1</source>
+        <extracomment>message at start: no picture; %1 is the folder</extracomment>
+        <translation>Cannot find the puzzle&apos;s picture: there is no Matrix.bmp, Matrix.jpg or Matrix.gif in the folder
+%1</translation>
+    </message>
+    <message id="135">
+        <source>Cannot read the puzzle&apos;s picture
+%1
+%2</source>
+        <extracomment>message at start: the picture cannot be read; %1 is the file, %2 says why</extracomment>
+        <translation>Cannot read the puzzle&apos;s picture
+%1
+%2</translation>
+    </message>
+    <message id="136">
+        <source>The system does not allow the file to be read.</source>
+        <extracomment>why a picture cannot be read</extracomment>
+        <translation>The system does not allow the file to be read.</translation>
+    </message>
+    <message id="137">
+        <source>The file is not a BMP, JPEG or GIF picture.</source>
+        <extracomment>why a picture cannot be read</extracomment>
+        <translation>The file is not a BMP, JPEG or GIF picture.</translation>
+    </message>
+    <message id="138">
+        <source>The file is damaged or incomplete.</source>
+        <extracomment>why a picture cannot be read</extracomment>
+        <translation>The file is damaged or incomplete.</translation>
+    </message>
+    <message id="139">
+        <source>The picture is too large: %1 × %2 pixels, more than %3 million pixels.</source>
+        <extracomment>why a picture cannot be read: %1 x %2 its size, %3 the most pixels taken, in millions</extracomment>
+        <translation>The picture is too large: %1&#xa0;×&#xa0;%2 pixels, more than %3 million pixels.</translation>
+    </message>
+</context>
+</TS>
