@@ -67,8 +67,8 @@ const QString Title = QStringLiteral("Quadrifoglio");
 } // namespace
 
 MainWindow::MainWindow(platform::Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services),
-      m_game(*services.clock, services.sound, scoreFilePath(services))
+    : QWidget(parent), m_services(services), m_sound(services.sound),
+      m_game(*services.clock, &m_sound, scoreFilePath(services))
 {
     setWindowTitle(QStringLiteral("Quadrifoglio 3D"));
     setWindowIcon(assets::programIcon());
@@ -113,6 +113,8 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
             [this](int number) { piece(number)->returnToPickUp(); });
     connect(&m_game, &Game::recordNotSaved, this, &MainWindow::onRecordNotSaved);
 
+    setUpDesktop();
+
     // The window's size before it is shown maximized.
     resize(702, 541);
 }
@@ -134,7 +136,7 @@ void MainWindow::buildCommands()
     connect(m_timer, &QPushButton::toggled, &m_game, &Game::setStopwatch);
     connect(m_timer, &QPushButton::clicked, this, [this] {
         m_board->setFocus();
-        assets::playCue(m_services.sound, assets::Cue::Click);
+        assets::playCue(&m_sound, assets::Cue::Click);
     });
 
     m_edge = new QPushButton(QStringLiteral("3D"), this);
@@ -293,6 +295,7 @@ void MainWindow::setTexts()
     m_exit->setToolTip(S(TextId::ExitTip));
     m_colour->setToolTip(S(TextId::ColourTip));
     m_edge->setToolTip(S(TextId::EdgeTip));
+    setDesktopTexts();
 }
 
 void MainWindow::onPictureDecoded(const QImage &picture, const QString &error,
@@ -409,6 +412,7 @@ void MainWindow::layOut()
         top += button->height() + spacing;
     }
     m_boardPin->raise();
+    placeDesktopButtons();
 }
 
 void MainWindow::dealPieces()
@@ -493,7 +497,7 @@ void MainWindow::onPieceDropped(int number, QPoint corner)
 
 void MainWindow::onColourClicked()
 {
-    assets::playCue(m_services.sound, assets::Cue::Click);
+    assets::playCue(&m_sound, assets::Cue::Click);
     setBackgroundColour(colours::nextIndex(m_colourIndex));
     tileBackground();
     drawBoardBevel(true);
@@ -505,7 +509,7 @@ void MainWindow::onColourClicked()
 
 void MainWindow::onEdgeToggled()
 {
-    assets::playCue(m_services.sound, assets::Cue::Window);
+    assets::playCue(&m_sound, assets::Cue::Window);
     m_withEdge = m_edge->isChecked();
     // The finished picture stays flat; the next game takes the new choice.
     if (m_game.state() != Game::State::Finishing) {
@@ -519,10 +523,10 @@ void MainWindow::onEdgeToggled()
 
 void MainWindow::onAboutClicked()
 {
-    assets::playCue(m_services.sound, assets::Cue::Window);
-    // The clock runs on while the window is open.
+    assets::playCue(&m_sound, assets::Cue::Window);
     m_aboutDialog = new AboutDialog(this, m_language, m_backColour, *m_services.shell);
     connect(m_aboutDialog, &QDialog::finished, m_aboutDialog, &QObject::deleteLater);
+    pauseWhileOpen(m_aboutDialog);
     m_aboutDialog->open();
 }
 
