@@ -20,7 +20,10 @@ void describeCommandLine(QCommandLineParser &parser)
     parser.addHelpOption();
     parser.addVersionOption();
 
-    // --- Options of the window (issue 11: --window) -------------------------
+    // --- Options of the window ----------------------------------------------
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("window"),
+        QStringLiteral("Play in a normal window among the others instead of the whole screen.")));
 }
 
 // --help and --version answer at once and need no screen: they are looked
@@ -79,7 +82,10 @@ int main(int argc, char *argv[])
         platform::RealServices services;
         // The window lives until the event loop is over, so that nothing it
         // started outlives it unawares.
-        std::unique_ptr<MainWindow> window = startup::start(services.services());
+        // --window: a normal window among the others instead of the whole screen.
+        const auto mode = parser.isSet(QStringLiteral("window")) ? MainWindow::WindowMode::Normal
+                                                                 : MainWindow::WindowMode::Maximized;
+        std::unique_ptr<MainWindow> window = startup::start(services.services(), mode);
         if (window) {
             QObject::connect(&instance, &platform::SingleInstance::comeForward, window.get(),
                              [w = window.get()] {

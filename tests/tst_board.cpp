@@ -12,10 +12,11 @@
 
 namespace {
 
-QSet<QPoint> Slots(QSize outer, int screenHeight)
+const QSize PieceSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
+
+QSet<QPoint> Slots(QSize inside)
 {
-    const QSize piece(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
-    const auto places = puzzle::slotPositions(outer, screenHeight, piece);
+    const auto places = puzzle::slotPositions(inside, PieceSize);
     return QSet<QPoint>(places.begin(), places.end());
 }
 
@@ -114,38 +115,56 @@ private slots:
         QTest::newRow("slot 7") << 7 << QPoint(9, 501);
         QTest::newRow("slot 8") << 8 << QPoint(89, 15);
         QTest::newRow("slot 15") << 15 << QPoint(169, 15);
-        // Five columns right of slot 15, 4 pixels (not 6) right of its line.
-        QTest::newRow("slot 16") << 16 << QPoint(567, 15);
+        QTest::newRow("slot 16") << 16 << QPoint(556, 15); // clear of slot 24
         QTest::newRow("slot 17") << 17 << QPoint(716, 15);
         QTest::newRow("slot 24") << 24 << QPoint(636, 15);
-        QTest::newRow("slot 31") << 31 << QPoint(163, 501);
-        QTest::newRow("slot 36") << 36 << QPoint(563, 501);
+        // The bottom row fits between the columns on either side.
+        QTest::newRow("slot 31") << 31 << QPoint(167, 501);
+        QTest::newRow("slot 36") << 36 << QPoint(557, 501);
     }
     void slotsOfAnEightHundredBySixHundredWindow()
     {
         QFETCH(int, slot);
         QFETCH(QPoint, place);
-        QCOMPARE(puzzle::slotPositions(QSize(800, 600), 600, QSize(77, 77))[slot - 1], place);
+        QCOMPARE(puzzle::slotPositions(QSize(800, 600), PieceSize)[slot - 1], place);
     }
 
-    void slotsAreDistinctAndTheGapFollowsTheScreenHeight_data()
+    // The window's inside decides: a taskbar or a smaller window leaves
+    // every piece whole, in reach, clear of the board, its buttons and the
+    // other pieces.
+    void slotsFollowTheWindowsInsideAndNeverOverlap_data()
     {
-        QTest::addColumn<QSize>("window");
-        QTest::addColumn<int>("screenHeight");
+        QTest::addColumn<QSize>("inside");
         QTest::addColumn<int>("gap");
-        QTest::newRow("600 screen") << QSize(800, 600) << 600 << 4;
-        QTest::newRow("768 screen") << QSize(1024, 768) << 768 << 24;
-        QTest::newRow("768 screen, small window") << QSize(800, 600) << 768 << 24;
+        QTest::newRow("800 x 600, no taskbar") << QSize(800, 600) << 4;
+        QTest::newRow("1024 x 768") << QSize(1024, 768) << 24;
+        QTest::newRow("800 x 600 less a taskbar") << QSize(800, 555) << 0;
+        QTest::newRow("the smallest window") << puzzle::MinimumArea << 0;
+        QTest::newRow("a window of 1000 x 740") << QSize(1000, 740) << 20;
+        QTest::newRow("1366 x 768 less a taskbar") << QSize(1366, 738) << 20;
+        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 223;
     }
-    void slotsAreDistinctAndTheGapFollowsTheScreenHeight()
+    void slotsFollowTheWindowsInsideAndNeverOverlap()
     {
-        QFETCH(QSize, window);
-        QFETCH(int, screenHeight);
+        QFETCH(QSize, inside);
         QFETCH(int, gap);
-        const auto places = puzzle::slotPositions(window, screenHeight, QSize(77, 77));
+        const auto places = puzzle::slotPositions(inside, PieceSize);
         for (int j : {1, 8, 17, 24}) // slot j at index j - 1
             QCOMPARE(places[j].y() - places[j - 1].y(), 77 + gap);
-        QCOMPARE(Slots(window, screenHeight).size(), puzzle::PieceCount);
+        const QRect window(QPoint(), inside);
+        const QPoint boardCorner((inside.width() - 360) / 2, (inside.height() - 360) / 2);
+        const QRect board(boardCorner, QSize(360, 360));
+        const QRect buttons(board.right() + 11, board.top() + 56, 46, 248);
+        const QRect giveUp(qRound((inside.width() - 310) / 2.0) + 231, board.top() - 99 + 35, 50, 24);
+        for (int a = 0; a < puzzle::PieceCount; ++a) {
+            const QRect piece(places[a], PieceSize);
+            const QString which = QStringLiteral("slot %1").arg(a + 1);
+            QVERIFY2(window.contains(piece), qPrintable(which));
+            QVERIFY2(!piece.intersects(board) && !piece.intersects(buttons) && !piece.intersects(giveUp),
+                     qPrintable(which));
+            for (int b = a + 1; b < puzzle::PieceCount; ++b)
+                QVERIFY2(!piece.intersects(QRect(places[b], PieceSize)), qPrintable(which));
+        }
     }
 
     void resizeBetweenGamesDealsAllPiecesAgain()
@@ -153,11 +172,11 @@ private slots:
         GameFixture w;
         QVERIFY(w.startCopy('1', QSize(1024, 768), QSize(800, 600)));
         w.makePieces();
-        w.showAtOuterSize(QSize(1000, 740));
+        w.showAtSize(QSize(1000, 740));
         QSet<QPoint> dealt;
         for (int i = 1; i <= puzzle::PieceCount; ++i)
             dealt.insert(w.piece(i)->pos());
-        QCOMPARE(dealt, Slots(QSize(1000, 740), 768));
+        QCOMPARE(dealt, Slots(QSize(1000, 740)));
     }
 
     void resizeDuringAGameKeepsPlacedPiecesOnTheirCells()
@@ -168,7 +187,7 @@ private slots:
         const QList<int> placed = {1, 8, 17, 23, 36};
         for (int i : placed)
             w.placePiece(i);
-        w.showAtOuterSize(QSize(1000, 740));
+        w.showAtSize(QSize(1000, 740));
         const QPoint board(320, 190);
         QCOMPARE(w.window->board()->pos(), board);
         QSet<QPoint> loose;
@@ -181,7 +200,7 @@ private slots:
             }
         }
         QCOMPARE(loose.size(), puzzle::PieceCount - int(placed.size()));
-        QVERIFY(Slots(QSize(1000, 740), 768).contains(loose));
+        QVERIFY(Slots(QSize(1000, 740)).contains(loose));
         QVERIFY(w.ticks()->isActive());
         QCOMPARE(w.game().placedCount(), int(placed.size()));
     }

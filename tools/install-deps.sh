@@ -10,6 +10,8 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     # real-window tests and screenshots
     xvfb xauth xdotool imagemagick x11-utils python3
+    # a window manager with a taskbar, as on a desktop
+    icewm
     # the installed desktop entries and metainfo are checked; the Debian
     # package is made (dpkg-shlibdeps), checked by lintian and installed
     desktop-file-utils appstream dpkg-dev lintian man-db

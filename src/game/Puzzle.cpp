@@ -80,7 +80,7 @@ bool snapsHome(int piece, QPoint corner, QPoint board)
     return cell.onBoard() && cell.piece() == piece;
 }
 
-Slots slotPositions(QSize area, int screenHeight, QSize pieceSize)
+Slots slotPositions(QSize area, QSize pieceSize)
 {
     const int w = area.width();
     const int h = area.height();
@@ -89,9 +89,13 @@ Slots slotPositions(QSize area, int screenHeight, QSize pieceSize)
     Slots places{};
     const auto slot = [&places](int number) -> QPoint & { return places[number - 1]; };
 
-    const int gapY = screenHeight == 600 ? 4 : roundPixels((screenHeight - 600) / 7.0);
-    const int gapX = roundPixels((w - 10.0 * pw) / 11.0);
-    const int y0 = roundPixels(h / 8.0 - 60);
+    // The columns spread out as the window grows taller, but never so far
+    // that seven pieces leave the window, and never closer than touching.
+    const int y0 = std::max(0, roundPixels(h / 8.0 - 60));
+    const int spread = h == 600 ? 4 : roundPixels((h - 600) / 7.0);
+    const int room = (h - y0 - 7 * ph) / 6;
+    const int gapY = std::max(0, std::min(spread, room));
+    const int gapX = std::max(0, roundPixels((w - 10.0 * pw) / 11.0));
 
     // Left block: two columns of seven, the top of a third column, and one
     // slot in the top row five columns further right.
@@ -120,11 +124,28 @@ Slots slotPositions(QSize area, int screenHeight, QSize pieceSize)
         }
     }
 
-    // Bottom row of six below the board.
+    // The slot in the top row stays clear of the right block's inner column.
+    const int topRowEnd = slot(24).x() - std::max(gapX, 1);
+    if (slot(16).x() + pw > topRowEnd)
+        slot(16).setX(topRowEnd - pw);
+
+    // Bottom row of six below the board, between the second column on the
+    // left and the inner column on the right. On a narrow window the usual
+    // spacing would lay its ends over those columns: the six then share the
+    // room between them evenly.
+    const int rowY = y0 + 6 * (ph + gapY);
+    const int leftEdge = slot(14).x() + pw;
+    const int rightEdge = slot(24).x();
     x = roundPixels(2.0 * pw + 3.0 * gapX);
+    int step = pw + gapX;
+    if (x < leftEdge || x + 5 * step + pw > rightEdge) {
+        const int spare = std::max(0, (rightEdge - leftEdge - 6 * pw) / 7);
+        x = leftEdge + spare;
+        step = pw + spare;
+    }
     for (int j = 31; j <= 36; ++j) {
-        slot(j) = QPoint(x, y0 + 6 * (ph + gapY));
-        x = roundPixels(x + pw + gapX);
+        slot(j) = QPoint(x, rowY);
+        x += step;
     }
     return places;
 }

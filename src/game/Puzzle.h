@@ -50,13 +50,17 @@ Cell cellUnderCorner(QPoint corner, QPoint board);
 // True when the piece dropped with its corner at `corner` lands on its own cell.
 bool snapsHome(int piece, QPoint corner, QPoint board);
 
+// The smallest window the scene fits: every loose piece in its own slot,
+// clear of the board's buttons and of the other pieces.
+inline constexpr QSize MinimumArea(800, 550);
+
 // The 36 places around the board where loose pieces are dealt, slot 1 at
 // index 0: two columns of seven and a short third column on the left, two
 // columns of seven on the right, a row of six below the board and one slot
-// in the top row. `area` is the window's size and `screenHeight` spreads the
-// columns out on taller screens.
+// in the top row. `area` is the window's inside, where the columns spread
+// out as it grows taller; they never overlap nor leave it (down to MinimumArea).
 using Slots = std::array<QPoint, PieceCount>;
-Slots slotPositions(QSize area, int screenHeight, QSize pieceSize);
+Slots slotPositions(QSize area, QSize pieceSize);
 
 // The 36 pieces in a fresh random order, the order in which they fill the slots.
 std::array<int, PieceCount> shuffledPieces();

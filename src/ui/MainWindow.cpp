@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QThread>
 #include <QTimer>
 
@@ -115,8 +116,7 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
 
     setUpDesktop();
 
-    // The window's size before it is shown maximized.
-    resize(702, 541);
+    setMinimumSize(puzzle::MinimumArea);
 }
 
 MainWindow::~MainWindow()
@@ -201,7 +201,7 @@ std::array<QPushButton *, 5> MainWindow::commandColumn() const
 
 // --- Loading ------------------------------------------------------------------
 
-bool MainWindow::load()
+bool MainWindow::load(WindowMode mode)
 {
     const QString folder = m_services.folders->appDir();
     const QString picturePath = platform::findPictureFile(folder);
@@ -231,11 +231,21 @@ bool MainWindow::load()
     readGift(folder);
     setTexts();
 
-    // Maximized; without a window manager to maximize it, it takes the whole
-    // available screen area itself.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
-    showMaximized();
+    if (mode == WindowMode::Normal) {
+        // A window of its own among the others: most of the screen, centred.
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            const QSize wanted = (area.size() * 4 / 5).expandedTo(minimumSize()).boundedTo(area.size());
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, wanted, area));
+        }
+        showNormal();
+    } else {
+        // Maximized; without a window manager to maximize it, it takes the
+        // whole available screen area itself.
+        if (const QScreen *screen = QGuiApplication::primaryScreen())
+            setGeometry(screen->availableGeometry());
+        showMaximized();
+    }
     m_board->showLoadingMessage(m_language);
 
     if (picturePath.isEmpty()) {
@@ -385,16 +395,17 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 
 void MainWindow::layOut()
 {
-    // The layout follows the window's outer size, frame included.
-    const QSize outer = frameGeometry().size();
-    const int W = outer.width();
-    const int H = outer.height();
+    // The layout follows the window's inside: a frame or a taskbar takes
+    // nothing from the scene.
+    const int W = width();
+    const int H = height();
 
     m_board->move(half(W - m_board->width()), half(H - m_board->height()));
     const QRect board = m_board->geometry();
     m_greeting->move(board.x() - 10, 20);
     m_boardPin->move(half(W - m_boardPin->width()), board.y() - m_boardPin->height() - 9);
-    m_clock->move(half(W - m_clock->width()), board.y() - m_clock->height() - 33);
+    // On a short window (a taskbar below it) the clock panel keeps its top edge.
+    m_clock->move(half(W - m_clock->width()), std::max(0, board.y() - m_clock->height() - 33));
     m_start->move(half(W - m_start->width()), board.bottom() + 1 + 15);
 
     // The command column stands just outside the board's bevel on its right,
@@ -419,9 +430,7 @@ void MainWindow::dealPieces()
 {
     if (!m_pieces[0])
         return;
-    const QSize outer = frameGeometry().size();
-    const puzzle::Slots places = puzzle::slotPositions(
-        outer, m_services.screen->sizePixels().height(), m_pieces[0]->size());
+    const puzzle::Slots places = puzzle::slotPositions(size(), m_pieces[0]->size());
     const auto order = puzzle::shuffledPieces();
     for (int slot = 0; slot < puzzle::PieceCount; ++slot)
         piece(order[slot])->move(places[slot]);
@@ -443,8 +452,8 @@ void MainWindow::drawBoardBevel(bool sunken)
 
 void MainWindow::tileBackground()
 {
-    // From the top-left corner over the whole outer size.
-    background::tileTexture(m_back, assets::backgroundTexture(), frameGeometry().size());
+    // From the top-left corner over the whole window.
+    background::tileTexture(m_back, assets::backgroundTexture(), size());
     update();
 }
 

@@ -40,10 +40,12 @@ public:
     explicit MainWindow(platform::Services &services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    enum class WindowMode { Maximized, Normal };
+
     // Reads the gift (Matrix.dat, the picture) and the preferences, and shows
     // the window. False when the game cannot go on (no picture): the player
     // has been told and the program is ending.
-    bool load();
+    bool load(WindowMode mode = WindowMode::Maximized);
 
     Game &game() { return m_game; }
     texts::Language language() const { return m_language; }

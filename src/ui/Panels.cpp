@@ -114,7 +114,7 @@ StartPanel::StartPanel(QWidget *parent) : platform::PictureBox(parent)
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(this);
         option->setObjectName(QStringLiteral("level%1").arg(i));
-        option->setGeometry(14 + 90 * i, 18, 88, 24);
+        option->setGeometry(24 + 84 * i, 18, 82, 24);
         option->setCursor(hand);
         const Level level = Level(i);
         connect(option, &QRadioButton::clicked, this, [this, level] { emit levelChosen(level); });
@@ -122,7 +122,8 @@ StartPanel::StartPanel(QWidget *parent) : platform::PictureBox(parent)
     }
     m_play = new QPushButton(this);
     m_play->setObjectName(QStringLiteral("play"));
-    m_play->setGeometry(290, 12, 78, 36);
+    // Clear of the pins in the panel's corners.
+    m_play->setGeometry(276, 12, 74, 36);
     m_play->setCursor(hand);
     m_play->setEnabled(false); // until a level is chosen
     connect(m_play, &QPushButton::clicked, this, &StartPanel::playClicked);
@@ -177,14 +178,14 @@ ClockPanel::ClockPanel(QWidget *parent) : platform::PictureBox(parent)
 
     m_bestTime = new QLabel(this);
     m_bestTime->setObjectName(QStringLiteral("bestTime"));
-    m_bestTime->setGeometry(28, 33, 210, 28);
+    m_bestTime->setGeometry(28, 33, 200, 28);
     m_bestTime->setTextFormat(Qt::PlainText);
     m_bestTime->setFont(arial(8));
     m_bestTime->setText(QStringLiteral("-------"));
 
     m_giveUp = new QPushButton(QStringLiteral("<<"), this);
     m_giveUp->setObjectName(QStringLiteral("giveUp"));
-    m_giveUp->setGeometry(246, 35, 50, 24);
+    m_giveUp->setGeometry(231, 35, 50, 24); // clear of the corner pin
     m_giveUp->setCursor(assets::cursor(assets::Cursor::PointingHand));
     connect(m_giveUp, &QPushButton::clicked, this, &ClockPanel::giveUpClicked);
 

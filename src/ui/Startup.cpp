@@ -33,7 +33,7 @@ QString screenTooSmallMessage()
     return lines.join(QLatin1String("\r\n"));
 }
 
-std::unique_ptr<MainWindow> start(platform::Services &services)
+std::unique_ptr<MainWindow> start(platform::Services &services, MainWindow::WindowMode mode)
 {
     if (!screenIsLargeEnough(services.screen->sizePixels())) {
         services.messages->show(nullptr, screenTooSmallMessage(), platform::MessageIcon::Critical,
@@ -41,7 +41,7 @@ std::unique_ptr<MainWindow> start(platform::Services &services)
         return nullptr;
     }
     auto window = std::make_unique<MainWindow>(services);
-    window->load();
+    window->load(mode);
     return window;
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "ui/MainWindow.h"
 
 #include <QSize>
 #include <QString>
 
 #include <memory>
-
-class MainWindow;
 
 namespace startup {
 
@@ -20,6 +19,7 @@ QString screenTooSmallMessage();
 // Starts the game: on a screen that is too small it says so and returns
 // null; otherwise it makes, loads and shows the main window. The window is
 // returned even when its load failed (it has then asked the program to end).
-std::unique_ptr<MainWindow> start(platform::Services &services);
+std::unique_ptr<MainWindow> start(platform::Services &services,
+                                  MainWindow::WindowMode mode = MainWindow::WindowMode::Maximized);
 
 } // namespace startup

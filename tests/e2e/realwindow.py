@@ -108,9 +108,10 @@ class Session:
     """A private folder with a copy of the game, a private X server and the game started in it;
     on leaving, all that is stopped and a failing run's screenshots and logs kept in `artifacts`."""
 
-    def __init__(self, game_dir, artifacts, screen, picture=True):
+    def __init__(self, game_dir, artifacts, screen, picture=True, window_manager=False):
         self.game_dir, self.artifacts, self.screen = game_dir, artifacts, screen
         self.picture, self.labels, self.xvfb, self.game = picture, {}, None, None
+        self.window_manager, self.wm = window_manager, None
         # What is left from an earlier failure would pass for this run's.
         shutil.rmtree(artifacts, ignore_errors=True)
         self.work = tempfile.mkdtemp(prefix="quadrifoglio-e2e-")
@@ -145,6 +146,17 @@ class Session:
         self.env = dict(os.environ, DISPLAY=":" + display, XDG_CONFIG_HOME=self.config,
                         XDG_RUNTIME_DIR=self.path("runtime"), PULSE_SERVER="unix:" + self.path("none"))
         self.env["QT_QPA_PLATFORM"] = "xcb"  # a real X window, whatever the caller runs Qt on
+        if self.window_manager:
+            # icewm with its taskbar at the bottom: the game's window is smaller
+            # than the screen, as on a desktop.
+            self.wm = subprocess.Popen(["icewm"], env=self.env, stdout=subprocess.DEVNULL,
+                                       stderr=open(self.path("icewm.log"), "w"))
+            deadline = time.monotonic() + 15
+            while "window id" not in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK",
+                                              check=False).stdout:
+                if time.monotonic() > deadline:
+                    raise Failure("icewm did not start")
+                time.sleep(0.1)
         self.game = subprocess.Popen([os.path.join(self.folder, "quadrifoglio")], cwd=self.folder,
                                      env=self.env, stdout=open(self.path("game.log"), "w"),
                                      stderr=subprocess.STDOUT)
@@ -155,7 +167,7 @@ class Session:
             if kind is not None or os.environ.get("QUADRIFOGLIO_E2E_KEEP") == "1":
                 self.keep_artifacts()
         finally:
-            for proc in (self.game, self.xvfb):
+            for proc in (self.game, self.wm, self.xvfb):
                 if proc and proc.poll() is None:
                     proc.terminate()
                     try:

@@ -58,24 +58,23 @@ public:
     }
 
     // The usual copy: the cell picture and a Matrix.dat starting with the
-    // language `digit`, started on a screen of `screen`; shown at the outer
-    // size `outer` when one is given.
-    MainWindow *startCopy(char digit = '0', QSize screen = QSize(1024, 768), QSize outer = QSize())
+    // language `digit`, started on a screen of `screen`; shown with the
+    // inside `inside` when one is given.
+    MainWindow *startCopy(char digit = '0', QSize screen = QSize(1024, 768), QSize inside = QSize())
     {
         givePicture();
         giveSettings(QByteArray(1, digit) + "Buon divertimento\r\n");
         fakes.screen.size = screen;
-        if (start() && outer.isValid())
-            showAtOuterSize(outer);
+        if (start() && inside.isValid())
+            showAtSize(inside);
         return window;
     }
 
-    // Gives the window this outer size (frame included), the size its
-    // layout is computed from.
-    void showAtOuterSize(QSize outer)
+    // Gives the window this inside, the size its layout is computed from.
+    void showAtSize(QSize inside)
     {
         window->showNormal();
-        window->resize(outer - (window->frameGeometry().size() - window->size()));
+        window->resize(inside);
         QCoreApplication::processEvents();
     }
 
