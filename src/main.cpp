@@ -1,19 +1,81 @@
 #include "assets/Assets.h"
 #include "platform/AudioOutput.h"
 #include "platform/RealServices.h"
+#include "platform/SingleInstance.h"
+#include "ui/FocusRing.h"
 #include "ui/MainWindow.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QStandardPaths>
+
+namespace {
+
+void describeCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("A jigsaw puzzle of 36 pieces to put together against the clock.\n"
+                       "The picture, Matrix.jpg (or .bmp, .gif), lies beside the program."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+
+    // --- Options of the window ----------------------------------------------
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("window"),
+        QStringLiteral("Play in a normal window among the others instead of the whole screen.")));
+}
+
+// --help and --version answer at once and need no screen: they are looked
+// for before the application opens one.
+void answerInformationOptions(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    // Qt's own options (-platform...) are unknown here: only the answer
+    // options count at this point.
+    parser.parse(arguments);
+    if (!parser.isSet(QStringLiteral("help")) && !parser.isSet(QStringLiteral("help-all"))
+        && !parser.isSet(QStringLiteral("version")))
+        return;
+    QCoreApplication app(argc, argv);
+    parser.process(app); // prints and ends the program
+}
+
+void setApplicationNames()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Quadrifoglio 3D"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUADRIFOGLIO_VERSION));
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    setApplicationNames();
+    answerInformationOptions(argc, argv);
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quadrifoglio 3D"));
-    QApplication::setApplicationVersion(QStringLiteral(QUADRIFOGLIO_VERSION));
+    setApplicationNames();
     QApplication::setDesktopFileName(QStringLiteral("quadrifoglio"));
     // Every window of the game, the secondary ones included, carries the clover.
     QApplication::setWindowIcon(assets::programIcon());
+    QApplication::setStyle(new FocusRingStyle);
+
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    parser.process(app); // an unknown option is an error, before any window
+
+    // A second start only brings the running game forward: it reads and
+    // writes nothing and makes no sound.
+    platform::SingleInstance instance(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
+        platform::XdgFolders().configDir());
+    if (!instance.claim())
+        return 0;
 
     int code = 0;
     {
@@ -21,12 +83,19 @@ int main(int argc, char *argv[])
         // The window lives until the event loop is over, so that nothing it
         // started outlives it unawares.
         // --window: a normal window among the others instead of the whole screen.
-        const auto mode = QCoreApplication::arguments().contains(QStringLiteral("--window"))
-                              ? MainWindow::WindowMode::Normal
-                              : MainWindow::WindowMode::Maximized;
+        const auto mode = parser.isSet(QStringLiteral("window")) ? MainWindow::WindowMode::Normal
+                                                                 : MainWindow::WindowMode::Maximized;
         std::unique_ptr<MainWindow> window = startup::start(services.services(), mode);
-        if (window)
+        if (window) {
+            QObject::connect(&instance, &platform::SingleInstance::comeForward, window.get(),
+                             [w = window.get()] {
+                                 w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+                                 w->show();
+                                 w->raise();
+                                 w->activateWindow();
+                             });
             code = app.exec();
+        }
     }
     return platform::finishProgram(code);
 }

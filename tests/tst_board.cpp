@@ -154,7 +154,8 @@ private slots:
         const QRect window(QPoint(), inside);
         const QPoint boardCorner((inside.width() - 360) / 2, (inside.height() - 360) / 2);
         const QRect board(boardCorner, QSize(360, 360));
-        const QRect buttons(board.right() + 11, board.top() + 56, 46, 248);
+        // The five commands, Pause above them and the sound switch below.
+        const QRect buttons(board.right() + 11, board.top() + 4, 46, 352);
         const QRect giveUp(qRound((inside.width() - 310) / 2.0) + 231, board.top() - 99 + 35, 50, 24);
         for (int a = 0; a < puzzle::PieceCount; ++a) {
             const QRect piece(places[a], PieceSize);

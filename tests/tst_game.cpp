@@ -262,6 +262,61 @@ private slots:
         QCOMPARE(game->elapsedSeconds(), 0);
     }
 
+    void pausesAreLeftOutOfTheGameTime_data()
+    {
+        QTest::addColumn<std::uint32_t>("startTick");
+        // Played, paused, played, paused... in milliseconds.
+        QTest::addColumn<QList<int>>("spans");
+        QTest::addColumn<int>("seconds");
+        QTest::newRow("no pause") << 1000u << QList<int>{12500} << 12;
+        QTest::newRow("one pause") << 1000u << QList<int>{4200, 60000, 900} << 5;
+        QTest::newRow("a pause inside a second") << 1000u << QList<int>{700, 5000, 400} << 1;
+        QTest::newRow("two pauses") << 1000u << QList<int>{1000, 3000, 1000, 3000, 1000} << 3;
+        QTest::newRow("across the wrap") << 0xFFFFF000u << QList<int>{2000, 10000, 1500} << 3;
+    }
+
+    void pausesAreLeftOutOfTheGameTime()
+    {
+        QFETCH(std::uint32_t, startTick);
+        QFETCH(QList<int>, spans);
+        QFETCH(int, seconds);
+        clock.tick = startTick;
+        started(Level::Difficult, true);
+        QSignalSpy ticks(game.get(), &Game::stopwatchTicked);
+        for (int i = 0; i < spans.size(); ++i) {
+            if (i % 2 == 0) {
+                tickAfter(spans[i]);
+                continue;
+            }
+            QVERIFY(game->pause());
+            const int shown = ticks.size();
+            tickAfter(spans[i]);
+            QCOMPARE(ticks.size(), shown); // the clock stands still
+            game->resume();
+        }
+        QCOMPARE(game->elapsedSeconds(), seconds);
+        QCOMPARE(ticks.last().at(0).toInt(), seconds);
+    }
+
+    void aPausedGameTakesNoPieceAndItsEndEndsThePause()
+    {
+        QVERIFY(!game->pause()); // nothing to pause on the start screen
+        started(Level::Easy);
+        QVERIFY(game->pause());
+        QVERIFY(!game->pause());
+        QVERIFY(!game->drop(1, puzzle::homePosition(1, QPoint()), QPoint()));
+        game->pickUp(2);
+        QCOMPARE(sound.played, QList<int>());
+        QCOMPARE(game->placedCount(), 0);
+
+        QSignalSpy paused(game.get(), &Game::pausedChanged);
+        game->giveUp();
+        QCOMPARE(game->state(), State::Idle);
+        QVERIFY(!game->isPaused());
+        QCOMPARE(paused.size(), 1);
+        QVERIFY(!game->pause());
+    }
+
     void newBestTimeIsWrittenUnderTheTypedName_data()
     {
         QTest::addColumn<QString>("typed");

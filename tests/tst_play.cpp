@@ -312,15 +312,13 @@ private slots:
         QVERIFY(!w->window->isVisible());
     }
 
-    void aboutOpensWhileTheClockRunsAndReturnCloses()
+    void aboutOpensModalAndReturnCloses()
     {
         QVERIFY(start(0));
         QTest::mouseClick(w->button("about"), Qt::LeftButton);
         AboutDialog *about = w->aboutDialog();
         QVERIFY(about);
         QVERIFY(about->isModal());
-        w->fakes.clock.advance(20000);
-        QTRY_COMPARE(w->clockText(), QStringLiteral("04:40")); // ticks go on
         QTest::keyClick(about, Qt::Key_Return);
         QVERIFY(!w->aboutDialog());
     }

@@ -16,8 +16,11 @@ packages=(
     xvfb xauth xdotool imagemagick x11-utils python3
     # a window manager with a taskbar, as on a desktop
     icewm
-    # the installed desktop entry is checked
-    desktop-file-utils
+    # the installed desktop entries and metainfo are checked; the Debian
+    # package is made (dpkg-shlibdeps), checked by lintian and installed
+    desktop-file-utils appstream dpkg-dev lintian man-db
+    # tools/accessible_tree.sh: what a screen reader is told, through AT-SPI
+    at-spi2-core python3-pyatspi dbus
     # a private sound server for the audio tests
     pulseaudio pulseaudio-utils
 )

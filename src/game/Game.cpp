@@ -57,13 +57,13 @@ void Game::start()
 
 void Game::pickUp(int piece)
 {
-    if (m_state == State::Playing && !isPlaced(piece))
+    if (m_state == State::Playing && !m_paused && !isPlaced(piece))
         play(Cue::PieceTaken);
 }
 
 bool Game::drop(int piece, QPoint corner, QPoint board)
 {
-    if (m_state != State::Playing || isPlaced(piece))
+    if (m_state != State::Playing || m_paused || isPlaced(piece))
         return false;
     if (!puzzle::snapsHome(piece, corner, board)) {
         play(Cue::PieceReturned);
@@ -109,9 +109,31 @@ void Game::closeResult(const QString &name)
     backToStart();
 }
 
+bool Game::pause()
+{
+    if (m_state != State::Playing || m_paused)
+        return false;
+    m_paused = true;
+    m_pauseTick = m_clock.tickCount();
+    emit pausedChanged(true);
+    return true;
+}
+
+void Game::resume()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    // The game started that much later: the pause is not counted, and the
+    // tick count's wrap falls out of the unsigned difference as it does for
+    // the game's own time.
+    m_startTick += m_clock.tickCount() - m_pauseTick;
+    emit pausedChanged(false);
+}
+
 void Game::tick()
 {
-    if (m_state != State::Playing)
+    if (m_state != State::Playing || m_paused)
         return;
     const int elapsed = gameclock::elapsedSeconds(m_startTick, m_clock.tickCount());
     m_elapsed = gameclock::cappedSeconds(elapsed);
@@ -163,6 +185,7 @@ void Game::backToStart()
 void Game::setState(State state)
 {
     m_state = state;
+    endPause();
     emit stateChanged(state);
 }
 
@@ -171,8 +194,17 @@ void Game::enter(State state, Cue cue)
     // The state comes first: whatever runs while the cue is handed over
     // already finds the game in its new state.
     m_state = state;
+    endPause();
     play(cue);
     emit stateChanged(state);
+}
+
+void Game::endPause()
+{
+    if (!m_paused)
+        return;
+    m_paused = false;
+    emit pausedChanged(false);
 }
 
 void Game::play(Cue cue)

@@ -27,6 +27,9 @@ class SoundOutput;
 //                     |  \--time over-------------------------------------->  ShowingResult
 //                     \--giveUp--> Idle                   ShowingResult --closeResult--> Idle
 //
+// A game being played may be paused: the clock stands still, no piece is
+// taken, and the time the game counts leaves the pause out.
+//
 // Each game ends exactly once: an action that arrives in a state that does
 // not take it is ignored.
 class Game : public QObject
@@ -64,6 +67,8 @@ public:
     int elapsedSeconds() const { return m_elapsed; }
     // The clock's tick interval the game wants now, in milliseconds.
     int tickInterval() const { return m_tickInterval; }
+    // Only a game being played can be paused; any end of it ends the pause.
+    bool isPaused() const { return m_paused; }
     // The end of the last game, from Finishing on.
     const Result &result() const { return m_result; }
     // The stored best time of the chosen level (a score-file value).
@@ -81,6 +86,11 @@ public:
     // `board`. True when it snapped home.
     bool drop(int piece, QPoint corner, QPoint board);
     void giveUp();
+    // The clock stops until resume(); true when the game was being played
+    // and is now paused.
+    bool pause();
+    // The clock goes on from where it stopped.
+    void resume();
     // The player closed the end-of-game window, having typed `name` (used
     // for a new best time).
     void closeResult(const QString &name);
@@ -93,6 +103,7 @@ public:
 
 signals:
     void stateChanged(Game::State state);
+    void pausedChanged(bool paused);
     // A countdown tick: the time used and the limit.
     void countdownTicked(int elapsed, int limit);
     void stopwatchTicked(int elapsed);
@@ -106,6 +117,7 @@ private:
     void enter(State state, assets::Cue cue);
     void timeIsUp();
     void backToStart();
+    void endPause();
     void play(assets::Cue cue);
 
     platform::Clock &m_clock;
@@ -119,6 +131,8 @@ private:
     int m_placedCount = 0;
     std::uint32_t m_startTick = 0; // the millisecond tick count wraps at 2^32
     int m_elapsed = 0;
+    bool m_paused = false;
+    std::uint32_t m_pauseTick = 0;
     int m_tickInterval = 0;
     // The seconds left at the last warning cue; kept from game to game.
     int m_lastWarning = 0;

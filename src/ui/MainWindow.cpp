@@ -72,8 +72,8 @@ const QString Title = QStringLiteral("Quadrifoglio");
 } // namespace
 
 MainWindow::MainWindow(platform::Services &services, QWidget *parent)
-    : QWidget(parent), m_services(services),
-      m_game(*services.clock, services.sound, scoreFilePath(services))
+    : QWidget(parent), m_services(services), m_sound(services.sound),
+      m_game(*services.clock, &m_sound, scoreFilePath(services))
 {
     setWindowTitle(QStringLiteral("Quadrifoglio 3D"));
     setWindowIcon(assets::programIcon());
@@ -119,6 +119,7 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
             [this](int number) { piece(number)->returnToPickUp(); });
     connect(&m_game, &Game::recordNotSaved, this, &MainWindow::onRecordNotSaved);
 
+    setUpDesktop();
     applyScale(1.0, 1.0);
     setMinimumSize(puzzle::MinimumArea);
 }
@@ -140,7 +141,7 @@ void MainWindow::buildCommands()
     connect(m_timer, &QPushButton::toggled, &m_game, &Game::setStopwatch);
     connect(m_timer, &QPushButton::clicked, this, [this] {
         m_board->setFocus();
-        assets::playCue(m_services.sound, assets::Cue::Click);
+        assets::playCue(&m_sound, assets::Cue::Click);
     });
 
     m_edge = new QPushButton(QStringLiteral("3D"), this);
@@ -304,6 +305,7 @@ void MainWindow::setTexts()
     m_exit->setToolTip(S(TextId::ExitTip));
     m_colour->setToolTip(S(TextId::ColourTip));
     m_edge->setToolTip(S(TextId::EdgeTip));
+    setDesktopTexts();
 }
 
 void MainWindow::onPictureDecoded(const platform::LoadedPicture &picture, const QString &path)
@@ -388,6 +390,10 @@ void MainWindow::applyScale(double factor, qreal ratio)
         button->resize(scale.size(QSize(46, 40)));
         button->setFont(columnFont);
     }
+    for (QPushButton *button : {m_pause, m_soundSwitch}) {
+        if (button)
+            button->setFont(columnFont);
+    }
     m_colour->setIconSize(scale.size(QSize(24, 24)));
     QPixmap icon = QPixmap::fromImage(colourButtonIcon(factor * ratio));
     icon.setDevicePixelRatio(ratio);
@@ -462,6 +468,7 @@ void MainWindow::layOut()
         top += buttonHeight + spacing;
     }
     m_boardPin->raise();
+    placeDesktopButtons();
 }
 
 void MainWindow::dealPieces()
@@ -547,7 +554,7 @@ void MainWindow::onPieceDropped(int number, QPoint corner)
 
 void MainWindow::onColourClicked()
 {
-    assets::playCue(m_services.sound, assets::Cue::Click);
+    assets::playCue(&m_sound, assets::Cue::Click);
     setBackgroundColour(colours::nextIndex(m_colourIndex));
     tileBackground();
     drawBoardBevel(true);
@@ -559,7 +566,7 @@ void MainWindow::onColourClicked()
 
 void MainWindow::onEdgeToggled()
 {
-    assets::playCue(m_services.sound, assets::Cue::Window);
+    assets::playCue(&m_sound, assets::Cue::Window);
     m_withEdge = m_edge->isChecked();
     // The finished picture stays flat; the next game takes the new choice.
     if (m_game.state() != Game::State::Finishing) {
@@ -573,10 +580,10 @@ void MainWindow::onEdgeToggled()
 
 void MainWindow::onAboutClicked()
 {
-    assets::playCue(m_services.sound, assets::Cue::Window);
-    // The clock runs on while the window is open.
+    assets::playCue(&m_sound, assets::Cue::Window);
     m_aboutDialog = new AboutDialog(this, m_language, m_backColour, *m_services.shell);
     connect(m_aboutDialog, &QDialog::finished, m_aboutDialog, &QObject::deleteLater);
+    pauseWhileOpen(m_aboutDialog);
     m_aboutDialog->open();
 }
 

@@ -3,6 +3,7 @@
 #include "game/Game.h"
 #include "game/Texts.h"
 #include "platform/Services.h"
+#include "platform/SoundSwitch.h"
 #include "platform/Surface.h"
 
 #include <QImage>
@@ -17,6 +18,9 @@ class AboutDialog;
 class BoardWidget;
 class ClockPanel;
 class GreetingPanel;
+class HelpDialog;
+class PauseCover;
+class QDialog;
 class PieceWidget;
 class QLabel;
 class QPushButton;
@@ -61,11 +65,14 @@ public:
     double sceneScale() const { return m_scale; }
     // The command column beside the board, top to bottom.
     std::array<QPushButton *, 5> commandColumn() const;
+    bool soundOn() const { return m_sound.isOn(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildCommands();
@@ -101,7 +108,23 @@ private:
     void showStartScreen();
     void onRecordNotSaved(const QString &message);
 
+    // A good citizen of the desktop (MainWindowDesktop.cpp): pause, sound
+    // switch, keys, help and what a screen reader says.
+    void setUpDesktop();
+    void setUpKeys();
+    void setUpAccessibility();
+    void setDesktopTexts();
+    void placeDesktopButtons();
+    void onPauseToggled();
+    void onPausedChanged(bool paused);
+    void pauseWhileOpen(QDialog *dialog);
+    void setSoundOn(bool on);
+    void toggleFullScreen();
+    void showHowToPlay();
+    void describePiece(int number);
+
     platform::Services &m_services;
+    platform::SoundSwitch m_sound; // before the game, which plays through it
     Game m_game;
     platform::Surface m_back; // the texture and the bevels
     QColor m_backColour = QColor(128, 128, 128);
@@ -128,4 +151,10 @@ private:
     QThread *m_decoder = nullptr;
     QPointer<ResultDialog> m_result;
     QPointer<AboutDialog> m_aboutDialog;
+
+    QPushButton *m_pause = nullptr;
+    QPushButton *m_soundSwitch = nullptr;
+    PauseCover *m_cover = nullptr;
+    QPointer<HelpDialog> m_help;
+    Qt::WindowStates m_beforeFullScreen = Qt::WindowMaximized;
 };

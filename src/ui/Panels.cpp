@@ -287,6 +287,13 @@ ClockPanel::ClockPanel(QWidget *parent) : ScenePanel(parent, QSize(310, 66), 6)
     connect(m_giveUp, &QPushButton::clicked, this, &ClockPanel::giveUpClicked);
 
     pinCorners({{7, 7}, {287, 7}, {7, 43}, {287, 43}}, true);
+
+    m_placed = new QLabel(m_bar);
+    m_placed->setObjectName(QStringLiteral("placedCount"));
+    m_layout.place(m_placed, QRect(268 - 64, 0, 60, 19));
+    m_placed->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_placed->setTextFormat(Qt::PlainText);
+    m_layout.setBaseFont(m_placed, arial(8, true));
     hide();
 }
 
@@ -314,6 +321,11 @@ void ClockPanel::showCountdown(int elapsed, int limit)
 void ClockPanel::showStopwatch(int elapsed)
 {
     m_clock->setText(gameclock::clockText(elapsed));
+}
+
+void ClockPanel::showPlacedCount(int placed, int total)
+{
+    m_placed->setText(QStringLiteral("%1 / %2").arg(placed).arg(total));
 }
 
 void ClockPanel::drawBar(int length, int remaining)

@@ -130,6 +130,8 @@ public:
     void startGame(const besttimes::Caption &bestTime);
     void showCountdown(int elapsed, int limit);
     void showStopwatch(int elapsed);
+    // "12 / 36" at the right end of the bar.
+    void showPlacedCount(int placed, int total);
 
 signals:
     void giveUpClicked();
@@ -141,4 +143,5 @@ private:
     QLabel *m_clock = nullptr;
     QLabel *m_bestTime = nullptr;
     QPushButton *m_giveUp = nullptr;
+    QLabel *m_placed = nullptr;
 };

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a throw-away prefix and checks what a desktop gets:
-# the layout, the .desktop entry, the icons, the maker finding the installed
-# game, and the launcher starting the game on the sample puzzle in a real X
+# the layout, the menu entries and software-centre metadata (validated), the
+# icons, the manual pages, the maker finding the installed game, and the launcher starting the game on the sample puzzle in a real X
 # window (Xvfb, 1024 x 768, no window manager).
 # Usage: installed_game.sh <cmake> <build folder> <artifact folder>
 set -euo pipefail
@@ -29,18 +29,20 @@ done
 [[ -x $prefix/bin/quadrifoglio-maker ]] || fail "no bin/quadrifoglio-maker"
 
 desktop=$prefix/share/applications/quadrifoglio.desktop
-for line in 'Name=Quadrifoglio 3D' 'Exec=quadrifoglio' 'Icon=quadrifoglio' 'Categories=Game;BoardGame;'; do
+for line in 'Name=Quadrifoglio 3D' 'Exec=quadrifoglio' 'Icon=quadrifoglio' 'Categories=Game;LogicGame;'; do
     grep -qxF "$line" "$desktop" || fail "$desktop lacks '$line'"
 done
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$desktop" || fail "desktop-file-validate"
-    echo "desktop-file-validate: passed"
-else
-    echo "desktop-file-validate not installed: entry not validated"
-fi
-for size in 256 32; do
+grep -qxF 'Exec=quadrifoglio-maker' "$prefix/share/applications/quadrifoglio-maker.desktop" \
+    || fail "no menu entry for the maker"
+desktop-file-validate "$prefix"/share/applications/*.desktop || fail "desktop-file-validate"
+appstreamcli validate --no-net "$prefix"/share/metainfo/*.metainfo.xml >/dev/null || fail "appstreamcli validate"
+for size in 16 24 32 48 64 128 256 512; do
     icon=$prefix/share/icons/hicolor/${size}x${size}/apps/quadrifoglio.png
     [[ $(identify -format '%m %wx%h' "$icon") == "PNG ${size}x${size}" ]] || fail "icon $icon is not a ${size}x${size} PNG"
+done
+[[ -s $prefix/share/icons/hicolor/scalable/apps/quadrifoglio.svg ]] || fail "no scalable icon"
+for page in quadrifoglio quadrifoglio-maker; do
+    gzip -t "$prefix/share/man/man6/$page.6.gz" || fail "no manual page for $page"
 done
 
 # The installed maker copies the installed game (the real file, not the link).

@@ -165,7 +165,9 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
         press("alt+c", (dx + 190, dy + 196), dialog)
         s.until(lambda: dialog not in s.program_windows(), 5, "the end-of-game window does not close")
 
-        # The record: the name padded to 10 characters, then the seconds.
+        # The record: the name padded to 10 characters, then the seconds. It
+        # is written as the window closes: the window may go a moment before.
+        s.until(lambda: os.path.exists(s.score_file), 5, "no score file after the record")
         record = read_score_file(s).get("immagine", {}).get("0", "")
         match = re.fullmatch(re.escape(stored_name.ljust(10)) + r"(\d+)", record)
         if not match or int(match[1]) > finished - played + 1:

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+
+namespace platform {
+
+// One game at a time for each score file: two games writing the same file
+// would lose each other's records. The first start holds a lock and listens
+// on a local socket; a later start finds the lock taken, asks the first game
+// through the socket to come to the front, and ends without reading or
+// writing anything.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `key` names what is guarded (the score file's folder); the lock and
+    // socket lie in `folder` (the user's runtime folder).
+    SingleInstance(const QString &folder, const QString &key, QObject *parent = nullptr);
+
+    // True when this is the only game, which then answers later starts.
+    // False when another game runs: it has been asked to come forward.
+    bool claim();
+
+signals:
+    // A later start asked this game to come to the front.
+    void comeForward();
+
+private:
+    QString m_socketPath;
+    QLockFile m_lock;
+    QLocalServer m_server;
+};
+
+} // namespace platform

@@ -1,0 +1,314 @@
+// The main window as a good citizen of the desktop: the pause, the sound
+// switch, the keys, the help window and what a screen reader says. Kept
+// apart from MainWindow.cpp, which lays out and plays the game.
+
+#include "ui/MainWindow.h"
+
+#include "assets/Assets.h"
+#include "game/DesktopTexts.h"
+#include "platform/Profile.h"
+#include "ui/BoardWidget.h"
+#include "ui/HelpDialog.h"
+#include "ui/Panels.h"
+#include "ui/PauseCover.h"
+#include "ui/PieceWidget.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+
+namespace {
+
+// The switch has a section of its own in the score file, written only when
+// the player turns it: a game played without it leaves the file as it was.
+const QString SoundSection = QStringLiteral("Sound");
+const QString SoundKey = QStringLiteral("On");
+
+QIcon pauseIcon()
+{
+    QImage img(24, 24, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.fillRect(QRect(6, 4, 4, 16), Qt::black);
+    p.fillRect(QRect(14, 4, 4, 16), Qt::black);
+    return QIcon(QPixmap::fromImage(img));
+}
+
+QIcon soundIcon(bool on)
+{
+    QImage img(24, 24, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath speaker;
+    speaker.moveTo(3, 9);
+    speaker.lineTo(7, 9);
+    speaker.lineTo(12, 4);
+    speaker.lineTo(12, 20);
+    speaker.lineTo(7, 15);
+    speaker.lineTo(3, 15);
+    speaker.closeSubpath();
+    p.fillPath(speaker, Qt::black);
+    p.setPen(QPen(on ? Qt::black : QColor(192, 0, 0), 2));
+    if (on) {
+        p.drawArc(QRectF(9, 7, 8, 10), -60 * 16, 120 * 16);
+        p.drawArc(QRectF(9, 3, 12, 18), -60 * 16, 120 * 16);
+    } else {
+        p.drawLine(15, 8, 21, 16);
+        p.drawLine(21, 8, 15, 16);
+    }
+    return QIcon(QPixmap::fromImage(img));
+}
+
+// The board and the pieces are pictures to a screen reader, not fillers.
+QAccessibleInterface *pictureRoles(const QString &className, QObject *object)
+{
+    if ((className == QLatin1String("PieceWidget") || className == QLatin1String("BoardWidget"))
+        && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+} // namespace
+
+void MainWindow::setUpDesktop()
+{
+    const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
+    m_pause = new QPushButton(this);
+    m_pause->setObjectName(QStringLiteral("pause"));
+    m_pause->setCheckable(true);
+    m_pause->setIcon(pauseIcon());
+    m_pause->setEnabled(false); // a game is paused, not the start screen
+    connect(m_pause, &QPushButton::clicked, this, [this] {
+        onPauseToggled();
+        m_board->setFocus();
+    });
+
+    m_soundSwitch = new QPushButton(this);
+    m_soundSwitch->setObjectName(QStringLiteral("sound"));
+    m_soundSwitch->setCheckable(true);
+    connect(m_soundSwitch, &QPushButton::clicked, this, [this](bool on) {
+        setSoundOn(on);
+        m_board->setFocus();
+    });
+    const QString stored = platform::getProfileString(SoundSection, SoundKey, QStringLiteral("1"),
+                                                      scoreFile());
+    m_sound.setOn(stored != QLatin1String("0"));
+    m_soundSwitch->setChecked(m_sound.isOn());
+    m_soundSwitch->setIcon(soundIcon(m_sound.isOn()));
+
+    for (QPushButton *button : {m_pause, m_soundSwitch}) {
+        button->resize(46, 40);
+        button->setCursor(hand);
+    }
+
+    m_cover = new PauseCover(this);
+    connect(&m_game, &Game::pausedChanged, this, &MainWindow::onPausedChanged);
+    connect(&m_game, &Game::stateChanged, this, [this](Game::State state) {
+        m_pause->setEnabled(state == Game::State::Playing);
+        if (state == Game::State::Playing) {
+            m_clock->showPlacedCount(0, puzzle::PieceCount);
+            // Play is gone from sight: the keys of the game (P, Space, M)
+            // go to the board, not to the next button in the row.
+            m_board->setFocus();
+        }
+        for (int number = 1; number <= puzzle::PieceCount; ++number)
+            describePiece(number);
+    });
+    connect(&m_game, &Game::piecePlaced, this, [this](int number) {
+        m_clock->showPlacedCount(m_game.placedCount(), puzzle::PieceCount);
+        describePiece(number);
+    });
+
+    setUpKeys();
+    setUpAccessibility();
+}
+
+void MainWindow::setUpKeys()
+{
+    // P, Space and M come to keyPressEvent when no control takes them, so
+    // that Space still presses a button that has the keyboard.
+    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
+            &MainWindow::showHowToPlay);
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this,
+            &MainWindow::toggleFullScreen);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated,
+            m_exit, &QPushButton::click);
+}
+
+void MainWindow::setUpAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(pictureRoles);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+void MainWindow::setDesktopTexts()
+{
+    using desktoptexts::Id;
+    const auto T = [this](Id id) { return desktoptexts::text(m_language, id); };
+    const auto describe = [](QWidget *widget, const QString &name, const QString &description) {
+        if (!widget)
+            return;
+        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(description);
+    };
+    const auto plain = [](QString caption) { return caption.remove(QLatin1Char('&')); };
+
+    m_pause->setToolTip(T(Id::PauseTip));
+    m_soundSwitch->setToolTip(T(Id::SoundTip));
+    describe(m_pause, T(Id::Pause), T(Id::PauseTip));
+    describe(m_soundSwitch, T(Id::Sound), T(Id::SoundTip));
+    describe(m_timer, plain(m_timer->text()), m_timer->toolTip());
+    describe(m_edge, T(Id::Edge), m_edge->toolTip());
+    describe(m_colour, T(Id::Colour), m_colour->toolTip());
+    describe(m_about, T(Id::AboutName), T(Id::AboutDescription));
+    describe(m_exit, plain(m_exit->text()), m_exit->toolTip());
+    auto *giveUp = m_clock->findChild<QPushButton *>(QStringLiteral("giveUp"));
+    describe(giveUp, T(Id::GiveUp), giveUp ? giveUp->toolTip() : QString());
+    for (QAbstractButton *button : m_start->findChildren<QAbstractButton *>())
+        describe(button, plain(button->text()), button->toolTip());
+    describe(m_board, T(Id::Board), T(Id::BoardDescription));
+    describe(m_clock->findChild<QLabel *>(QStringLiteral("clock")), T(Id::Time), T(Id::Time));
+    describe(m_clock->findChild<QLabel *>(QStringLiteral("placedCount")), T(Id::PlacedCount),
+             T(Id::PlacedCount));
+    m_cover->setNote(T(Id::PausedNote));
+    for (int number = 1; number <= puzzle::PieceCount; ++number)
+        describePiece(number);
+
+    // Access keys on letters no caption of any language takes: Relief,
+    // cOlour, New game (the tip of <<). Set after the captions, which reset a
+    // button's key.
+    m_edge->setShortcut(QKeySequence(Qt::ALT | Qt::Key_R));
+    m_colour->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
+    if (giveUp)
+        giveUp->setShortcut(QKeySequence(Qt::ALT | Qt::Key_N));
+}
+
+void MainWindow::describePiece(int number)
+{
+    PieceWidget *widget = piece(number);
+    if (!widget)
+        return;
+    using desktoptexts::Id;
+    const bool home = m_game.state() != Game::State::Idle && m_game.isPlaced(number);
+    widget->setAccessibleName(
+        desktoptexts::text(m_language, home ? Id::PieceInPlace : Id::PieceLoose).arg(number));
+    widget->setAccessibleDescription(desktoptexts::text(m_language, Id::PieceDescription));
+}
+
+void MainWindow::placeDesktopButtons()
+{
+    // Above and below the command column, at its spacing.
+    const auto column = commandColumn();
+    const QRect first = column.front()->geometry();
+    const QRect last = column.back()->geometry();
+    const int spacing = column[1]->y() - first.bottom() - 1;
+    m_pause->setGeometry(first.translated(0, -(first.height() + spacing)));
+    m_soundSwitch->setGeometry(last.translated(0, last.height() + spacing));
+    if (m_cover->isVisible())
+        onPausedChanged(true);
+}
+
+void MainWindow::onPauseToggled()
+{
+    if (m_game.isPaused())
+        m_game.resume();
+    else
+        m_game.pause();
+}
+
+void MainWindow::onPausedChanged(bool paused)
+{
+    m_pause->setChecked(paused);
+    if (!paused) {
+        m_cover->hide();
+        if (m_game.state() == Game::State::Playing)
+            m_ticks->start();
+        return;
+    }
+    m_ticks->stop();
+    QList<QRect> uncovered{m_clock->geometry(), m_pause->geometry(), m_soundSwitch->geometry()};
+    for (QPushButton *button : commandColumn())
+        uncovered << button->geometry();
+    m_cover->setColour(m_backColour);
+    m_cover->cover(m_board->geometry(), uncovered);
+    m_cover->show();
+}
+
+void MainWindow::pauseWhileOpen(QDialog *dialog)
+{
+    // Only a pause the window made ends with the window; the player's own
+    // pause, or one for a minimized window, waits for the player.
+    if (!m_game.pause())
+        return;
+    connect(dialog, &QDialog::finished, this, [this] {
+        if (!isMinimized())
+            m_game.resume();
+    });
+}
+
+void MainWindow::setSoundOn(bool on)
+{
+    m_sound.setOn(on);
+    m_soundSwitch->setChecked(on);
+    m_soundSwitch->setIcon(soundIcon(on));
+    // Not worth a word when it cannot be written: the switch still works.
+    platform::writeProfileString(SoundSection, SoundKey, on ? QStringLiteral("1")
+                                                           : QStringLiteral("0"),
+                                 scoreFile());
+}
+
+void MainWindow::toggleFullScreen()
+{
+    if (isFullScreen()) {
+        setWindowState(m_beforeFullScreen);
+        return;
+    }
+    m_beforeFullScreen = windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen);
+    setWindowState(windowState() | Qt::WindowFullScreen);
+}
+
+void MainWindow::showHowToPlay()
+{
+    if (m_help) {
+        m_help->raise();
+        return;
+    }
+    m_help = new HelpDialog(this, m_language);
+    connect(m_help, &QDialog::finished, m_help, &QObject::deleteLater);
+    pauseWhileOpen(m_help);
+    m_help->open();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // A minimized game waits, paused, until the player goes on.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        m_game.pause();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_P || event->key() == Qt::Key_Space)
+        && m_game.state() == Game::State::Playing) {
+        onPauseToggled();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_M) {
+        setSoundOn(!m_sound.isOn());
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
