@@ -217,8 +217,9 @@ private slots:
         QCOMPARE(w.window->board()->size(), QSize(630, 630));
         QCOMPARE(w.window->board()->puzzlePicture().size(), QSize(630, 630));
         w.startGame(2);
-        QCOMPARE(w.piece(8)->size(), QSize(135, 135));
-        QCOMPARE(w.piece(8)->image().size(), QSize(123, 122)); // 70 x 1.75, rounded where it lies
+        // 77 and 70 design pixels at 1.75, rounded where the piece lies.
+        QCOMPARE(w.piece(8)->size(), QSize(135, 134));
+        QCOMPARE(w.piece(8)->image().size(), QSize(123, 122));
         for (int n : {8, 9}) {
             w.placePiece(n);
             QVERIFY2(!w.piece(n)->isEnabled(), qPrintable(QString::number(n)));

@@ -34,8 +34,10 @@ void SystemClock::singleShot(int milliseconds, QObject *context, std::function<v
 
 QSize QtScreen::sizePixels()
 {
+    // In device pixels: a desktop scaled to 200 % has a small logical screen
+    // but all the pixels of its display.
     const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen ? screen->geometry().size() : QSize();
+    return screen ? (QSizeF(screen->geometry().size()) * screen->devicePixelRatio()).toSize() : QSize();
 }
 
 void QtMessageBoxes::show(QWidget *parent, const QString &text, MessageIcon icon, const QString &title)

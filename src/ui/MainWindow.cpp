@@ -121,7 +121,8 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
 
     setUpDesktop();
     applyScale(1.0, 1.0);
-    setMinimumSize(puzzle::MinimumArea);
+    // The smallest scene, in the screen's device pixels.
+    setMinimumSize((QSizeF(puzzle::MinimumArea) / devicePixelRatioF()).toSize());
 }
 
 MainWindow::~MainWindow()
@@ -340,7 +341,7 @@ void MainWindow::ensurePieces()
         return;
     for (int number = 1; number <= puzzle::PieceCount; ++number) {
         auto *widget = new PieceWidget(number, this);
-        widget->setScale(m_scale);
+        widget->setScale(m_scale, m_boardDesign);
         connect(widget, &PieceWidget::pickedUp, &m_game, &Game::pickUp);
         connect(widget, &PieceWidget::dropped, this, &MainWindow::onPieceDropped);
         m_pieces[number - 1] = widget;
@@ -356,10 +357,10 @@ void MainWindow::cutPieces(bool withEdge)
         return;
     // Cut at the board's own resolution, so that a piece is as sharp as the board.
     const QImage &picture = m_board->puzzlePicture();
-    const double deviceScale = m_board->deviceScale();
     const qreal ratio = m_board->pixelRatio();
     for (PieceWidget *widget : m_pieces) {
-        QImage square = pieceart::pieceImage(picture, widget->piece(), withEdge, deviceScale);
+        QImage square = pieceart::pieceImage(picture, widget->piece(), withEdge, m_scale, ratio,
+                                             m_boardDesign);
         square.setDevicePixelRatio(ratio);
         widget->setImage(square);
     }
@@ -391,18 +392,27 @@ void MainWindow::applyScale(double factor, qreal ratio)
         button->setFont(columnFont);
     }
     for (QPushButton *button : {m_pause, m_soundSwitch}) {
-        if (button)
+        if (button) {
             button->setFont(columnFont);
+            button->setIconSize(scale.size(QSize(16, 16)));
+        }
     }
     m_colour->setIconSize(scale.size(QSize(24, 24)));
     QPixmap icon = QPixmap::fromImage(colourButtonIcon(factor * ratio));
     icon.setDevicePixelRatio(ratio);
     m_colour->setIcon(QIcon(icon));
-    if (m_pieces[0]) {
-        for (PieceWidget *widget : m_pieces)
-            widget->setScale(factor);
-        cutPieces(m_withEdge && m_game.state() != Game::State::Finishing);
-    }
+    refitPieces();
+}
+
+void MainWindow::refitPieces()
+{
+    // Outlines and pictures are fitted to where the board lies, so that a
+    // piece at home covers its cell to the device pixel.
+    if (!m_pieces[0])
+        return;
+    for (PieceWidget *widget : m_pieces)
+        widget->setScale(m_scale, m_boardDesign);
+    cutPieces(m_withEdge && m_game.state() != Game::State::Finishing);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
@@ -413,6 +423,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     const double deviceScale = scene::scaleFor((QSizeF(size()) * ratio).toSize());
     if (deviceScale / ratio != m_scale || m_board->pixelRatio() != ratio)
         applyScale(deviceScale / ratio, ratio);
+    // The smallest scene, in this screen's device pixels.
+    setMinimumSize((QSizeF(puzzle::MinimumArea) / ratio).toSize());
     m_back.setSize(size());
     // The drawing starts afresh: the bevel of the old layout would stay behind.
     m_back.clear();
@@ -443,7 +455,10 @@ void MainWindow::layOut()
     const auto place = [&scale](QWidget *widget, QPoint design) { widget->move(scale.point(design)); };
 
     const int boardSize = puzzle::BoardSize;
+    const QPoint before = m_boardDesign;
     m_boardDesign = QPoint(half(W - boardSize), half(H - boardSize));
+    if (m_boardDesign != before && (m_scale != 1.0 || m_board->pixelRatio() != 1.0))
+        refitPieces();
     const QRect board(m_boardDesign, QSize(boardSize, boardSize));
     place(m_board, board.topLeft());
     place(m_greeting, QPoint(board.x() - 10, 20));

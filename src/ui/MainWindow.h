@@ -84,6 +84,7 @@ private:
     void failToStart(const QString &message);
 
     void applyScale(double factor, qreal ratio);
+    void refitPieces();
     QSize designArea() const;
     void layOut();
     void dealPieces();

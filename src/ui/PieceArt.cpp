@@ -6,6 +6,7 @@
 #include "game/SceneScale.h"
 
 #include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -61,38 +62,40 @@ void overlayTransparent(QImage &target, const QImage &overlay, QRgb transparent)
     }
 }
 
-QRegion pieceOutline(int piece, double scale)
+QRegion pieceOutline(int piece, double factor, QPoint board)
 {
     const outlines::Shape &shape = outlines::shapes()[puzzle::shapeOf(piece) - 1];
-    if (scale == 1.0)
+    if (factor == 1.0)
         return outlines::outline(shape.number);
-    const scene::Scale s{scale};
-    // Where the piece's square lies on a board at (0, 0), in design pixels.
-    const QPoint home = puzzle::homePosition(piece, QPoint());
+    const scene::Scale s{factor};
+    const QPoint home = puzzle::homePosition(piece, board);
     const QPoint origin = s.point(home);
-    const auto onBoard = [&](const QRect &local) { return s.rect(local.translated(home)).translated(-origin); };
-    QRegion region(onBoard(shape.body));
+    const auto inWindow = [&](const QRect &local) { return s.rect(local.translated(home)).translated(-origin); };
+    QRegion region(inWindow(shape.body));
     for (int i = 0; i < shape.circleCount; ++i) {
         const outlines::Circle &c = shape.circles[i];
-        const QRegion circle(onBoard(c.box), QRegion::Ellipse);
+        const QRegion circle(inWindow(c.box), QRegion::Ellipse);
         region = c.tab ? region.united(circle) : region.subtracted(circle);
     }
     return region;
 }
 
-QImage pieceImage(const QImage &picture, int piece, bool withEdge, double scale)
+QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor, qreal ratio,
+                  QPoint board)
 {
-    if (scale == 1.0)
+    if (factor == 1.0 && ratio == 1.0)
         return pieceImage(picture, piece, withEdge);
-    const scene::Scale s{scale};
-    const QPoint home = puzzle::homePosition(piece, QPoint());
+    const scene::Scale s{factor};
+    const QPoint home = puzzle::homePosition(piece, board);
     const QRect square = s.rect(QRect(home, QSize(puzzle::PieceSquare, puzzle::PieceSquare)));
-    QImage cut(square.size(), QImage::Format_RGB32);
+    // Device pixels from the board's corner to the square's, as the widgets lie.
+    const QPoint from = (square.topLeft() - s.point(board)) * ratio;
+    QImage cut((QSizeF(square.size()) * ratio).toSize(), QImage::Format_RGB32);
     cut.fill(Qt::black);
     {
         QPainter p(&cut);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(-square.topLeft(), picture.convertToFormat(QImage::Format_RGB32));
+        p.drawImage(-from, picture.convertToFormat(QImage::Format_RGB32));
     }
     if (!withEdge)
         return cut;
@@ -101,7 +104,7 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double scale)
     // light line, along every side that faces down or right a dark one (the
     // shadow wins where they meet), each two design pixels wide: white then
     // silver, black then grey.
-    const QRegion outline = pieceOutline(piece, scale);
+    const QRegion outline = QTransform::fromScale(ratio, ratio).map(pieceOutline(piece, factor, board));
     QImage inside(cut.size(), QImage::Format_Grayscale8);
     inside.fill(0);
     {
@@ -114,7 +117,8 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double scale)
     const auto in = [&](int x, int y) {
         return x >= 0 && y >= 0 && x < w && y < h && inside.constScanLine(y)[x] != 0;
     };
-    const int width = std::max(2, int(std::lround(2 * scale)));
+    const double deviceScale = factor * ratio;
+    const int width = std::max(2, int(std::lround(2 * deviceScale)));
     const QRgb light[2] = {qRgb(255, 255, 255), qRgb(192, 192, 192)};
     const QRgb dark[2] = {qRgb(0, 0, 0), qRgb(128, 128, 128)};
     for (int y = 0; y < h; ++y) {
@@ -123,7 +127,7 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double scale)
             if (!in(x, y))
                 continue;
             for (int d = 1; d <= width; ++d) {
-                const int line = std::min(1, int((d - 1) / scale));
+                const int line = std::min(1, int((d - 1) / deviceScale));
                 if (!in(x, y + d) || !in(x + d, y)) {
                     row[x] = dark[line];
                     break;

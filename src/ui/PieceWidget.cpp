@@ -19,11 +19,12 @@ PieceWidget::PieceWidget(int piece, QWidget *parent) : QWidget(parent), m_piece(
     hide();
 }
 
-void PieceWidget::setScale(double factor)
+void PieceWidget::setScale(double factor, QPoint board)
 {
     const scene::Scale scale{factor};
-    resize(scale.size(QSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize)));
-    setMask(pieceart::pieceOutline(m_piece, factor));
+    const QPoint home = puzzle::homePosition(m_piece, board);
+    resize(scale.rect(QRect(home, QSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize))).size());
+    setMask(pieceart::pieceOutline(m_piece, factor, board));
 }
 
 void PieceWidget::setImage(const QImage &square)

@@ -15,8 +15,9 @@ public:
     PieceWidget(int piece, QWidget *parent);
 
     int piece() const { return m_piece; }
-    // Size and outline at `factor` pixels per design pixel.
-    void setScale(double factor);
+    // Size and outline at `factor` pixels per design pixel, for a board at
+    // `board` (design pixels).
+    void setScale(double factor, QPoint board);
     // The 70 x 70 picture of the piece.
     void setImage(const QImage &square);
     const QImage &image() const { return m_image; }

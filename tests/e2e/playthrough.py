@@ -19,7 +19,7 @@ import re
 import time
 from itertools import groupby
 
-from realwindow import BOARD, CELL, PIECES, Failure, Session, cell_colour, home_body, main
+from realwindow import BOARD, CELL, PIECES, SCALE, Failure, Session, cell_colour, home_body, main, scaled
 
 MAIN_TITLE, BOX_TITLE = "Quadrifoglio 3D", "Quadrifoglio"
 COLOURS = {n: cell_colour(n) for n in range(1, PIECES + 1)}
@@ -27,7 +27,7 @@ PANEL_GREY = (192, 192, 192)
 # A piece's body, 60 x 60 less the holes its neighbours' tabs cut into it and
 # the 2-pixel raised edge, is never smaller than this; a neighbour's tab that
 # carries the same colour is far smaller.
-MIN_BODY = 1500
+MIN_BODY = round(1500 * SCALE * SCALE)
 
 
 def board_on(shot):
@@ -44,7 +44,7 @@ def board_on(shot):
 def loose_pieces(shot, board, numbers=COLOURS):
     """Piece number -> blob of its body, for the pieces seen outside the board
     and its 9-pixel bevel."""
-    outside = (board[0] - 10, board[1] - 10, BOARD + 20, BOARD + 20)
+    outside = (board[0] - scaled(10), board[1] - scaled(10), BOARD + scaled(20), BOARD + scaled(20))
     blobs = shot.blobs({n: COLOURS[n] for n in numbers}, outside)
     return {n: b for n, b in blobs.items() if b and b.size >= MIN_BODY}
 
@@ -53,20 +53,21 @@ def start_panel(shot, board):
     """The start panel's rectangle under the board, or None when it is not
     shown: found by the long runs of its flat grey (the window's texture has
     that grey too, but only in specks)."""
-    want, top, x0 = shot.key(PANEL_GREY), board[1] + BOARD + 9, max(board[0] - 40, 0)
+    want, top, x0 = shot.key(PANEL_GREY), board[1] + BOARD + scaled(9), max(board[0] - scaled(40), 0)
     runs = []  # (y, left, right)
-    for y, row in enumerate(shot.rows((board[0] - 40, top, BOARD + 80, 90)), top):
+    for y, row in enumerate(shot.rows((x0, top, BOARD + scaled(80), scaled(90))), top):
         x = x0
         for v, same in groupby(row):
             n = len(list(same))
-            if v == want and n >= 300:
+            if v == want and n >= scaled(300):
                 runs.append((y, x, x + n - 1))
             x += n
     if not runs:
         return None
     ys, lefts, rights = zip(*runs)
-    # Its frame is 4 pixels of other greys around the panel colour.
-    return min(lefts) - 4, min(ys) - 4, max(rights) - min(lefts) + 9, max(ys) - min(ys) + 9
+    # Its frame is 4 design pixels of other greys around the panel colour.
+    f = scaled(4)
+    return min(lefts) - f, min(ys) - f, max(rights) - min(lefts) + 2 * f + 1, max(ys) - min(ys) + 2 * f + 1
 
 
 def drop_point(blob, board, cell):
@@ -98,8 +99,8 @@ def read_score_file(s):
     return sections
 
 
-def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_manager=False):
-    with Session(game_dir, artifacts, screen, window_manager=window_manager) as s:
+def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_manager=False, game_env=None):
+    with Session(game_dir, artifacts, screen, window_manager=window_manager, game_env=game_env) as s:
         main_window = s.wait_window(MAIN_TITLE)[0]
 
         def press(accelerator, point, window=main_window):
@@ -112,17 +113,19 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
                 s.run("xdotool", "mousemove", "--sync", *map(str, point), "click", "1")
 
         board, panel, shot = wait_start_screen(s, "start-screen")
-        if not window_manager and board != (round((screen[0] - BOARD) / 2), round((screen[1] - BOARD) / 2)):
+        middle = ((screen[0] - BOARD) / 2, (screen[1] - BOARD) / 2)
+        # Centred to the design pixel: within one of them at any scale.
+        if not window_manager and any(abs(b - m) > max(1, SCALE) for b, m in zip(board, middle)):
             raise Failure("the board lies at %s, not in the middle of the screen" % (board,))
 
         # Easy, then Play once it is enabled (choosing a level plays a cue
         # first, and a press that arrives meanwhile finds Play disabled).
-        play = (panel[0] + 290, panel[1] + 12, 78, 36)
+        play = (panel[0] + scaled(276), panel[1] + scaled(12), scaled(74), scaled(36))
         disabled = shot.rows(play)
-        press("alt+e", (panel[0] + 34, panel[1] + 30))
+        press("alt+e", (panel[0] + scaled(34), panel[1] + scaled(30)))
         s.poll("level-chosen", lambda shot: shot.rows(play) != disabled, 10,
                "Play is not enabled once a level is chosen")
-        press("alt+p", (play[0] + 39, play[1] + 18))
+        press("alt+p", (play[0] + play[2] // 2, play[1] + play[3] // 2))
         played = time.monotonic()
 
         def all_loose(shot):
@@ -162,7 +165,13 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
             raise Failure("the finished picture was on show for only %.1f s" % pause)
         dx, dy = s.window_position(dialog)
         s.run("xdotool", "type", "--delay", "30", name)
-        press("alt+c", (dx + 190, dy + 196), dialog)
+        # The window is not part of the scene: only the desktop's own scaling grows it.
+        if (game_env or {}).get("QT_SCALE_FACTOR"):
+            # Return presses Close: the window is the desktop's size, not the scene's.
+            s.run("xdotool", "windowfocus", "--sync", str(dialog))
+            s.run("xdotool", "key", "Return")
+        else:
+            press("alt+c", (dx + 190, dy + 196), dialog)
         s.until(lambda: dialog not in s.program_windows(), 5, "the end-of-game window does not close")
 
         # The record: the name padded to 10 characters, then the seconds. It
@@ -177,7 +186,7 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
         # Back to the start screen; Exit (the last of the five buttons right
         # of the board) saves the colour and ends the program.
         board = wait_start_screen(s, "start-again")[0]
-        press("alt+x", (board[0] + BOARD + 33, board[1] + (BOARD - 248) // 2 + 228))
+        press("alt+x", (board[0] + BOARD + scaled(33), board[1] + (BOARD - scaled(248)) // 2 + scaled(228)))
         rc = s.game_ended(10)
         if rc != 0:
             raise Failure("after Exit the program %s" % ("runs on" if rc is None else "ended with %d" % rc))
@@ -224,6 +233,12 @@ if __name__ == "__main__":
         # piece must still lie whole inside the window, in reach of the mouse.
         "solve-800x600-icewm": lambda d, a: play_through(d, a, (800, 600), False, "Taskbar", "Taskbar",
                                                          window_manager=True),
+        # Larger screens draw the scene larger; the runs set QUADRIFOGLIO_E2E_SCALE
+        # to the scale they expect (1.75 and 3.5): the board must show every
+        # cell of the picture exactly, at that size.
+        "solve-1920x1080-desktop-x2": lambda d, a: play_through(d, a, (1920, 1080), False, "Doubled", "Doubled",
+                                                                game_env={"QT_SCALE_FACTOR": "2"}),
+        "solve-3840x2160": lambda d, a: play_through(d, a, (3840, 2160), False, "Large", "Large"),
         "small-screen": small_screen,
         "missing-picture": missing_picture,
     })

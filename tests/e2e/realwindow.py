@@ -12,7 +12,18 @@ import sys
 import tempfile
 import time
 
-BOARD, CELL, GRID, PIECES = 360, 60, 6, 36
+# The scene's scale on the screen a scenario runs on (device pixels per
+# design pixel), given by the test; the grid picture is made at the board's
+# size in device pixels, so that a sharp board shows each cell exactly.
+SCALE = float(os.environ.get("QUADRIFOGLIO_E2E_SCALE", "1"))
+GRID, PIECES = 6, 36
+CELL = round(60 * SCALE)
+BOARD = GRID * CELL
+
+
+def scaled(design):
+    """Design pixels on this screen."""
+    return round(design * SCALE)
 
 
 class Failure(Exception):
@@ -27,9 +38,10 @@ def cell_colour(n):
 
 
 def write_grid_bitmap(path):
-    """A 24-bit BMP of the 6 x 6 flat-coloured cells (rows of 1080 bytes need no padding)."""
-    data = b"".join(bytes(cell_colour(y // CELL * GRID + x // CELL + 1)[::-1])
-                    for y in range(BOARD - 1, -1, -1) for x in range(BOARD))
+    """A 24-bit BMP of the 6 x 6 flat-coloured cells, BOARD pixels a side."""
+    padding = b"\0" * (-3 * BOARD % 4)  # each row fills whole 4-byte words
+    data = b"".join(b"".join(bytes(cell_colour(y // CELL * GRID + x // CELL + 1)[::-1]) for x in range(BOARD))
+                    + padding for y in range(BOARD - 1, -1, -1))
     header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
     info = struct.pack("<IiiHHIIiiII", 40, BOARD, BOARD, 1, 24, 0, len(data), 2835, 2835, 0, 0)
     with open(path, "wb") as f:
@@ -108,10 +120,10 @@ class Session:
     """A private folder with a copy of the game, a private X server and the game started in it;
     on leaving, all that is stopped and a failing run's screenshots and logs kept in `artifacts`."""
 
-    def __init__(self, game_dir, artifacts, screen, picture=True, window_manager=False):
+    def __init__(self, game_dir, artifacts, screen, picture=True, window_manager=False, game_env=None):
         self.game_dir, self.artifacts, self.screen = game_dir, artifacts, screen
         self.picture, self.labels, self.xvfb, self.game = picture, {}, None, None
-        self.window_manager, self.wm = window_manager, None
+        self.window_manager, self.wm, self.game_env = window_manager, None, game_env or {}
         # What is left from an earlier failure would pass for this run's.
         shutil.rmtree(artifacts, ignore_errors=True)
         self.work = tempfile.mkdtemp(prefix="quadrifoglio-e2e-")
@@ -158,7 +170,7 @@ class Session:
                     raise Failure("icewm did not start")
                 time.sleep(0.1)
         self.game = subprocess.Popen([os.path.join(self.folder, "quadrifoglio")], cwd=self.folder,
-                                     env=self.env, stdout=open(self.path("game.log"), "w"),
+                                     env=dict(self.env, **self.game_env), stdout=open(self.path("game.log"), "w"),
                                      stderr=subprocess.STDOUT)
 
     def __exit__(self, kind, value, tb):
