@@ -7,6 +7,10 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libsndfile1-dev libminini-dev
+    # pictures in WebP, TIFF and other formats for the maker
+    qt6-image-formats-plugins
+    # the gift copy: its runtime's RUNPATH, and one self-extracting file
+    patchelf makeself
     fonts-liberation2 fonts-dejavu-core
     # real-window tests and screenshots
     xvfb xauth xdotool imagemagick x11-utils python3
