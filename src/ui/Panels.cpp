@@ -3,6 +3,7 @@
 #include "assets/Assets.h"
 #include "game/GameClock.h"
 #include "ui/Background.h"
+#include "ui/GreetingLayout.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -72,7 +73,7 @@ GreetingPanel::GreetingPanel(QWidget *parent) : platform::PictureBox(parent)
     setBackColor(PanelColour);
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("greeting"));
-    m_text->setGeometry(12, 10, 356, 56);
+    m_text->setGeometry(greetinglayout::TextBox);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setWordWrap(true);
