@@ -136,7 +136,7 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     form->addRow(QStringLiteral("&Greeting:"), m_greeting);
     form->addRow(QString(), m_panel);
     form->addRow(QString(), m_greetingStatus);
-    form->addRow(QStringLiteral("&Save as:"), outRow);
+    form->addRow(QStringLiteral("Save as:"), outRow);
     form->addRow(QString(), m_singleFile);
     auto *top = new QVBoxLayout(this);
     top->addLayout(form);
@@ -268,8 +268,15 @@ void MakerWindow::make()
         return;
     const maker::Request wanted = request();
     const int digit = *maker::languageDigit(wanted.language);
-    m_result->setText(QString());
     m_try->setEnabled(false);
+    if (m_runtime.isEmpty()) {
+        maker::Result missing;
+        missing.error = QStringLiteral("the game and its libraries were not found beside the maker; install the "
+                                       "game again");
+        showResult(missing, digit);
+        return;
+    }
+    m_result->setText(QString());
     // The copy is made on a thread of its own and reports back through
     // queued calls: the window stays alive while a large one is packed.
     QPointer<MakerWindow> self(this);
@@ -298,9 +305,11 @@ void MakerWindow::showProgress(int percent, const QString &step)
 
 void MakerWindow::showResult(const maker::Result &result, int digit)
 {
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
+    if (m_thread) {
+        m_thread->wait();
+        delete m_thread;
+        m_thread = nullptr;
+    }
     updateMakeButton();
     m_progress->setFormat(QStringLiteral("%p%"));
     QString message;

@@ -37,13 +37,13 @@ int main(int argc, char *argv[])
     if (argc <= 1) {
         QApplication app(argc, argv);
         const QString runtime = maker::findRuntime(QCoreApplication::applicationDirPath());
+        if (runtime.isEmpty()) {
+            refuse(QStringLiteral("the game's portable runtime was not found; looked in:\n  ")
+                   + maker::runtimeCandidates(QCoreApplication::applicationDirPath()).join(QLatin1String("\n  ")));
+        }
+        // Without a runtime the window still opens and says so when Make is pressed.
         MakerWindow window(runtime);
         window.show();
-        if (runtime.isEmpty()) {
-            window.setEnabled(false);
-            return refuse(QStringLiteral("the game's portable runtime was not found; looked in:\n  ")
-                          + maker::runtimeCandidates(QCoreApplication::applicationDirPath()).join(QLatin1String("\n  ")));
-        }
         return app.exec();
     }
 
