@@ -20,7 +20,7 @@ import sys
 import tempfile
 import time
 
-RUNS = 11
+RUNS = int(os.environ.get("BENCH_RUNS", 11))
 TITLE = "^Quadrifoglio 3D$"
 
 
@@ -36,12 +36,13 @@ def folder_bytes(path):
 
 def start_up(command, env):
     start = time.perf_counter()
-    game = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    game = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
     try:
         while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
                              capture_output=True).returncode != 0:
-            if time.perf_counter() - start > 60:
-                raise RuntimeError("no window within 60 s: %s" % command)
+            if time.perf_counter() - start > 60 or game.poll() is not None:
+                game.kill()
+                raise RuntimeError("no window within 60 s: %s\n%s" % (command, game.communicate()[1].decode()))
             time.sleep(0.005)
         return (time.perf_counter() - start) * 1000
     finally:
@@ -51,7 +52,7 @@ def start_up(command, env):
 
 def main():
     if os.environ.get("DISPLAY") is None:
-        os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24", sys.executable] + sys.argv)
+        os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24 -noreset", sys.executable] + sys.argv)
     build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
     maker = os.path.join(build, "src", "quadrifoglio-maker")
     with tempfile.TemporaryDirectory() as work:
