@@ -76,3 +76,7 @@ else
 fi
 "${sound_env[@]}" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$build/bench/bench_sound" 2>&1 \
     | grep -v '^PulseAudioService:' || true
+echo
+
+echo "== The gift copy (python3 bench/bench_copy.py)"
+python3 "$root/bench/bench_copy.py" "$build"

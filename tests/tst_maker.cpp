@@ -5,8 +5,13 @@
 #include "support/SmallDisk.h"
 
 #include "game/GiftSettings.h"
+#include "maker/CropView.h"
 #include "maker/Maker.h"
+#include "maker/MakerWindow.h"
+#include "ui/GreetingLayout.h"
+#include "ui/Panels.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -15,6 +20,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -175,6 +181,8 @@ private slots:
         QTest::newRow("GIF named .bmp, no greeting") << m_gif << "Matrix.gif" << "es" << "" << QByteArray("4\n");
         QTest::newRow("PNG named .jpg: converted") << m_png << "Matrix.jpg" << "en" << "Hi" << QByteArray("1Hi\n");
     }
+    // Stretched, as the maker made every copy before: kept byte for byte
+    // where the format allows, the game alone.
     void copyKeepsBitmapJpegAndGifAndLoadsInTheGame()
     {
         QFETCH(QString, path);
@@ -184,14 +192,15 @@ private slots:
         QFETCH(QByteArray, dat);
         QTemporaryDir parent;
         const QDir out(parent.filePath("gift"));
-        const auto [status, err] = runMaker({path, "--language", language, "--greeting", greeting, "--out", out.path()});
+        const auto [status, err] = runMaker({path, "--language", language, "--greeting", greeting, "--out", out.path(),
+                                             "--fit", "stretch", "--game-only"});
         QVERIFY2(status == 0, qPrintable(err));
         QCOMPARE(readFile(out.filePath("Matrix.dat")), dat);
         // Only the copy itself appears: no staging folder is left behind.
         QCOMPARE(names(parent.path()), QStringList{"gift"});
         QCOMPARE(names(out.path()).size(), 3);
         QCOMPARE(readFile(out.filePath(fileName)) == readFile(path), path != m_png);
-        QCOMPARE(QImageReader(out.filePath(fileName)).size(), QSize(180, 120));
+        QCOMPARE(QImageReader(out.filePath(fileName)).size(), path == m_png ? QSize(180, 180) : QSize(180, 120));
         QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(GAME_EXECUTABLE));
         QVERIFY(QFileInfo(out.filePath("quadrifoglio")).isExecutable());
 
@@ -320,17 +329,20 @@ private slots:
     {
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("message");
-        QTest::newRow("full") << false << "cannot write \"[^\"]*/gift/quadrifoglio\": No space left on device";
-        QTest::newRow("read-only") << true << "cannot write in the folder \"[^\"]*\": Read-only file system";
+        QTest::addColumn<QString>("option");
+        QTest::newRow("full") << false << "cannot write \"[^\"]*/gift/[^\"]*\": No space left on device" << "--out";
+        QTest::newRow("full, one file") << false << "cannot write \"[^\"]*/gift\": " << "--single-file";
+        QTest::newRow("read-only") << true << "cannot write in the folder \"[^\"]*\": Read-only file system" << "--out";
     }
     void fullOrReadOnlyDiskIsToldAsSuch()
     {
         QFETCH(bool, readOnly);
         QFETCH(QString, message);
+        QFETCH(QString, option);
         SmallDisk disk(QStringLiteral("2m"), readOnly);
         if (!disk.mounted())
             QSKIP(disk.why());
-        const auto [status, err] = runMaker({m_jpg, "--language", "en", "--out", disk.path("gift")});
+        const auto [status, err] = runMaker({m_jpg, "--language", "en", option, disk.path("gift")});
         QVERIFY2(status == 1 && err.contains(QRegularExpression(message)), qPrintable(err));
         QCOMPARE(names(disk.dir()), QStringList());
     }
@@ -346,16 +358,17 @@ private slots:
         QVERIFY2(status == 1 && err.contains("Permission denied"), qPrintable(err));
     }
 
-    // The issue's bitmap: kept byte for byte, and the game loads the copy.
-    void bigBitmapIsKeptAsItIs()
+    // A 108 MB bitmap: read in bands into little memory, and made a JPEG of
+    // the largest board's size, which the game loads.
+    void bigBitmapBecomesAJpegTheGameLoads()
     {
         const QString path = m_work.filePath("big.bmp");
         QVERIFY(bigpictures::writeCellBitmap(path, 6000, 6000, 24, false));
         QTemporaryDir parent;
         const QString out = parent.filePath("gift");
-        const auto [status, err] = runMaker({path, "--language", "en", "--greeting", "Big", "--out", out});
+        const auto [status, err] = runMaker({path, "--language", "en", "--greeting", "Big", "--out", out, "--game-only"});
         QVERIFY2(status == 0, qPrintable(err));
-        QCOMPARE(QFileInfo(out + "/Matrix.bmp").size(), QFileInfo(path).size());
+        QCOMPARE(QImageReader(out + "/Matrix.jpg").size(), QSize(maker::MadePictureMaxSide, maker::MadePictureMaxSide));
         QFile::remove(path);
         GameFixture game;
         game.fakes.folders.app = out;
@@ -377,7 +390,7 @@ private slots:
         for (int round = 0; round < kills; ++round) {
             QDir(out).removeRecursively();
             QProcess p;
-            p.start(MAKER_EXECUTABLE, {m_bmp, "--language", "en", "--greeting", "Hi", "--out", out});
+            p.start(MAKER_EXECUTABLE, {m_bmp, "--language", "en", "--greeting", "Hi", "--out", out, "--fit", "stretch", "--game-only"});
             QVERIFY(p.waitForStarted());
             QTest::qSleep(int(random.bounded(5, 120)));
             ::kill(pid_t(p.processId()), SIGKILL);
@@ -395,16 +408,18 @@ private slots:
         QVERIFY(QDir().mkdir(running));
         const int held = ::open(QFile::encodeName(running).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         QVERIFY(held >= 0 && ::flock(held, LOCK_EX) == 0);
-        const auto [status, err] = runMaker({m_bmp, "--language", "en", "--out", out});
+        const auto [status, err] = runMaker({m_bmp, "--language", "en", "--out", out, "--game-only"});
         ::close(held);
         QVERIFY2(status == 0, qPrintable(err));
         QCOMPARE(names(parent.path()), QStringList({".quadrifoglio-maker-Run123", "gift"}));
     }
 
+    // The portable copy's own parts go too: the old runtime whole, a note in
+    // another language.
     void forceReplacesOnlyThePuzzle()
     {
         QTemporaryDir out;
-        for (const char *old : {"MATRIX.BMP", "matrix.gif", "Matrix.dat"})
+        for (const char *old : {"MATRIX.BMP", "matrix.gif", "Matrix.dat", "README.txt", "lib/libOld.so.1"})
             writeFile(out.filePath(old), "old");
         // A previous copy: the game itself.
         QVERIFY(QFile::copy(GAME_EXECUTABLE, out.filePath("quadrifoglio")));
@@ -412,13 +427,236 @@ private slots:
             writeFile(out.filePath(kept), "keep me");
         const auto [status, err] = runMaker({m_png, "--language", "es", "--greeting", "Hola", "--out", out.path(), "--force"});
         QVERIFY2(status == 0, qPrintable(err));
-        QCOMPARE(names(out.path()), QStringList({"Matrix.dat", "Matrix.jpg", "Matrix.jpg.bak", "Matrix.png",
-                                                 "notes.txt", "photos", "quadrifoglio"}));
+        QCOMPARE(names(out.path()), QStringList({"LEEME.txt", "Matrix.dat", "Matrix.jpg", "Matrix.jpg.bak", "Matrix.png",
+                                                 "lib", "notes.txt", "photos", "plugins", "qt.conf", "quadrifoglio"}));
         QCOMPARE(readFile(out.filePath("Matrix.dat")), QByteArray("4Hola\n"));
         QVERIFY(readFile(out.filePath("Matrix.jpg")).startsWith("\xFF\xD8\xFF"));
-        QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(GAME_EXECUTABLE));
+        QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(RUNTIME_DIR "/quadrifoglio"));
+        QCOMPARE(names(out.filePath("lib")), names(RUNTIME_DIR "/lib"));
         for (const char *kept : {"Matrix.png", "photos/Matrix.bmp"})
             QCOMPARE(readFile(out.filePath(kept)), QByteArray("keep me"));
+    }
+
+    // The colour of a picture whose colour tells where a pixel lies: red
+    // grows to the right, green downwards.
+    static QColor positionColour(QPoint p, QSize size)
+    {
+        return QColor(p.x() * 255 / qMax(1, size.width() - 1), p.y() * 255 / qMax(1, size.height() - 1), 128);
+    }
+    static QImage positionPicture(QSize size)
+    {
+        QImage image(size, QImage::Format_RGB32);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                image.setPixelColor(x, y, positionColour(QPoint(x, y), size));
+        return image;
+    }
+
+    // The made square holds what was asked, at most the largest board's size.
+    void pictureBecomesTheSquareAsked_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("fit");   // "crop" or "stretch"
+        QTest::addColumn<QRect>("crop");    // asked; null: none
+        QTest::addColumn<QRect>("taken");   // from the source; null: refused
+        QTest::addColumn<int>("side");      // of the made JPEG; 0: kept as it is
+        QTest::newRow("square PNG, converted whole") << QSize(500, 500) << "png" << "crop" << QRect() << QRect(0, 0, 500, 500) << 500;
+        QTest::newRow("square JPEG, kept") << QSize(500, 500) << "jpg" << "crop" << QRect() << QRect(0, 0, 500, 500) << 0;
+        QTest::newRow("portrait: its middle") << QSize(300, 600) << "png" << "crop" << QRect() << QRect(0, 150, 300, 300) << 300;
+        QTest::newRow("portrait JPEG: cropped, not kept") << QSize(300, 600) << "jpg" << "crop" << QRect() << QRect(0, 150, 300, 300) << 300;
+        QTest::newRow("panorama: its middle") << QSize(4000, 500) << "png" << "crop" << QRect() << QRect(1750, 0, 500, 500) << 500;
+        QTest::newRow("one pixel") << QSize(1, 1) << "png" << "crop" << QRect() << QRect(0, 0, 1, 1) << 1;
+        QTest::newRow("24 megapixels: scaled to the board") << QSize(6000, 4000) << "jpg" << "crop" << QRect() << QRect(1000, 0, 4000, 4000) << 1080;
+        QTest::newRow("the square asked, bottom corner") << QSize(300, 600) << "png" << "crop" << QRect(0, 300, 300, 300) << QRect(0, 300, 300, 300) << 300;
+        QTest::newRow("square asked in a huge bitmap") << QSize(5000, 3000) << "bmp" << "crop" << QRect(4000, 2000, 1000, 1000) << QRect(4000, 2000, 1000, 1000) << 1000;
+        QTest::newRow("stretched portrait") << QSize(300, 600) << "png" << "stretch" << QRect() << QRect(0, 0, 300, 600) << 600;
+        QTest::newRow("stretched bitmap: kept") << QSize(300, 600) << "bmp" << "stretch" << QRect() << QRect(0, 0, 300, 600) << 0;
+        QTest::newRow("square past the edge") << QSize(300, 600) << "png" << "crop" << QRect(1, 300, 300, 300) << QRect() << 0;
+        QTest::newRow("square and stretch") << QSize(300, 600) << "png" << "stretch" << QRect(0, 0, 300, 300) << QRect() << 0;
+    }
+    void pictureBecomesTheSquareAsked()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QString, format);
+        QFETCH(QString, fit);
+        QFETCH(QRect, crop);
+        QFETCH(QRect, taken);
+        QFETCH(int, side);
+        const QString path = m_work.filePath(QStringLiteral("position-%1x%2.%3").arg(size.width()).arg(size.height()).arg(format));
+        QVERIFY(positionPicture(size).save(path, nullptr, 98));
+        maker::PictureChoice choice;
+        choice.fit = fit == "stretch" ? maker::Fit::Stretch : maker::Fit::Crop;
+        if (!crop.isNull())
+            choice.crop = crop;
+        QString why;
+        const auto picture = maker::preparePicture(path, choice, &why);
+        QCOMPARE(picture.has_value(), !taken.isNull());
+        if (!picture) {
+            QVERIFY2(why.contains(crop.x() == 1 ? "does not lie inside the picture, which is 300 x 600" : "choose one"), qPrintable(why));
+            return;
+        }
+        QCOMPARE(picture->converted, side > 0);
+        if (!picture->converted) {
+            QCOMPARE(readFile(picture->source), readFile(path));
+            return;
+        }
+        QImage made;
+        QVERIFY(made.loadFromData(picture->bytes, "jpeg"));
+        QCOMPARE(made.size(), QSize(side, side));
+        // Corners and middle of the made square against the source's.
+        const auto near = [](QColor a, QColor b) {
+            return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) + qAbs(a.blue() - b.blue()) < 30;
+        };
+        const QPointF at[] = {{0.05, 0.05}, {0.95, 0.05}, {0.5, 0.5}, {0.05, 0.95}, {0.95, 0.95}};
+        for (const QPointF &f : at) {
+            const QColor got = made.pixelColor(int(f.x() * (side - 1)), int(f.y() * (side - 1)));
+            const QPoint source(taken.x() + int(f.x() * (taken.width() - 1)), taken.y() + int(f.y() * (taken.height() - 1)));
+            QVERIFY2(near(got, positionColour(source, size)), qPrintable(QStringLiteral("at %1,%2").arg(f.x()).arg(f.y())));
+        }
+    }
+
+    // The rule is the game's own layout: a greeting the maker passes shows
+    // whole in the game's panel, in the font and box it is measured in.
+    void greetingThatWouldBeCutIsRefused_data()
+    {
+        QTest::addColumn<QString>("greeting");
+        QTest::addColumn<bool>("fits");
+        QTest::newRow("one line") << QStringLiteral("Buon compleanno, Anna!") << true;
+        QTest::newRow("three lines") << QStringLiteral("Tanti auguri di buon compleanno! ").repeated(4).trimmed() << true;
+        QTest::newRow("five lines") << QStringLiteral("Tanti auguri di buon compleanno! ").repeated(9) << false;
+        QTest::newRow("a word wider than the box") << QString(90, u'W') << false;
+    }
+    void greetingThatWouldBeCutIsRefused()
+    {
+        QFETCH(QString, greeting);
+        QFETCH(bool, fits);
+        const QString problem = maker::greetingFitProblem(greeting);
+        QCOMPARE(problem.isEmpty(), fits);
+        if (!fits) {
+            const int fitting = greetinglayout::charactersThatFit(greeting);
+            QVERIFY2(problem.contains(QStringLiteral("the first %1 of its %2 characters fit").arg(fitting).arg(greeting.size())),
+                     qPrintable(problem));
+            QVERIFY(greetinglayout::fits(greeting.left(fitting)));
+            QVERIFY(!greetinglayout::fits(greeting.left(fitting + 1)));
+            return;
+        }
+        // The game shows it in the box and font the maker measured.
+        GameFixture game;
+        game.givePicture();
+        game.giveSettings("1" + greeting.toUtf8() + "\n");
+        QVERIFY(game.start());
+        const QLabel *label = game.find<QLabel>("greeting");
+        QCOMPARE(label->text(), greeting);
+        QCOMPARE(label->font(), greetinglayout::greetingFont());
+        QCOMPARE(label->geometry(), greetinglayout::TextBox);
+        QVERIFY(label->wordWrap());
+        QCOMPARE(label->fontMetrics().boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, greeting).height(),
+                 QFontMetrics(greetinglayout::greetingFont()).boundingRect(QRect(QPoint(), greetinglayout::TextBox.size()),
+                                                                          greetinglayout::textFlags(), greeting).height());
+    }
+
+    void charactersNoFontDrawsAreNamed_data()
+    {
+        QTest::addColumn<QString>("greeting");
+        QTest::addColumn<QString>("named"); // empty: no warning
+        QTest::newRow("accents, euro, quotes") << QStringLiteral("Grüße, “café” à 5 €") << "";
+        QTest::newRow("a private character, twice") << QStringLiteral("Hi \uE000\uE000") << "\uE000 (U+E000); the friend";
+        QTest::newRow("a joiner draws nothing") << QStringLiteral("a\u200Db") << "";
+    }
+    void charactersNoFontDrawsAreNamed()
+    {
+        QFETCH(QString, greeting);
+        QFETCH(QString, named);
+        const QString warning = maker::greetingGlyphWarning(greeting);
+        QCOMPARE(warning.isEmpty(), named.isEmpty());
+        QVERIFY2(warning.contains(named), qPrintable(warning));
+    }
+
+    void languageDefaultsToTheDesktops_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("code");
+        QTest::newRow("Italian") << "it_IT" << "it";
+        QTest::newRow("Swiss German") << "de_CH" << "de";
+        QTest::newRow("Mexican Spanish") << "es_MX" << "es";
+        QTest::newRow("Canadian French") << "fr_CA" << "fr";
+        QTest::newRow("Brazilian Portuguese: English") << "pt_BR" << "en";
+        QTest::newRow("C: English") << "C" << "en";
+    }
+    void languageDefaultsToTheDesktops()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, code);
+        QCOMPARE(maker::defaultLanguageCode(QLocale(locale)), code);
+    }
+
+    // A gift made in the window, as a gift-maker would: picture typed in,
+    // square dragged to the bottom, language and greeting chosen; then the
+    // copy is started and its board checked.
+    void windowMakesACopyWithASquareAndAGreeting()
+    {
+        const QSize size(300, 600);
+        const QString picture = m_work.filePath("window-portrait.png");
+        QVERIFY(positionPicture(size).save(picture));
+        QTemporaryDir parent;
+        const QString out = parent.filePath("Gift for Anna");
+
+        MakerWindow window(RUNTIME_DIR);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *path = window.findChild<QLineEdit *>("picturePath");
+        path->setFocus();
+        QTest::keyClicks(path, picture);
+        QTest::keyClick(path, Qt::Key_Return);
+        auto *view = window.findChild<CropView *>("cropView");
+        QCOMPARE(view->crop(), QRect(0, 150, 300, 300));
+
+        // Dragged down past the bottom: the square stops at the edge.
+        const QPoint grab = view->cropInView().center();
+        QWindow *handle = window.windowHandle();
+        QTest::mousePress(handle, Qt::LeftButton, {}, view->mapTo(&window, grab));
+        QTest::mouseMove(handle, view->mapTo(&window, grab + QPoint(0, 100)));
+        QTest::mouseMove(handle, view->mapTo(&window, grab + QPoint(0, 400)));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, view->mapTo(&window, grab + QPoint(0, 400)));
+        QCOMPARE(view->crop(), QRect(0, 300, 300, 300));
+
+        auto *language = window.findChild<QComboBox *>("language");
+        language->setCurrentIndex(2);
+        auto *greeting = window.findChild<QLineEdit *>("greetingEdit");
+        auto *make = window.findChild<QPushButton *>("make");
+        QTest::keyClicks(window.findChild<QLineEdit *>("outPath"), out);
+        // Too long: refused before anything is made, and said so.
+        QTest::keyClicks(greeting, QStringLiteral("Joyeux anniversaire ! ").repeated(12));
+        QVERIFY(!make->isEnabled());
+        QVERIFY(window.findChild<QLabel *>("greetingStatus")->text().contains("does not fit"));
+        greeting->clear();
+        QTest::keyClicks(greeting, QStringLiteral("Joyeux anniversaire, Anna !"));
+        QCOMPARE(window.findChild<GreetingPanel *>("greetingPanel")->greeting(), QStringLiteral("Joyeux anniversaire, Anna !"));
+        QVERIFY(make->isEnabled());
+
+        QSignalSpy finished(&window, &MakerWindow::finished);
+        QTest::mouseClick(make, Qt::LeftButton);
+        QVERIFY(finished.wait(120000));
+        QVERIFY2(finished.first().at(0).toBool(), qPrintable(finished.first().at(1).toString()));
+        QVERIFY(window.findChild<QPushButton *>("tryCopy")->isEnabled());
+        QCOMPARE(window.lastCopy(), out);
+        QVERIFY(QFileInfo::exists(out + "/LISEZMOI.txt"));
+        QVERIFY(QFileInfo(out + "/lib/libQt6Widgets.so.6").isFile());
+
+        GameFixture game;
+        game.fakes.folders.app = out;
+        MainWindow *copy = game.start();
+        QVERIFY(game.lives && copy && game.fakes.messages.shown.isEmpty());
+        QCOMPARE(int(copy->language()), 2);
+        QCOMPARE(game.find<QLabel>("greeting")->text(), QStringLiteral("Joyeux anniversaire, Anna !"));
+        const QImage board = copy->board()->puzzlePicture();
+        for (const QPoint corner : {QPoint(5, 5), QPoint(354, 354)}) {
+            const QColor got = board.pixelColor(corner);
+            const QColor want = positionColour(QPoint(corner.x() * 299 / 359, 300 + corner.y() * 299 / 359), size);
+            QVERIFY2(qAbs(got.red() - want.red()) + qAbs(got.green() - want.green()) < 30,
+                     qPrintable(QStringLiteral("%1,%2").arg(corner.x()).arg(corner.y())));
+        }
     }
 };
 

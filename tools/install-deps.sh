@@ -11,6 +11,10 @@ packages=(
     qt6-l10n-tools qt6-tools-dev
     # every text is spell-checked in its language
     hunspell hunspell-it hunspell-en-us hunspell-fr hunspell-de-de hunspell-es
+    # pictures in WebP, TIFF and other formats for the maker
+    qt6-image-formats-plugins
+    # the gift copy: its runtime's RUNPATH, and one self-extracting file
+    patchelf makeself
     fonts-liberation2 fonts-dejavu-core
     # real-window tests and screenshots
     xvfb xauth xdotool imagemagick x11-utils python3

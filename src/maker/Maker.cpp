@@ -4,16 +4,20 @@
 #include "platform/Files.h"
 #include "platform/Pictures.h"
 #include "platform/Text.h"
+#include "ui/GreetingLayout.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <cstdio>
@@ -22,6 +26,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
+#include <vector>
 
 namespace maker {
 
@@ -32,6 +38,22 @@ namespace {
 constexpr int BoardSize = 360;
 
 const char StagingPrefix[] = ".quadrifoglio-maker-";
+// The label of a single-file copy, shown when it unpacks; it also tells
+// --force that a file is such a copy.
+const char SingleFileLabel[] = "Quadrifoglio 3D";
+
+// The runtime's parts in a copy, beside the game.
+const char *const RuntimeEntries[] = {"qt.conf", "lib", "plugins"};
+
+bool isStartNoteName(const QString &name)
+{
+    for (int digit = 0; digit < 5; ++digit) {
+        if (name == startNoteName(digit))
+            return true;
+    }
+    return false;
+}
+
 const char *const StoredNames[] = {"Matrix.bmp", "Matrix.jpg", "Matrix.gif", "Matrix.dat"};
 
 QString languageName(int digit)
@@ -122,9 +144,9 @@ bool copyFile(const QString &from, const QString &to, const QString &shownPath, 
         return false;
     }
     bool ok = true;
-    static char buffer[1 << 16];
+    std::vector<char> buffer(1 << 16);
     for (;;) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -134,7 +156,7 @@ bool copyFile(const QString &from, const QString &to, const QString &shownPath, 
         }
         if (n == 0)
             break;
-        if (!platform::writeAll(out, buffer, n)) {
+        if (!platform::writeAll(out, buffer.data(), n)) {
             *error = cannotWrite(shownPath, errno);
             ok = false;
             break;
@@ -270,6 +292,133 @@ std::optional<int> languageDigit(const QString &code)
     return index;
 }
 
+QString defaultLanguageCode(const QLocale &desktop)
+{
+    switch (desktop.language()) {
+    case QLocale::Italian:
+        return QStringLiteral("it");
+    case QLocale::French:
+        return QStringLiteral("fr");
+    case QLocale::German:
+        return QStringLiteral("de");
+    case QLocale::Spanish:
+        return QStringLiteral("es");
+    default:
+        return QStringLiteral("en");
+    }
+}
+
+QString languageNativeName(int digit)
+{
+    static const char16_t *const names[] = {u"Italiano", u"English", u"Français", u"Deutsch", u"Español"};
+    return QString::fromUtf16(names[qBound(0, digit, 4)]);
+}
+
+QString greetingFitProblem(const QString &greeting)
+{
+    if (greeting.isEmpty() || greetinglayout::fits(greeting))
+        return {};
+    return QStringLiteral("the greeting does not fit in the game's message panel: the first %1 of its %2 "
+                          "characters fit (about three lines); make it shorter")
+        .arg(greetinglayout::charactersThatFit(greeting))
+        .arg(greetinglayout::characterCount(greeting));
+}
+
+QString greetingGlyphWarning(const QString &greeting)
+{
+    const QStringList missing = greetinglayout::charactersWithoutGlyph(greeting);
+    if (missing.isEmpty())
+        return {};
+    QStringList named;
+    for (const QString &character : missing) {
+        QStringList codes;
+        for (const char32_t c : character.toUcs4())
+            codes << QStringLiteral("U+%1").arg(QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+        named << QStringLiteral("%1 (%2)").arg(character, codes.join(QLatin1Char(' ')));
+    }
+    return QStringLiteral("the fonts on this computer cannot draw %1 of the greeting: %2; the friend's "
+                          "computer will probably show %3 as a box")
+        .arg(missing.size() == 1 ? QStringLiteral("one character") : QStringLiteral("%1 characters").arg(missing.size()),
+             named.join(QLatin1String(", ")), missing.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+}
+
+QStringList runtimeCandidates(const QString &makerDir)
+{
+    const QDir dir(makerDir);
+    return {QDir::cleanPath(dir.filePath(QLatin1String(RuntimeFolderName))),
+            QDir::cleanPath(dir.filePath(QLatin1String(QUADRIFOGLIO_GAME_FROM_BIN "/") + QLatin1String(RuntimeFolderName)))};
+}
+
+QString findRuntime(const QString &makerDir)
+{
+    for (const QString &candidate : runtimeCandidates(makerDir)) {
+        if (QFileInfo(QDir(candidate).filePath(QLatin1String(GameExecutableName))).isExecutable())
+            return candidate;
+    }
+    return {};
+}
+
+QString startNoteName(int digit)
+{
+    static const char *const names[] = {"LEGGIMI.txt", "README.txt", "LISEZMOI.txt", "LIESMICH.txt", "LEEME.txt"};
+    return QString::fromLatin1(names[qBound(0, digit, 4)]);
+}
+
+QString startNoteText(int digit)
+{
+    static const char16_t *const notes[] = {
+        u"Quadrifoglio 3D: un puzzle fatto per te.\n\n"
+        u"Per giocare apri questa cartella e avvia il programma \"quadrifoglio\" (doppio clic; se il\n"
+        u"gestore dei file lo apre come un documento, clic destro e \"Esegui\"). Da un terminale:\n\n"
+        u"    cd questa-cartella\n    ./quadrifoglio\n\n"
+        u"Funziona su un computer Linux a 64 bit con un desktop grafico; non serve installare nulla.\n"
+        u"Tieni insieme tutti i file di questa cartella: al gioco servono tutti.\n",
+        u"Quadrifoglio 3D: a jigsaw puzzle made for you.\n\n"
+        u"To play, open this folder and start the program \"quadrifoglio\" (double-click it; if the\n"
+        u"file manager opens it as a document, right-click it and choose \"Run\"). From a terminal:\n\n"
+        u"    cd this-folder\n    ./quadrifoglio\n\n"
+        u"It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.\n"
+        u"Keep all the files of this folder together: the game needs every one of them.\n",
+        u"Quadrifoglio 3D : un puzzle fait pour toi.\n\n"
+        u"Pour jouer, ouvre ce dossier et lance le programme « quadrifoglio » (double-clic ; si le\n"
+        u"gestionnaire de fichiers l'ouvre comme un document, clic droit puis « Exécuter »). Depuis un\n"
+        u"terminal :\n\n"
+        u"    cd ce-dossier\n    ./quadrifoglio\n\n"
+        u"Il fonctionne sur un ordinateur Linux 64 bits avec un bureau graphique ; rien à installer.\n"
+        u"Garde ensemble tous les fichiers de ce dossier : le jeu a besoin de chacun d'eux.\n",
+        u"Quadrifoglio 3D: ein Puzzle, für dich gemacht.\n\n"
+        u"Zum Spielen diesen Ordner öffnen und das Programm „quadrifoglio“ starten (Doppelklick; öffnet\n"
+        u"die Dateiverwaltung es als Dokument, mit Rechtsklick „Ausführen“ wählen). Im Terminal:\n\n"
+        u"    cd dieser-ordner\n    ./quadrifoglio\n\n"
+        u"Es läuft auf einem 64-Bit-Linux-Rechner mit grafischer Oberfläche; nichts muss installiert\n"
+        u"werden. Alle Dateien dieses Ordners zusammen lassen: das Spiel braucht jede davon.\n",
+        u"Quadrifoglio 3D: un puzle hecho para ti.\n\n"
+        u"Para jugar, abre esta carpeta y arranca el programa «quadrifoglio» (doble clic; si el gestor\n"
+        u"de archivos lo abre como un documento, clic derecho y «Ejecutar»). Desde una terminal:\n\n"
+        u"    cd esta-carpeta\n    ./quadrifoglio\n\n"
+        u"Funciona en un ordenador Linux de 64 bits con escritorio gráfico; no hay que instalar nada.\n"
+        u"Mantén juntos todos los archivos de esta carpeta: el juego los necesita todos.\n",
+    };
+    return QString::fromUtf16(notes[qBound(0, digit, 4)]);
+}
+
+QString singleFileInstructions(int digit, const QString &fileName)
+{
+    static const char16_t *const texts[] = {
+        u"Salva il file %1 e avvialo: da un terminale con  sh %1  (oppure rendilo eseguibile nelle sue "
+        u"proprietà e fai doppio clic). Funziona su un computer Linux a 64 bit; non serve installare nulla.",
+        u"Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in "
+        u"its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.",
+        u"Enregistre le fichier %1 et lance-le : depuis un terminal avec  sh %1  (ou autorise son exécution "
+        u"dans ses propriétés et double-clique dessus). Il fonctionne sur un ordinateur Linux 64 bits ; rien à installer.",
+        u"Die Datei %1 speichern und starten: im Terminal mit  sh %1  (oder in ihren Eigenschaften als "
+        u"Programm ausführbar machen und doppelklicken). Läuft auf einem 64-Bit-Linux-Rechner; nichts muss installiert werden.",
+        u"Guarda el archivo %1 y arráncalo: desde una terminal con  sh %1  (o permite ejecutarlo como "
+        u"programa en sus propiedades y haz doble clic). Funciona en un ordenador Linux de 64 bits; no hay que instalar nada.",
+    };
+    return QString::fromUtf16(texts[qBound(0, digit, 4)]).arg(fileName);
+}
+
 QString greetingProblem(const QString &greeting)
 {
     if (!greeting.isValidUtf16())
@@ -346,7 +495,149 @@ QByteArray matrixDatBytes(int digit, const QString &greeting)
     return line;
 }
 
-std::optional<StoredPicture> preparePicture(const QString &path, QString *error)
+QRect centredSquare(QSize size)
+{
+    const int side = qMax(1, qMin(size.width(), size.height()));
+    return QRect((size.width() - side) / 2, (size.height() - side) / 2, side, side);
+}
+
+std::optional<QRect> parseCrop(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,9})\\s*,\\s*(\\d{1,9})\\s*,\\s*(\\d{1,9})\\s*$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int side = match.captured(3).toInt();
+    if (side < 1)
+        return std::nullopt;
+    return QRect(match.captured(1).toInt(), match.captured(2).toInt(), side, side);
+}
+
+QString cropProblem(const QRect &crop, QSize size)
+{
+    const QString square = QStringLiteral("%1,%2,%3").arg(crop.x()).arg(crop.y()).arg(crop.width());
+    if (crop.width() != crop.height() || crop.width() < 1)
+        return QStringLiteral("the crop %1 x %2 is not a square").arg(crop.width()).arg(crop.height());
+    if (qint64(crop.x()) + crop.width() > size.width() || qint64(crop.y()) + crop.height() > size.height()
+        || crop.x() < 0 || crop.y() < 0)
+        return QStringLiteral("the square %1 (X,Y,SIDE) does not lie inside the picture, which is %2 x %3 pixels")
+            .arg(square)
+            .arg(size.width())
+            .arg(size.height());
+    return {};
+}
+
+QSize decodeSizeForSquare(QSize size, const QRect &square)
+{
+    const double factor = qMin(1.0, double(MadePictureMaxSide) / qMax(1, square.width()));
+    return QSize(qMax(1, qRound(size.width() * factor)), qMax(1, qRound(size.height() * factor)));
+}
+
+QString acceptedPictureFormats()
+{
+    QStringList names;
+    for (const QByteArray &format : QImageReader::supportedImageFormats()) {
+        const QString name = QString::fromLatin1(format).toUpper();
+        // Second names of the same format.
+        if (name == QLatin1String("JPG") || name == QLatin1String("TIF"))
+            continue;
+        names << name;
+    }
+    names.removeDuplicates();
+    names.sort();
+    return names.join(QLatin1String(", "));
+}
+
+QSize pictureSize(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    QSize size = reader.size();
+    if (size.isValid() && (reader.transformation() & QImageIOHandler::TransformationRotate90))
+        size.transpose();
+    return size;
+}
+
+namespace {
+
+bool keptAsItIs(const QByteArray &format)
+{
+    return format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif";
+}
+
+// The picture decoded, turned upright, to exactly `size` (stretched when its
+// proportions differ). Bitmaps and GIFs go through the game's own loader,
+// which reads those too large to decode whole in bands; the other formats
+// are decoded straight to the size where their decoder can.
+std::optional<QImage> decodeTo(const QString &path, const QByteArray &format, QSize size, QString *why)
+{
+    if (format == "bmp" || format == "gif") {
+        const platform::LoadedPicture loaded = platform::loadPicture(path, size);
+        if (loaded.problem != platform::PictureProblem::None) {
+            *why = platform::describePictureProblem(loaded);
+            return std::nullopt;
+        }
+        return loaded.image;
+    }
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    const QSize stated = reader.size();
+    // The decoder scales before it turns the picture upright.
+    QSize scaled = size;
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+        scaled.transpose();
+    reader.setScaledSize(scaled);
+    QImage image = reader.read();
+    if (image.isNull()) {
+        if (stated.isValid() && qint64(stated.width()) * stated.height() * 4 > qint64(QImageReader::allocationLimit()) << 20)
+            *why = QStringLiteral("it is too large to convert to JPEG: %1 x %2 pixels; convert it to JPEG "
+                                  "yourself, or make it smaller")
+                       .arg(stated.width())
+                       .arg(stated.height());
+        else
+            *why = QStringLiteral("it is damaged and does not decode (%1)").arg(reader.errorString());
+        return std::nullopt;
+    }
+    if (image.size() != size)
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+} // namespace
+
+QImage previewPicture(const QString &path, QSize bound, QSize *size, QString *error)
+{
+    QByteArray format;
+    {
+        QImageReader reader(path);
+        reader.setDecideFormatFromContent(true);
+        format = reader.format().toLower();
+    }
+    QSize own = pictureSize(path);
+    if (format == "bmp" && !own.isValid())
+        own = platform::loadPicture(path, QSize(1, 1)).size;
+    QString why;
+    if (format.isEmpty() || own.isEmpty()) {
+        // The same words as the maker's refusal.
+        preparePicture(path, {}, &why);
+        if (error)
+            *error = why;
+        return {};
+    }
+    const QSize shown = own.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    const std::optional<QImage> image = decodeTo(path, format, shown, &why);
+    if (!image) {
+        if (error)
+            *error = why;
+        return {};
+    }
+    *size = own;
+    return *image;
+}
+
+std::optional<StoredPicture> preparePicture(const QString &path, const PictureChoice &choice, QString *error)
 {
     const auto fail = [error](const QString &why) -> std::optional<StoredPicture> {
         if (error)
@@ -360,14 +651,41 @@ std::optional<StoredPicture> preparePicture(const QString &path, QString *error)
         reader.setDecideFormatFromContent(true);
         format = reader.format().toLower();
     }
-    StoredPicture picture;
-    picture.format = format;
-    if (format == "bmp" || format == "jpeg" || format == "jpg" || format == "gif" || format.isEmpty()) {
-        // Kept as it is: checked as the game decodes it, straight to the
-        // board's size, whatever its size up to the game's limit.
+    // A picture the game could take as it is is checked as the game decodes
+    // it, straight to the board's size: its own words for one it could not
+    // show.
+    QSize size = pictureSize(path);
+    if (keptAsItIs(format) || format.isEmpty()) {
         const platform::LoadedPicture check = platform::loadPicture(path, QSize(BoardSize, BoardSize));
+        if (check.problem == platform::PictureProblem::NotAPicture || (format.isEmpty() && check.problem == platform::PictureProblem::None))
+            return fail(QStringLiteral("it is not a picture in a format that can be read; pictures in these "
+                                       "formats are read: ")
+                        + acceptedPictureFormats());
         if (check.problem != platform::PictureProblem::None)
             return fail(platform::describePictureProblem(check));
+        if (!size.isValid())
+            size = check.size;
+    } else if (size.isValid() && qint64(size.width()) * size.height() > platform::PictureMaxPixels) {
+        platform::LoadedPicture tooLarge;
+        tooLarge.problem = platform::PictureProblem::TooLarge;
+        tooLarge.size = size;
+        return fail(platform::describePictureProblem(tooLarge));
+    }
+    if (size.isEmpty())
+        return fail(QStringLiteral("it is damaged and does not decode (it does not tell its size)"));
+    if (choice.crop && choice.fit == Fit::Stretch)
+        return fail(QStringLiteral("a square was picked, but the whole picture is to be stretched: choose one"));
+    if (choice.crop) {
+        if (const QString problem = cropProblem(*choice.crop, size); !problem.isEmpty())
+            return fail(problem);
+    }
+
+    StoredPicture picture;
+    picture.format = format;
+    picture.size = size;
+    const bool square = size.width() == size.height();
+    if (keptAsItIs(format) && !choice.crop && (square || choice.fit == Fit::Stretch)
+        && QFileInfo(path).size() <= KeptAsItIsMaxBytes) {
         picture.fileName = format == "bmp"   ? QStringLiteral("Matrix.bmp")
                            : format == "gif" ? QStringLiteral("Matrix.gif")
                                              : QStringLiteral("Matrix.jpg");
@@ -375,26 +693,37 @@ std::optional<StoredPicture> preparePicture(const QString &path, QString *error)
         return picture;
     }
 
-    // Converted: decoded whole, since the JPEG keeps every pixel.
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    const QSize size = reader.size();
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        if (size.isValid() && qint64(size.width()) * size.height() * 4 > qint64(QImageReader::allocationLimit()) << 20)
-            return fail(QStringLiteral("it is too large to convert to JPEG: %1 x %2 pixels; convert it to JPEG "
-                                       "yourself, or make it smaller")
-                            .arg(size.width())
-                            .arg(size.height()));
-        return fail(QStringLiteral("it is damaged and does not decode (%1)").arg(reader.errorString()));
+    QImage made;
+    QString why;
+    if (choice.fit == Fit::Stretch) {
+        const int side = qMin(MadePictureMaxSide, qMax(size.width(), size.height()));
+        const std::optional<QImage> image = decodeTo(path, format, QSize(side, side), &why);
+        if (!image)
+            return fail(why);
+        made = *image;
+        picture.change = square ? QString() : QStringLiteral("stretched to a square");
+    } else {
+        const QRect wanted = choice.crop.value_or(centredSquare(size));
+        const QSize decoded = decodeSizeForSquare(size, wanted);
+        const std::optional<QImage> image = decodeTo(path, format, decoded, &why);
+        if (!image)
+            return fail(why);
+        // The square in the decoded picture's pixels.
+        const double fx = double(decoded.width()) / size.width();
+        const double fy = double(decoded.height()) / size.height();
+        const int x = qBound(0, qRound(wanted.x() * fx), decoded.width() - 1);
+        const int y = qBound(0, qRound(wanted.y() * fy), decoded.height() - 1);
+        const int side = qMax(1, std::min({qRound(wanted.width() * fx), decoded.width() - x, decoded.height() - y}));
+        made = image->copy(x, y, side, side);
+        if (wanted != QRect(QPoint(0, 0), size))
+            picture.change = QStringLiteral("cropped to the square %1,%2,%3").arg(wanted.x()).arg(wanted.y()).arg(wanted.width());
     }
     // JPEG has no transparency: what shows through is white, as on a page.
-    QImage flat(image.size(), QImage::Format_RGB32);
+    QImage flat(made.size(), QImage::Format_RGB32);
     flat.fill(Qt::white);
     {
         QPainter painter(&flat);
-        painter.drawImage(0, 0, image);
+        painter.drawImage(0, 0, made);
     }
     QBuffer out;
     out.open(QIODevice::WriteOnly);
@@ -405,6 +734,7 @@ std::optional<StoredPicture> preparePicture(const QString &path, QString *error)
     picture.fileName = QStringLiteral("Matrix.jpg");
     picture.bytes = out.data();
     picture.converted = true;
+    picture.madeSide = flat.width();
     return picture;
 }
 
@@ -436,6 +766,14 @@ QString forceProblem(const QString &folder)
     if (gameInfo.exists()
         && (!isProgram(game) || !holdsTheGamesName(game) || !QFileInfo::exists(dir.filePath(QStringLiteral("Matrix.dat")))))
         return QStringLiteral("%1 is not a copy of the game; --force does not replace it").arg(quoted(game));
+    if (!gameInfo.exists()) {
+        for (const char *part : {"lib", "plugins"}) {
+            if (QFileInfo::exists(dir.filePath(QLatin1String(part))))
+                return QStringLiteral("the folder %1 holds a %2 folder but no copy of the game; --force does not "
+                                      "replace it")
+                    .arg(quoted(folder), QLatin1String(part));
+        }
+    }
     const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &name : entries) {
         if (name != QLatin1String(GameExecutableName) && isProgram(dir.filePath(name)))
@@ -473,21 +811,104 @@ QStringList filesReplacedByCopy(const QStringList &names)
         bool matches = name == QLatin1String(GameExecutableName);
         for (const char *stored : StoredNames)
             matches = matches || name.compare(QLatin1String(stored), Qt::CaseInsensitive) == 0;
+        for (const char *part : RuntimeEntries)
+            matches = matches || name == QLatin1String(part);
+        matches = matches || isStartNoteName(name);
         if (matches)
             replaced << name;
     }
     return replaced;
 }
 
-Result makeCopy(const Request &request)
+namespace {
+
+// A file the maker made with --single-file: makeself's shell header with
+// the game's label.
+bool isSingleFileCopy(const QString &path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || QFileInfo(path).isSymLink() || !file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(32 << 10);
+    return head.startsWith("#!/bin/sh") && head.contains("Makeself") && head.contains(SingleFileLabel);
+}
+
+// One file or folder of the copy: where it comes from (empty: written from
+// `bytes`), and its name in the copy.
+struct Part
+{
+    QString name;
+    QString source;
+    QByteArray bytes;
+};
+
+// Writes the copy's parts into the empty folder `dir`, counting the bytes
+// copied into `done`. `inCopy` names a file as the user will know it.
+bool writeParts(const QString &dir, const QList<Part> &parts, const std::function<QString(const QString &)> &inCopy,
+                const std::function<void(qint64)> &copied, QString *why)
+{
+    for (const Part &part : parts) {
+        const QString target = dir + QLatin1Char('/') + part.name;
+        if (part.source.isEmpty()) {
+            if (!writeFile(target, part.bytes, inCopy(part.name), why))
+                return false;
+            continue;
+        }
+        const QFileInfo source(part.source);
+        if (!source.isDir()) {
+            if (!copyFile(part.source, target, inCopy(part.name), why))
+                return false;
+            QFile::setPermissions(target, source.permissions() | QFile::ReadOwner | QFile::WriteOwner);
+            copied(source.size());
+            continue;
+        }
+        // A folder of the runtime, whole.
+        if (::mkdir(QFile::encodeName(target).constData(), 0777) != 0) {
+            *why = cannotWrite(inCopy(part.name), errno);
+            return false;
+        }
+        QDirIterator it(part.source, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            const QString relative = part.name + QLatin1Char('/') + QDir(part.source).relativeFilePath(from);
+            const QString to = dir + QLatin1Char('/') + relative;
+            if (it.fileInfo().isDir()) {
+                if (::mkdir(QFile::encodeName(to).constData(), 0777) != 0) {
+                    *why = cannotWrite(inCopy(relative), errno);
+                    return false;
+                }
+                continue;
+            }
+            if (!copyFile(from, to, inCopy(relative), why))
+                return false;
+            QFile::setPermissions(to, it.fileInfo().permissions() | QFile::ReadOwner | QFile::WriteOwner);
+            copied(it.fileInfo().size());
+        }
+    }
+    return true;
+}
+
+qint64 partBytes(const Part &part)
+{
+    return part.source.isEmpty() ? part.bytes.size() : sizeOnDisk(part.source);
+}
+
+} // namespace
+
+Result makeCopy(const Request &request, const Progress &progress)
 {
     Result result;
     const auto fail = [&result](const QString &why) {
         result.error = why;
         return result;
     };
+    const auto tell = [&progress](int percent, const QString &step) {
+        if (progress)
+            progress(percent, step);
+    };
 
     // Everything is checked before anything is written.
+    tell(0, QStringLiteral("Checking"));
     const std::optional<int> digit = languageDigit(request.language);
     if (!digit) {
         return fail(QStringLiteral("unknown language \"%1\": use one of %2")
@@ -495,36 +916,73 @@ Result makeCopy(const Request &request)
     }
     if (const QString problem = greetingProblem(request.greeting); !problem.isEmpty())
         return fail(problem);
+    if (const QString problem = greetingFitProblem(request.greeting); !problem.isEmpty())
+        return fail(problem);
 
-    const QFileInfo game(request.game);
-    if (request.game.isEmpty() || !game.isFile() || !game.isExecutable())
-        return fail(QStringLiteral("the game's executable was not found (%1)")
-                        .arg(request.game.isEmpty() ? QStringLiteral("none given") : quoted(request.game)));
-    const QString gamePath = game.canonicalFilePath();
+    const bool portable = !request.runtime.isEmpty();
+    QString gamePath;
+    if (portable) {
+        if (!QFileInfo(QDir(request.runtime).filePath(QLatin1String(GameExecutableName))).isExecutable())
+            return fail(QStringLiteral("the game's portable runtime was not found (%1)").arg(quoted(request.runtime)));
+    } else {
+        const QFileInfo game(request.game);
+        if (request.game.isEmpty() || !game.isFile() || !game.isExecutable())
+            return fail(QStringLiteral("the game's executable was not found (%1)")
+                            .arg(request.game.isEmpty() ? QStringLiteral("none given") : quoted(request.game)));
+        gamePath = game.canonicalFilePath();
+    }
+    QString makeself;
+    if (request.singleFile) {
+        makeself = QStandardPaths::findExecutable(QStringLiteral("makeself"));
+        if (makeself.isEmpty())
+            return fail(QStringLiteral("one file cannot be made: the program makeself is not installed (Debian "
+                                       "package makeself)"));
+        if (!portable)
+            return fail(QStringLiteral("one file is made from the portable copy only, not from the game alone"));
+    }
 
     const QFileInfo source(request.picture);
     if (!source.exists())
         return fail(QStringLiteral("the picture %1 does not exist").arg(quoted(request.picture)));
     if (!source.isFile())
         return fail(QStringLiteral("the picture %1 is not a file").arg(quoted(request.picture)));
+    tell(2, QStringLiteral("Preparing the picture"));
     QString why;
-    const std::optional<StoredPicture> picture = preparePicture(request.picture, &why);
+    const std::optional<StoredPicture> picture = preparePicture(request.picture, request.picturing, &why);
     if (!picture)
         return fail(QStringLiteral("the picture %1 cannot be used: %2").arg(quoted(request.picture), why));
 
     if (request.out.isEmpty())
-        return fail(QStringLiteral("no output folder given"));
+        return fail(request.singleFile ? QStringLiteral("no file given") : QStringLiteral("no output folder given"));
     const QString out = QDir::cleanPath(QFileInfo(request.out).absoluteFilePath());
     const QFileInfo outInfo(out);
-    const bool exists = outInfo.exists();
+    const bool exists = outInfo.exists() || outInfo.isSymLink();
     const auto notWritable = [](const QString &folder) {
         if (::access(QFile::encodeName(folder).constData(), W_OK) == 0)
             return QString();
         return QStringLiteral("cannot write in the folder %1: %2").arg(quoted(folder), systemError(errno));
     };
+
+    // What the copy holds.
+    QList<Part> parts;
+    if (portable) {
+        const QDir runtime(request.runtime);
+        for (const QString &name : runtime.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+            parts << Part{name, runtime.filePath(name), {}};
+    } else {
+        parts << Part{QLatin1String(GameExecutableName), gamePath, {}};
+    }
+    parts << Part{picture->fileName, picture->converted ? QString() : picture->source, picture->bytes};
+    parts << Part{QStringLiteral("Matrix.dat"), {}, matrixDatBytes(*digit, request.greeting)};
+    if (portable)
+        parts << Part{startNoteName(*digit), {}, startNoteText(*digit).toUtf8()};
+    QStringList made;
+    for (const Part &part : parts)
+        made << part.name;
+
     QStringList entries;
     QStringList missing; // folders to make, outermost first
-    if (exists) {
+    if (exists && !request.singleFile) {
         if (!outInfo.isDir())
             return fail(QStringLiteral("%1 exists and is not a folder").arg(quoted(out)));
         entries = QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -533,15 +991,26 @@ Result makeCopy(const Request &request)
                             .arg(quoted(out)));
         if (const QString problem = forceProblem(out); !problem.isEmpty())
             return fail(problem);
-        const QStringList targets = filesReplacedByCopy(entries);
-        for (const QString &name : targets) {
-            if (QFileInfo(QDir(out).filePath(name)).isDir())
-                return fail(QStringLiteral("%1 is a folder and cannot be replaced")
-                                .arg(quoted(QDir(out).filePath(name))));
+        for (const QString &name : filesReplacedByCopy(entries)) {
+            const QFileInfo old(QDir(out).filePath(name));
+            const int index = made.indexOf(name);
+            const bool folderWanted = index >= 0 && !parts[index].source.isEmpty() && QFileInfo(parts[index].source).isDir();
+            if (old.isDir() && !old.isSymLink() && !folderWanted)
+                return fail(QStringLiteral("%1 is a folder and cannot be replaced").arg(quoted(old.filePath())));
+            if (folderWanted && (!old.isDir() || old.isSymLink()))
+                return fail(QStringLiteral("%1 is in the way of the copy's folder of that name").arg(quoted(old.filePath())));
         }
         if (const QString problem = notWritable(out); !problem.isEmpty())
             return fail(problem);
     } else {
+        if (exists) {
+            if (outInfo.isDir() && !outInfo.isSymLink())
+                return fail(QStringLiteral("%1 is a folder; give the name of the file to make").arg(quoted(out)));
+            if (!request.force)
+                return fail(QStringLiteral("the file %1 exists; --force replaces it").arg(quoted(out)));
+            if (!isSingleFileCopy(out))
+                return fail(QStringLiteral("%1 is not a copy made by the maker; --force does not replace it").arg(quoted(out)));
+        }
         QString ancestor = out;
         do {
             missing.prepend(ancestor);
@@ -560,30 +1029,66 @@ Result makeCopy(const Request &request)
     CreatedFolders created;
     if (!created.make(missing, &why))
         return fail(why);
-    const QString stageParent = exists ? out : QFileInfo(out).path();
+    const QString stageParent = exists && !request.singleFile ? out : QFileInfo(out).path();
     removeStaleStagingFolders(stageParent);
     StagingFolder stage(stageParent);
     if (!stage.isValid())
         return fail(QStringLiteral("cannot write in the folder %1: %2").arg(quoted(stageParent), systemError(stage.error())));
 
     // Failures name the file as it would have been in the copy.
-    const auto inCopy = [&out](const QString &name) { return QDir(out).filePath(name); };
-    const QString gameName = QLatin1String(GameExecutableName);
-    const QString stagedGame = stage.filePath(gameName);
-    if (!copyFile(gamePath, stagedGame, inCopy(gameName), &why))
-        return fail(why);
-    QFile::setPermissions(stagedGame, QFile::permissions(gamePath) | QFile::ExeOwner | QFile::ReadOwner);
-    const bool pictureStored = picture->converted
-                                   ? writeFile(stage.filePath(picture->fileName), picture->bytes, inCopy(picture->fileName), &why)
-                                   : copyFile(picture->source, stage.filePath(picture->fileName), inCopy(picture->fileName), &why);
-    if (!pictureStored
-        || !writeFile(stage.filePath(QStringLiteral("Matrix.dat")), matrixDatBytes(*digit, request.greeting),
-                      inCopy(QStringLiteral("Matrix.dat")), &why))
+    const auto inCopy = [&out, &request](const QString &name) {
+        return request.singleFile ? out : QDir(out).filePath(name);
+    };
+    qint64 total = 0;
+    for (const Part &part : parts)
+        total += partBytes(part);
+    const int copyEnd = request.singleFile ? 45 : 98;
+    qint64 done = 0;
+    const auto copied = [&](qint64 bytes) {
+        done += bytes;
+        tell(5 + int((copyEnd - 5) * done / qMax<qint64>(1, total)), QStringLiteral("Copying the game"));
+    };
+    const QString folder = request.singleFile ? stage.filePath(QStringLiteral("copy")) : stage.path();
+    if (request.singleFile && ::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
+        return fail(cannotWrite(out, errno));
+    if (!writeParts(folder, parts, inCopy, copied, &why))
         return fail(why);
 
-    // Into place.
-    const QStringList made = {gameName, picture->fileName, QStringLiteral("Matrix.dat")};
-    if (!exists) {
+    if (request.singleFile) {
+        tell(copyEnd, QStringLiteral("Packing into one file"));
+        giveUsualPermissions(folder);
+        const QString packed = stage.filePath(QStringLiteral("copy.run"));
+        QProcess pack;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), stage.path()); // its scratch files go with the staging folder
+        pack.setProcessEnvironment(environment);
+        pack.setProcessChannelMode(QProcess::MergedChannels);
+        // Unpacked into a temporary folder where it is started, and removed
+        // when the game ends; no terminal window is opened for it.
+        pack.start(makeself, {QStringLiteral("--quiet"), QStringLiteral("--tar-quietly"), QStringLiteral("--xz"),
+                              QStringLiteral("--complevel"), QStringLiteral("6"), QStringLiteral("--threads"),
+                              QStringLiteral("0"), QStringLiteral("--nox11"),
+                              QStringLiteral("--noprogress"), folder, packed, QLatin1String(SingleFileLabel),
+                              QStringLiteral("./") + QLatin1String(GameExecutableName)});
+        const bool finished = pack.waitForFinished(-1);
+        const QString said = QString::fromLocal8Bit(pack.readAll()).trimmed();
+        if (!finished || pack.exitStatus() != QProcess::NormalExit || pack.exitCode() != 0 || !QFileInfo(packed).isFile())
+            return fail(QStringLiteral("cannot write %1: makeself failed%2")
+                            .arg(quoted(out), said.isEmpty() ? QString() : QStringLiteral(": ") + said.section(QLatin1Char('\n'), -1)));
+        // makeself does not sync what it wrote: a full disk must show now.
+        const int fd = ::open(QFile::encodeName(packed).constData(), O_RDONLY | O_CLOEXEC);
+        const bool synced = fd >= 0 && ::fsync(fd) == 0;
+        const int syncError = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (!synced)
+            return fail(cannotWrite(out, syncError));
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::chmod(QFile::encodeName(packed).constData(), 0777 & ~mask);
+        if (!replaceFile(packed, out))
+            return fail(cannotWrite(out, errno));
+    } else if (!exists) {
         giveUsualPermissions(stage.path());
         if (!replaceFile(stage.path(), out))
             return fail(QStringLiteral("cannot make the folder %1: %2").arg(quoted(out), systemError(errno)));
@@ -591,13 +1096,19 @@ Result makeCopy(const Request &request)
     } else {
         result.touched = true;
         for (const QString &name : made) {
-            if (!replaceFile(stage.filePath(name), inCopy(name)))
-                return fail(cannotWrite(inCopy(name), errno));
+            // An old folder of the runtime is moved into the staging folder,
+            // which goes at the end, and the new one takes its place.
+            const QString target = inCopy(name);
+            const QFileInfo old(target);
+            if (old.isDir() && !old.isSymLink() && !replaceFile(target, stage.filePath(QStringLiteral(".old-") + name)))
+                return fail(cannotWrite(target, errno));
+            if (!replaceFile(stage.filePath(name), target))
+                return fail(cannotWrite(target, errno));
         }
         // An older picture of another kind (or another case) would win over
-        // the new one: it goes.
+        // the new one, an old note in another language would mislead: they go.
         for (const QString &name : filesReplacedByCopy(entries)) {
-            if (made.contains(name))
+            if (made.contains(name) || QFileInfo(inCopy(name)).isDir())
                 continue;
             if (::unlink(QFile::encodeName(inCopy(name)).constData()) != 0)
                 return fail(QStringLiteral("cannot remove the old %1: %2").arg(quoted(inCopy(name)), systemError(errno)));
@@ -605,19 +1116,62 @@ Result makeCopy(const Request &request)
     }
     created.keep();
 
+    tell(100, QStringLiteral("Done"));
     result.ok = true;
     result.picture = *picture;
     result.folder = out;
+    result.bytes = sizeOnDisk(out);
+    result.warning = greetingGlyphWarning(request.greeting);
     return result;
 }
 
 QString describeCopy(const Result &result, int digit)
 {
     QString picture = result.picture.fileName;
-    if (result.picture.converted)
-        picture += QStringLiteral(" (%1 converted to JPEG)").arg(QString::fromLatin1(result.picture.format).toUpper());
-    return QStringLiteral("Made %1: %2, %3, Matrix.dat (%4)")
-        .arg(quoted(result.folder), QLatin1String(GameExecutableName), picture, languageName(digit));
+    QStringList how;
+    if (!result.picture.change.isEmpty())
+        how << QString::fromLatin1(result.picture.format).toUpper() + QLatin1Char(' ') + result.picture.change;
+    if (result.picture.converted) {
+        how << QStringLiteral("converted to JPEG, %1 x %1 pixels").arg(result.picture.madeSide);
+        if (result.picture.change.isEmpty())
+            how.first().prepend(QString::fromLatin1(result.picture.format).toUpper() + QLatin1Char(' '));
+    }
+    if (!how.isEmpty())
+        picture += QStringLiteral(" (%1)").arg(how.join(QLatin1String(", ")));
+    const QFileInfo made(result.folder);
+    if (made.isFile()) {
+        return QStringLiteral("Made %1 (%2), one file that unpacks and starts the game: %3, Matrix.dat (%4)\n"
+                              "Tell your friend how to start it:\n  %5")
+            .arg(quoted(result.folder), sizeInWords(result.bytes), picture, languageName(digit),
+                 singleFileInstructions(digit, made.fileName()));
+    }
+    const bool portable = QFileInfo::exists(QDir(result.folder).filePath(startNoteName(digit)));
+    return QStringLiteral("Made %1 (%2): %3, %4, Matrix.dat (%5)%6\nThe game starts with %7")
+        .arg(quoted(result.folder), sizeInWords(result.bytes),
+             portable ? QStringLiteral("the game with its libraries") : QLatin1String(GameExecutableName), picture,
+             languageName(digit), portable ? QStringLiteral(", ") + startNoteName(digit) : QString(),
+             quoted(QDir(result.folder).filePath(QLatin1String(GameExecutableName))));
+}
+
+qint64 sizeOnDisk(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isDir())
+        return info.size();
+    qint64 bytes = 0;
+    QDirIterator it(path, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        bytes += it.fileInfo().size();
+    }
+    return bytes;
+}
+
+QString sizeInWords(qint64 bytes)
+{
+    if (bytes < 1000 * 1000)
+        return QStringLiteral("%1 kB").arg((bytes + 999) / 1000);
+    return QStringLiteral("%1 MB").arg(double(bytes) / 1e6, 0, 'f', 1);
 }
 
 } // namespace maker

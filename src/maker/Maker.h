@@ -1,19 +1,26 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // The puzzle maker: makes a ready-to-give copy of the game, a folder with the
-// game's executable, the picture as Matrix.bmp/.jpg/.gif and a one-line
-// Matrix.dat. The rules are plain functions; makeCopy checks everything
-// before it writes anything.
+// game and the libraries it needs (its portable runtime), the picture as
+// Matrix.bmp/.jpg/.gif, a one-line Matrix.dat and a note saying how to start
+// it; or the same folder packed into one self-extracting file. The rules are
+// plain functions; makeCopy checks everything before it writes anything.
 namespace maker {
 
 // The name of the game's executable, in the copy and beside the maker.
 inline constexpr char GameExecutableName[] = "quadrifoglio";
+// The portable runtime's folder, beside the maker in the build and beside
+// the installed game.
+inline constexpr char RuntimeFolderName[] = "runtime";
 
 // The language codes the maker takes, in the order of their digits
 // ("it" is 0, "en" 1, "fr" 2, "de" 3, "es" 4).
@@ -21,6 +28,13 @@ QStringList languageCodes();
 
 // The language digit for a code (case ignored); nullopt for an unknown code.
 std::optional<int> languageDigit(const QString &code);
+
+// The language a gift gets when none is chosen: the desktop's own when it is
+// one of the five, else English, the one of the five most people read.
+QString defaultLanguageCode(const QLocale &desktop = QLocale::system());
+
+// The language's name in that language ("Italiano", "English"...).
+QString languageNativeName(int digit);
 
 // Why a greeting cannot be the rest of Matrix.dat's one line; empty when it
 // can. The game reads the line up to the first line break and at most 4 KiB
@@ -39,8 +53,52 @@ QString utf8Problem(const QByteArray &bytes);
 // TEXT" and "--greeting=TEXT", up to a "--".
 QList<QByteArray> rawOptionValues(const QList<QByteArray> &arguments, char shortName, const QByteArray &longName);
 
+// Why the greeting would not show whole in the game's message panel (how
+// many characters fit); empty when it does.
+QString greetingFitProblem(const QString &greeting);
+
+// A warning naming the characters of the greeting that the fonts here cannot
+// draw (they would show as boxes); empty when there are none.
+QString greetingGlyphWarning(const QString &greeting);
+
 // The bytes of Matrix.dat: the digit, the greeting in UTF-8, one LF.
 QByteArray matrixDatBytes(int digit, const QString &greeting);
+
+// How the picture becomes the square board.
+enum class Fit {
+    Crop,    // a square of the picture: the centre one, or the one chosen
+    Stretch, // the whole picture, stretched (faces get squashed)
+};
+
+struct PictureChoice
+{
+    Fit fit = Fit::Crop;
+    std::optional<QRect> crop; // a square in the picture's pixels, as it is seen (turned upright)
+};
+
+// The side of the largest board the game draws, in device pixels: a made
+// picture is scaled down to it, never up.
+inline constexpr int MadePictureMaxSide = 1080;
+// A bitmap, JPEG or GIF larger than this is re-encoded rather than kept as
+// it is, so that a gift stays small.
+inline constexpr qint64 KeptAsItIsMaxBytes = 2 << 20;
+
+// The centred square of a picture of `size`: the whole height of a
+// panorama, the whole width of a portrait.
+QRect centredSquare(QSize size);
+
+// The square "X,Y,SIDE" of --crop; nullopt for anything else.
+std::optional<QRect> parseCrop(const QString &text);
+
+// Why `crop` cannot be taken from a picture of `size`; empty when it can.
+QString cropProblem(const QRect &crop, QSize size);
+
+// The size a picture of `size` is decoded to so that the square `square` of
+// it comes out at most MadePictureMaxSide pixels a side (never enlarged).
+QSize decodeSizeForSquare(QSize size, const QRect &square);
+
+// The picture formats the maker reads, in words ("BMP, GIF, JPEG, PNG...").
+QString acceptedPictureFormats();
 
 // The picture as the copy stores it.
 struct StoredPicture
@@ -50,17 +108,32 @@ struct StoredPicture
     QByteArray bytes;       // the converted JPEG
     QByteArray format;      // the format found in the source's contents ("png", "jpeg"...)
     bool converted = false; // true when re-encoded as JPEG
+    QSize size;             // the source's size, turned upright
+    int madeSide = 0;       // the side of the converted JPEG
+    QString change;         // how its shape changed ("cropped to...", "stretched..."); empty: not at all
 };
 
 // The quality of the JPEG a picture in another format is converted to.
 inline constexpr int ConvertedJpegQuality = 92;
 
-// A bitmap, JPEG or GIF is kept byte for byte, with the extension of its
-// format (found from its contents, never from its name), once it has been
-// decoded as the game decodes it; any other picture Qt can decode becomes a
-// JPEG, transparency laid on white. nullopt, with the reason in *error (the
+// The picture's size as it is seen (a photograph's orientation applied);
+// invalid when it does not tell.
+QSize pictureSize(const QString &path);
+
+// The picture turned upright and scaled to fit in `bound`, for a preview;
+// its own size in *size. A null image, with the reason in *error, for a
+// file that is no picture.
+QImage previewPicture(const QString &path, QSize bound, QSize *size, QString *error = nullptr);
+
+// A bitmap, JPEG or GIF of at most KeptAsItIsMaxBytes is kept byte for
+// byte, with the extension of its format (found from its contents, never
+// from its name), when the game shows it just as the choice asks: it is
+// square, or stretched, and no square was picked. Every other picture is
+// cropped (or stretched) to a square JPEG of at most MadePictureMaxSide,
+// transparency laid on white. nullopt, with the reason in *error (the
 // picture's size when it is too large), for a file the game could not show.
-std::optional<StoredPicture> preparePicture(const QString &path, QString *error = nullptr);
+std::optional<StoredPicture> preparePicture(const QString &path, const PictureChoice &choice = {},
+                                            QString *error = nullptr);
 
 // Where the game's executable may lie for a maker in `makerDir`, in the
 // order they are tried: beside the maker (the build folder), then the
@@ -69,6 +142,20 @@ QStringList gameExecutableCandidates(const QString &makerDir);
 
 // The first candidate that is an executable file; empty when none is.
 QString findGameExecutable(const QString &makerDir);
+
+// Where the portable runtime may lie for a maker in `makerDir`, in the order
+// they are tried (beside the maker, then beside the installed game), and the
+// first that holds the game; empty when none does.
+QStringList runtimeCandidates(const QString &makerDir);
+QString findRuntime(const QString &makerDir);
+
+// The note in the copy that tells the friend how to start the game, in the
+// gift's language: its file name and its text.
+QString startNoteName(int digit);
+QString startNoteText(int digit);
+// What the friend does with a single-file copy named `fileName`, in the
+// gift's language: the maker passes it on.
+QString singleFileInstructions(int digit, const QString &fileName);
 
 // Why `--force` must not reuse a folder holding these entries; empty when it
 // may. Its "quadrifoglio" must be a previous copy of the game (a program,
@@ -92,9 +179,12 @@ struct Request
     QString picture;  // path of the picture file
     QString language; // "it", "en", "fr", "de" or "es"
     QString greeting;
-    QString out;      // the folder to make
+    QString out;      // the folder to make, or the file with singleFile
+    bool singleFile = false; // one self-extracting file instead of a folder
     bool force = false;
-    QString game;     // the game's executable to copy
+    PictureChoice picturing;
+    QString runtime;  // the portable runtime to copy; when empty, the game alone:
+    QString game;     // the game's executable, for a friend who has Qt 6
 };
 
 struct Result
@@ -103,16 +193,27 @@ struct Result
     QString error;          // why the copy was not made
     bool touched = false;   // the failure came after the folder had begun to change
     StoredPicture picture;  // what was stored, when made
-    QString folder;         // the absolute path of the copy
+    QString folder;         // the absolute path of the copy (the file with singleFile)
+    qint64 bytes = 0;       // the size of what was made
+    QString warning;        // made, but worth knowing (characters without a glyph)
 };
+
+// Told how far a copy has come, from 0 to 100, and what it is doing.
+using Progress = std::function<void(int percent, const QString &step)>;
 
 // Makes the copy. Every check (language, greeting, game, picture, output
 // folder) runs before anything is written; the files are written into a
 // staging folder first and renamed into place, so a failure leaves no
-// half-made copy behind.
-Result makeCopy(const Request &request);
+// half-made copy behind. Safe to run on a thread of its own; `progress` is
+// called on that thread.
+Result makeCopy(const Request &request, const Progress &progress = {});
 
-// One line telling what a successful makeCopy made.
+// What a successful makeCopy made, its size, and how the friend starts it.
 QString describeCopy(const Result &result, int digit);
+
+// The size of a file or of everything in a folder, in bytes; in words
+// ("31.2 MB").
+qint64 sizeOnDisk(const QString &path);
+QString sizeInWords(qint64 bytes);
 
 } // namespace maker

@@ -1,14 +1,18 @@
 // quadrifoglio-maker: makes a copy of the game to give away, with its own
-// picture, language and greeting.
+// picture, language and greeting. Without arguments it opens its window.
 //
-//   quadrifoglio-maker PICTURE --language it|en|fr|de|es --greeting TEXT --out FOLDER [--force]
+//   quadrifoglio-maker PICTURE [--language it|en|fr|de|es] [--greeting TEXT]
+//       [--fit crop|stretch] [--crop X,Y,SIDE] (--out FOLDER | --single-file FILE)
+//       [--game-only] [--force]
 
 #include "maker/Maker.h"
+#include "maker/MakerWindow.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
-#include <QCoreApplication>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -27,31 +31,72 @@ int main(int argc, char *argv[])
     QList<QByteArray> rawArguments;
     for (int i = 0; i < argc; ++i)
         rawArguments << QByteArray(argv[i]);
-    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quadrifoglio-maker"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUADRIFOGLIO_VERSION));
 
+    if (argc <= 1) {
+        QApplication app(argc, argv);
+        const QString runtime = maker::findRuntime(QCoreApplication::applicationDirPath());
+        if (runtime.isEmpty()) {
+            refuse(QStringLiteral("the game's portable runtime was not found; looked in:\n  ")
+                   + maker::runtimeCandidates(QCoreApplication::applicationDirPath()).join(QLatin1String("\n  ")));
+        }
+        // Without a runtime the window still opens and says so when Make is pressed.
+        MakerWindow window(runtime);
+        window.show();
+        return app.exec();
+    }
+
+    // The greeting is laid out in the game's fonts, which needs a GUI
+    // application but no screen: measured at the standard 96 dpi of the
+    // offscreen platform unless a platform is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QGuiApplication app(argc, argv);
+
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Makes a copy of Quadrifoglio 3D to give away: a folder with the game, your picture\n"
-        "and a Matrix.dat with the language and the greeting shown above the board.\n"
-        "A bitmap, JPEG or GIF picture is kept as it is; any other picture is converted to JPEG."));
+        "Makes a copy of Quadrifoglio 3D to give away: a folder with the game and the libraries it\n"
+        "needs, your picture and a Matrix.dat with the language and the greeting shown above the\n"
+        "board, which starts on a Linux desktop without Qt; or the same as one file that unpacks\n"
+        "and starts the game. A non-square picture is cropped to its centre square unless told\n"
+        "otherwise; the picture becomes a JPEG of at most 1080 pixels a side (a square bitmap, JPEG\n"
+        "or GIF of at most 2 MiB is kept as it is).\n"
+        "Without arguments, the maker opens its window."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("picture"), QStringLiteral("The puzzle's picture."));
     const QCommandLineOption language(QStringList{QStringLiteral("l"), QStringLiteral("language")},
-                                      QStringLiteral("Language of the game: it, en, fr, de or es."),
+                                      QStringLiteral("Language of the game: it, en, fr, de or es (default: the "
+                                                     "desktop's, else en)."),
                                       QStringLiteral("code"));
     const QCommandLineOption greeting(QStringList{QStringLiteral("g"), QStringLiteral("greeting")},
                                       QStringLiteral("One line shown above the board (may be empty: the "
                                                      "game then shows its name)."),
                                       QStringLiteral("text"));
+    const QCommandLineOption fit(QStringLiteral("fit"),
+                                 QStringLiteral("How a non-square picture becomes the square board: crop (its "
+                                                "centre square, the default) or stretch (the whole picture, "
+                                                "squashed)."),
+                                 QStringLiteral("crop|stretch"));
+    const QCommandLineOption crop(QStringLiteral("crop"),
+                                  QStringLiteral("The square to take, in the picture's pixels: its left, top "
+                                                 "and side."),
+                                  QStringLiteral("X,Y,SIDE"));
     const QCommandLineOption out(QStringList{QStringLiteral("o"), QStringLiteral("out")},
                                  QStringLiteral("The folder to make (new or empty)."), QStringLiteral("folder"));
+    const QCommandLineOption singleFile(QStringLiteral("single-file"),
+                                        QStringLiteral("Make one file instead of a folder, which unpacks and "
+                                                       "starts the game (sh FILE)."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption gameOnly(QStringLiteral("game-only"),
+                                      QStringLiteral("Copy the game alone, without its libraries: for a friend "
+                                                     "who has Qt 6 installed."));
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Replace the puzzle in a folder that is not empty (only "
-                                                  "the game, Matrix.* and Matrix.dat are touched)."));
-    parser.addOptions({language, greeting, out, force});
+                                                  "the game, its libraries, Matrix.*, Matrix.dat and the start "
+                                                  "note are touched), or a file made before."));
+    parser.addOptions({language, greeting, fit, crop, out, singleFile, gameOnly, force});
 
     if (!parser.parse(QCoreApplication::arguments()))
         return refuse(parser.errorText(), 2);
@@ -65,10 +110,22 @@ int main(int argc, char *argv[])
         return refuse(pictures.isEmpty() ? QStringLiteral("no picture given (see --help)")
                                          : QStringLiteral("give exactly one picture (see --help)"),
                       2);
-    if (!parser.isSet(language))
-        return refuse(QStringLiteral("no language given: --language it, en, fr, de or es"), 2);
-    if (!parser.isSet(out))
-        return refuse(QStringLiteral("no output folder given: --out FOLDER"), 2);
+    if (parser.isSet(out) == parser.isSet(singleFile))
+        return refuse(QStringLiteral("give where to make the copy: --out FOLDER or --single-file FILE"), 2);
+    if (parser.isSet(singleFile) && parser.isSet(gameOnly))
+        return refuse(QStringLiteral("--single-file packs the whole copy; it cannot be --game-only"), 2);
+    maker::PictureChoice picturing;
+    if (parser.isSet(fit)) {
+        const QString how = parser.value(fit).toLower();
+        if (how != QLatin1String("crop") && how != QLatin1String("stretch"))
+            return refuse(QStringLiteral("unknown --fit \"%1\": use crop or stretch").arg(parser.value(fit)), 2);
+        picturing.fit = how == QLatin1String("stretch") ? maker::Fit::Stretch : maker::Fit::Crop;
+    }
+    if (parser.isSet(crop)) {
+        picturing.crop = maker::parseCrop(parser.value(crop));
+        if (!picturing.crop)
+            return refuse(QStringLiteral("--crop takes X,Y,SIDE: three whole numbers, the side at least 1"), 2);
+    }
 
     for (const QByteArray &value : maker::rawOptionValues(rawArguments, 'g', "greeting")) {
         if (const QString problem = maker::utf8Problem(value); !problem.isEmpty())
@@ -77,20 +134,32 @@ int main(int argc, char *argv[])
 
     maker::Request request;
     request.picture = pictures.first();
-    request.language = parser.value(language);
+    request.language = parser.isSet(language) ? parser.value(language) : maker::defaultLanguageCode();
     request.greeting = parser.value(greeting);
-    request.out = parser.value(out);
+    request.out = parser.isSet(out) ? parser.value(out) : parser.value(singleFile);
+    request.singleFile = parser.isSet(singleFile);
     request.force = parser.isSet(force);
-    request.game = maker::findGameExecutable(QCoreApplication::applicationDirPath());
-    if (request.game.isEmpty()) {
-        return refuse(QStringLiteral("the game's executable was not found; looked for:\n  ")
-                      + maker::gameExecutableCandidates(QCoreApplication::applicationDirPath())
-                            .join(QLatin1String("\n  ")));
+    request.picturing = picturing;
+    const QString here = QCoreApplication::applicationDirPath();
+    if (parser.isSet(gameOnly)) {
+        request.game = maker::findGameExecutable(here);
+        if (request.game.isEmpty()) {
+            return refuse(QStringLiteral("the game's executable was not found; looked for:\n  ")
+                          + maker::gameExecutableCandidates(here).join(QLatin1String("\n  ")));
+        }
+    } else {
+        request.runtime = maker::findRuntime(here);
+        if (request.runtime.isEmpty()) {
+            return refuse(QStringLiteral("the game's portable runtime was not found; looked in:\n  ")
+                          + maker::runtimeCandidates(here).join(QLatin1String("\n  ")));
+        }
     }
 
     const maker::Result result = maker::makeCopy(request);
     if (!result.ok)
         return refuse(result.error + (result.touched ? QString() : QStringLiteral("; nothing was written")));
     std::printf("%s\n", qPrintable(maker::describeCopy(result, *maker::languageDigit(request.language))));
+    if (!result.warning.isEmpty())
+        std::fprintf(stderr, "quadrifoglio-maker: warning: %s\n", qPrintable(result.warning));
     return 0;
 }

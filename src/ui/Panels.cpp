@@ -4,6 +4,7 @@
 #include "game/GameClock.h"
 #include "game/SceneScale.h"
 #include "ui/Background.h"
+#include "ui/GreetingLayout.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -158,7 +159,7 @@ GreetingPanel::GreetingPanel(QWidget *parent) : ScenePanel(parent, QSize(380, 76
     setObjectName(QStringLiteral("greetingPanel"));
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("greeting"));
-    m_layout.place(m_text, QRect(12, 10, 356, 56));
+    m_layout.place(m_text, greetinglayout::TextBox);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setWordWrap(true);

@@ -47,9 +47,14 @@ done
 
 # The installed maker copies the installed game (the real file, not the link).
 "$prefix/bin/quadrifoglio-maker" "$prefix/lib/quadrifoglio/Matrix.jpg" --language de \
-    --greeting 'Alles Gute' --out "$work/gift" >/dev/null || fail "installed maker"
+    --greeting 'Alles Gute' --out "$work/gift" --game-only >/dev/null || fail "installed maker"
 cmp -s "$work/gift/quadrifoglio" "$game" || fail "the made copy does not hold the installed game"
 [[ ! -L $work/gift/quadrifoglio ]] || fail "the made copy holds a link"
+# By default it copies the installed portable runtime.
+"$prefix/bin/quadrifoglio-maker" "$prefix/lib/quadrifoglio/Matrix.jpg" --out "$work/portable" >/dev/null \
+    || fail "installed maker, portable copy"
+cmp -s "$work/portable/lib/libQt6Core.so.6" "$prefix/lib/quadrifoglio/runtime/lib/libQt6Core.so.6" \
+    || fail "the portable copy does not hold the installed runtime"
 
 # Started by name through PATH, as the desktop entry does.
 "$(dirname "$0")/expect_board.sh" "$artifacts" "$prefix/lib/quadrifoglio/Matrix.jpg" \

@@ -1,0 +1,88 @@
+#!/usr/bin/env python3
+"""The gift copy: the maker's time for a 24-megapixel photo, the size of a
+copy (folder and single file), and the copy's start-up beside the installed
+game's, in the same Xvfb session.
+
+Start-up is timed from process start until the game's window is on the
+screen (polled with xdotool every few milliseconds), the installed game and
+the copy taking turns, RUNS times each; the copy runs with an empty
+LD_LIBRARY_PATH, so that it loads its own Qt. Run:
+
+    python3 bench/bench_copy.py build
+
+(needs xvfb-run, xdotool, ImageMagick; installs the build into a temporary
+prefix).
+"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+RUNS = int(os.environ.get("BENCH_RUNS", 11))
+TITLE = "^Quadrifoglio 3D$"
+
+
+def timed(command):
+    start = time.perf_counter()
+    subprocess.run(command, check=True, capture_output=True)
+    return time.perf_counter() - start
+
+
+def folder_bytes(path):
+    return sum(os.path.getsize(os.path.join(d, f)) for d, _, files in os.walk(path) for f in files)
+
+
+def start_up(command, env):
+    start = time.perf_counter()
+    game = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    try:
+        while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
+                             capture_output=True).returncode != 0:
+            if time.perf_counter() - start > 60 or game.poll() is not None:
+                game.kill()
+                raise RuntimeError("no window within 60 s: %s\n%s" % (command, game.communicate()[1].decode()))
+            time.sleep(0.005)
+        return (time.perf_counter() - start) * 1000
+    finally:
+        game.kill()
+        game.wait()
+
+
+def main():
+    if os.environ.get("DISPLAY") is None:
+        os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24 -noreset", sys.executable] + sys.argv)
+    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
+    maker = os.path.join(build, "src", "quadrifoglio-maker")
+    with tempfile.TemporaryDirectory() as work:
+        photo = os.path.join(work, "photo.jpg")
+        subprocess.run(["convert", "-size", "6000x4000", "plasma:fractal", "-quality", "92", photo], check=True)
+        folder_times = []
+        for run in range(3):
+            out = os.path.join(work, "gift%d" % run)
+            folder_times.append(timed([maker, photo, "--language", "en", "--greeting", "Happy birthday!",
+                                       "--out", out]))
+        single = os.path.join(work, "gift.run")
+        single_time = timed([maker, photo, "--language", "en", "--greeting", "Happy birthday!",
+                             "--single-file", single])
+        print("maker, 6000 x 4000 JPEG -> folder:      %.2f s (median of 3)" % statistics.median(folder_times))
+        print("maker, 6000 x 4000 JPEG -> single file: %.2f s" % single_time)
+        print("copy as a folder:      %.1f MB (goal 40 MB)" % (folder_bytes(os.path.join(work, "gift0")) / 1e6))
+        print("copy as a single file: %.1f MB (goal 12 MB)" % (os.path.getsize(single) / 1e6))
+
+        prefix = os.path.join(work, "prefix")
+        subprocess.run(["cmake", "--install", build, "--prefix", prefix], check=True, capture_output=True)
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"), QT_QPA_PLATFORM="xcb")
+        copy_env = dict(env, LD_LIBRARY_PATH="")
+        installed, copy = [], []
+        for _ in range(RUNS):
+            installed.append(start_up([os.path.join(prefix, "bin", "quadrifoglio")], env))
+            copy.append(start_up([os.path.join(work, "gift0", "quadrifoglio")], copy_env))
+        a, b = statistics.median(installed), statistics.median(copy)
+        print("start-up to the window, median of %d: installed game %.0f ms, copy %.0f ms (%.2fx; goal 1.2x)"
+              % (RUNS, a, b, b / a))
+
+
+if __name__ == "__main__":
+    main()

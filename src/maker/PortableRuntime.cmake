@@ -1,0 +1,113 @@
+# Prepares the portable runtime of the game: the folder a gift copy is made
+# from, which starts on a desktop that has no Qt.
+#
+#   RUNTIME/quadrifoglio    the game, stripped, RUNPATH $ORIGIN/lib
+#   RUNTIME/qt.conf         points Qt at RUNTIME/plugins
+#   RUNTIME/lib/            every shared library the game and its plugins
+#                           need, except those every desktop has
+#   RUNTIME/plugins/        the Qt plugins the game loads on an X11 desktop
+#
+# Run by the build as a script:
+#   cmake -DGAME=... -DRUNTIME=... -DQT_PLUGINS=... -DDESKTOP_LIST=...
+#         -DSTRIP=... -DPATCHELF=... -P PortableRuntime.cmake
+# The libraries are resolved by the loader's own rules
+# (file(GET_RUNTIME_DEPENDENCIES)); what is left out is the one reviewed
+# list in packaging/runtime/desktop-libraries.txt.
+cmake_minimum_required(VERSION 3.25)
+
+foreach(variable GAME RUNTIME QT_PLUGINS DESKTOP_LIST STRIP PATCHELF)
+    if(NOT DEFINED ${variable} OR "${${variable}}" STREQUAL "")
+        message(FATAL_ERROR "PortableRuntime.cmake: ${variable} is not set")
+    endif()
+endforeach()
+
+# The plugins the game loads: the X11 platform and its GL integrations (the
+# platform loads one at start-up), the input methods (accents typed with a
+# compose key in the record's name), and the two picture formats a copy can
+# hold besides the built-in bitmap and PNG. Qt Multimedia's media plugins are
+# left out: QAudioSink talks to PulseAudio from inside libQt6Multimedia.
+set(plugins
+    platforms/libqxcb.so
+    xcbglintegrations/libqxcb-glx-integration.so
+    xcbglintegrations/libqxcb-egl-integration.so
+    platforminputcontexts/libcomposeplatforminputcontextplugin.so
+    platforminputcontexts/libibusplatforminputcontextplugin.so
+    imageformats/libqjpeg.so
+    imageformats/libqgif.so)
+
+file(STRINGS "${DESKTOP_LIST}" list_lines)
+set(desktop_libraries)
+foreach(line IN LISTS list_lines)
+    string(REGEX REPLACE "#.*" "" line "${line}")
+    string(STRIP "${line}" line)
+    if(NOT line STREQUAL "")
+        list(APPEND desktop_libraries "${line}")
+    endif()
+endforeach()
+if(NOT desktop_libraries)
+    message(FATAL_ERROR "${DESKTOP_LIST} lists no library")
+endif()
+
+set(plugin_paths)
+foreach(plugin IN LISTS plugins)
+    if(NOT EXISTS "${QT_PLUGINS}/${plugin}")
+        message(FATAL_ERROR "The Qt plugin ${QT_PLUGINS}/${plugin} is missing (tools/install-deps.sh installs it)")
+    endif()
+    list(APPEND plugin_paths "${QT_PLUGINS}/${plugin}")
+endforeach()
+
+# The desktop's libraries are excluded by name before they are resolved, so
+# their own dependencies are never followed either.
+file(GET_RUNTIME_DEPENDENCIES
+    EXECUTABLES "${GAME}"
+    MODULES ${plugin_paths}
+    RESOLVED_DEPENDENCIES_VAR libraries
+    UNRESOLVED_DEPENDENCIES_VAR unresolved
+    PRE_EXCLUDE_REGEXES ${desktop_libraries})
+if(unresolved)
+    message(FATAL_ERROR "Libraries of the game not found: ${unresolved}")
+endif()
+
+# Made aside and put in place whole, so that a maker never copies a half-made
+# runtime.
+set(stage "${RUNTIME}.new")
+file(REMOVE_RECURSE "${stage}")
+file(MAKE_DIRECTORY "${stage}/lib")
+
+function(set_runpath file runpath)
+    execute_process(COMMAND "${PATCHELF}" --set-rpath "${runpath}" "${file}" RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "patchelf could not set the RUNPATH of ${file}")
+    endif()
+endfunction()
+
+foreach(library IN LISTS libraries)
+    # Stored under the name the loader looks for (the soname it was found
+    # by), with the contents of the file that name leads to.
+    get_filename_component(name "${library}" NAME)
+    file(REAL_PATH "${library}" real)
+    file(COPY_FILE "${real}" "${stage}/lib/${name}")
+    set_runpath("${stage}/lib/${name}" "$ORIGIN")
+endforeach()
+
+foreach(plugin IN LISTS plugins)
+    get_filename_component(folder "${plugin}" DIRECTORY)
+    file(MAKE_DIRECTORY "${stage}/plugins/${folder}")
+    file(COPY_FILE "${QT_PLUGINS}/${plugin}" "${stage}/plugins/${plugin}")
+    set_runpath("${stage}/plugins/${plugin}" "$ORIGIN/../../lib")
+endforeach()
+
+file(COPY_FILE "${GAME}" "${stage}/quadrifoglio")
+execute_process(COMMAND "${STRIP}" --strip-all "${stage}/quadrifoglio" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "strip failed on the game")
+endif()
+set_runpath("${stage}/quadrifoglio" "$ORIGIN/lib")
+
+# Relative to the folder of the executable that reads it.
+file(WRITE "${stage}/qt.conf" "[Paths]\nPrefix = .\nPlugins = plugins\n")
+
+file(REMOVE_RECURSE "${RUNTIME}")
+file(RENAME "${stage}" "${RUNTIME}")
+list(LENGTH libraries count)
+message(STATUS "Portable runtime: ${count} libraries in ${RUNTIME}")
