@@ -54,9 +54,10 @@ void BoardWidget::setPuzzlePicture(const QImage &picture)
 {
     m_source = picture;
     const QSize board = pixelSize();
-    m_picture = picture.size() == board
-                    ? picture
-                    : picture.scaled(board, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_picture = (picture.size() == board
+                     ? picture
+                     : picture.scaled(board, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
+                    .convertToFormat(QImage::Format_RGB32);
     showPicture();
 }
 

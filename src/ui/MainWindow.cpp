@@ -358,12 +358,25 @@ void MainWindow::cutPieces(bool withEdge)
     // Cut at the board's own resolution, so that a piece is as sharp as the board.
     const QImage &picture = m_board->puzzlePicture();
     const qreal ratio = m_board->pixelRatio();
-    for (PieceWidget *widget : m_pieces) {
-        QImage square = pieceart::pieceImage(picture, widget->piece(), withEdge, m_scale, ratio,
-                                             m_boardDesign);
-        square.setDevicePixelRatio(ratio);
-        widget->setImage(square);
+    // The pictures of a scale are made once and kept, with and without the
+    // edge: every Play and every switch of the edge shows them.
+    const auto key = std::make_tuple(picture.cacheKey(), m_scale, ratio, m_boardDesign);
+    if (key != m_cutKey) {
+        m_cuts[0].clear();
+        m_cuts[1].clear();
+        m_cutKey = key;
     }
+    QList<QImage> &cuts = m_cuts[withEdge ? 1 : 0];
+    if (cuts.isEmpty()) {
+        for (PieceWidget *widget : m_pieces) {
+            QImage square = pieceart::pieceImage(picture, widget->piece(), withEdge, m_scale, ratio,
+                                                 m_boardDesign);
+            square.setDevicePixelRatio(ratio);
+            cuts.append(square);
+        }
+    }
+    for (int i = 0; i < puzzle::PieceCount; ++i)
+        m_pieces[i]->setImage(cuts[i]);
 }
 
 // --- Layout -------------------------------------------------------------------

@@ -7,12 +7,14 @@
 #include "platform/Surface.h"
 
 #include <QImage>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <tuple>
 
 class AboutDialog;
 class BoardWidget;
@@ -149,6 +151,9 @@ private:
     QPushButton *m_exit = nullptr;
     std::array<PieceWidget *, 36> m_pieces{};
     QTimer *m_ticks = nullptr;
+    // The pieces' pictures as last cut, and what they were cut for.
+    std::array<QList<QImage>, 2> m_cuts; // plain, with the edge
+    std::tuple<qint64, double, qreal, QPoint> m_cutKey;
     QThread *m_decoder = nullptr;
     QPointer<ResultDialog> m_result;
     QPointer<AboutDialog> m_aboutDialog;

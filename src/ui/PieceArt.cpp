@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace pieceart {
 
@@ -95,7 +96,7 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor
     {
         QPainter p(&cut);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(-from, picture.convertToFormat(QImage::Format_RGB32));
+        p.drawImage(-from, picture);
     }
     if (!withEdge)
         return cut;
@@ -114,29 +115,41 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor
     }
     const int w = cut.width();
     const int h = cut.height();
-    const auto in = [&](int x, int y) {
-        return x >= 0 && y >= 0 && x < w && y < h && inside.constScanLine(y)[x] != 0;
-    };
+    const auto in = [&](int x, int y) { return inside.constScanLine(y)[x] != 0; };
+    // For every pixel inside, how far the outline is in each direction (1:
+    // the next pixel is outside), found in one pass per direction.
+    std::vector<int> down(std::size_t(w * h)), up(down.size()), right(down.size()), left(down.size());
+    const auto at = [w](int x, int y) { return std::size_t(y * w + x); };
+    for (int x = 0; x < w; ++x) {
+        for (int y = h - 1; y >= 0; --y)
+            down[at(x, y)] = y + 1 < h && in(x, y + 1) ? down[at(x, y + 1)] + 1 : 1;
+        for (int y = 0; y < h; ++y)
+            up[at(x, y)] = y > 0 && in(x, y - 1) ? up[at(x, y - 1)] + 1 : 1;
+    }
+    for (int y = 0; y < h; ++y) {
+        for (int x = w - 1; x >= 0; --x)
+            right[at(x, y)] = x + 1 < w && in(x + 1, y) ? right[at(x + 1, y)] + 1 : 1;
+        for (int x = 0; x < w; ++x)
+            left[at(x, y)] = x > 0 && in(x - 1, y) ? left[at(x - 1, y)] + 1 : 1;
+    }
     const double deviceScale = factor * ratio;
     const int width = std::max(2, int(std::lround(2 * deviceScale)));
     const QRgb light[2] = {qRgb(255, 255, 255), qRgb(192, 192, 192)};
     const QRgb dark[2] = {qRgb(0, 0, 0), qRgb(128, 128, 128)};
+    const auto line = [deviceScale](int d) { return std::min(1, int((d - 1) / deviceScale)); };
     for (int y = 0; y < h; ++y) {
         QRgb *row = reinterpret_cast<QRgb *>(cut.scanLine(y));
         for (int x = 0; x < w; ++x) {
             if (!in(x, y))
                 continue;
-            for (int d = 1; d <= width; ++d) {
-                const int line = std::min(1, int((d - 1) / deviceScale));
-                if (!in(x, y + d) || !in(x + d, y)) {
-                    row[x] = dark[line];
-                    break;
-                }
-                if (!in(x, y - d) || !in(x - d, y)) {
-                    row[x] = light[line];
-                    break;
-                }
-            }
+            const std::size_t i = at(x, y);
+            const int shade = std::min(down[i], right[i]);
+            const int lit = std::min(up[i], left[i]);
+            // Where a lit side meets a shaded one the shadow wins.
+            if (shade <= width && shade <= lit)
+                row[x] = dark[line(shade)];
+            else if (lit <= width)
+                row[x] = light[line(lit)];
         }
     }
     return cut;
