@@ -131,6 +131,18 @@ private:
     std::vector<qint32> m_sums;
 };
 
+// What a picture read row by row comes to: its scaled image, or the failure
+// to make room for it.
+LoadedPicture scaledResult(const AreaScaler &scaler, QSize picture, QSize size)
+{
+    LoadedPicture result;
+    result.size = picture;
+    result.image = scaler.result(size);
+    if (result.image.isNull())
+        return failed(PictureProblem::Damaged, QStringLiteral("out of memory"), picture);
+    return result;
+}
+
 // Reads a device a buffer at a time, for decoders that take a byte at once.
 class ByteReader
 {
@@ -268,12 +280,7 @@ LoadedPicture loadBitmapInBands(QIODevice *device, const BitmapLayout &layout, Q
         for (int r = 0; r < rows; ++r)
             scaler.addRow(int(top + r), 0, reinterpret_cast<const QRgb *>(decoded.constScanLine(r)), decoded.width());
     }
-    LoadedPicture result;
-    result.size = picture;
-    result.image = scaler.result(size);
-    if (result.image.isNull())
-        return failed(PictureProblem::Damaged, QStringLiteral("out of memory"), picture);
-    return result;
+    return scaledResult(scaler, picture, size);
 }
 
 // The first frame of a GIF, decoded here rather than by Qt, which builds the
@@ -478,12 +485,7 @@ private:
         if (x > 0) // a row cut short still shows what it has
             scaler.addRow(top + y, left, row.data(), x);
 
-        LoadedPicture result;
-        result.size = m_screen;
-        result.image = scaler.result(m_size);
-        if (result.image.isNull())
-            return failed(PictureProblem::Damaged, QStringLiteral("out of memory"), m_screen);
-        return result;
+        return scaledResult(scaler, m_screen, m_size);
     }
 
     static int interlaceStart(int pass) { return pass == 0 ? 0 : 8 >> pass; }

@@ -13,6 +13,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/Background.h"
 #include "ui/BoardWidget.h"
+#include "ui/GreetingLayout.h"
 #include "ui/Panels.h"
 #include "ui/PieceArt.h"
 #include "ui/PieceWidget.h"
@@ -277,19 +278,8 @@ void MainWindow::readGift(const QString &folder)
     if (greeting.languageDigit)
         m_language = texts::languageForDigit(*greeting.languageDigit);
 
-    QFont font(QStringLiteral("Arial"), 28);
-    switch (greeting.style) {
-    case gift::Greeting::Style::Greeting:
-        font.setPointSize(10);
-        break;
-    case gift::Greeting::Style::ProductName:
-        font.setBold(true);
-        font.setItalic(true);
-        break;
-    case gift::Greeting::Style::Designed:
-        break;
-    }
-    m_greeting->setGreeting(greeting.text, font);
+    // The type the maker measured the greeting in.
+    m_greeting->setGreeting(greeting.text, greetinglayout::fontFor(greeting.style));
 }
 
 void MainWindow::setTexts()
@@ -414,7 +404,6 @@ void MainWindow::applyScale(double factor, qreal ratio)
     QPixmap icon = QPixmap::fromImage(colourButtonIcon(factor * ratio));
     icon.setDevicePixelRatio(ratio);
     m_colour->setIcon(QIcon(icon));
-    refitPieces();
 }
 
 void MainWindow::refitPieces()
@@ -434,7 +423,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     // The scene's scale follows the window's inside in device pixels.
     const qreal ratio = devicePixelRatioF();
     const double deviceScale = scene::scaleFor((QSizeF(size()) * ratio).toSize());
-    if (deviceScale / ratio != m_scale || m_board->pixelRatio() != ratio)
+    const bool rescaled = deviceScale / ratio != m_scale || m_board->pixelRatio() != ratio;
+    if (rescaled)
         applyScale(deviceScale / ratio, ratio);
     // The smallest scene, in this screen's device pixels.
     setMinimumSize((QSizeF(puzzle::MinimumArea) / ratio).toSize());
@@ -442,7 +432,12 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     // The drawing starts afresh: the bevel of the old layout would stay behind.
     m_back.clear();
     tileBackground();
+    const QPoint boardBefore = m_boardDesign;
     layOut();
+    // Once for the new scale and board position: at scale 1 on a plain
+    // screen a piece's outline and picture do not depend on where the board lies.
+    if (rescaled || (m_boardDesign != boardBefore && (m_scale != 1.0 || ratio != 1.0)))
+        refitPieces();
     drawBoardBevel(m_game.state() == Game::State::Playing);
     // The loose pieces are dealt out again; the placed ones stay on their
     // cells wherever the board moves.
@@ -468,10 +463,7 @@ void MainWindow::layOut()
     const auto place = [&scale](QWidget *widget, QPoint design) { widget->move(scale.point(design)); };
 
     const int boardSize = puzzle::BoardSize;
-    const QPoint before = m_boardDesign;
     m_boardDesign = QPoint(half(W - boardSize), half(H - boardSize));
-    if (m_boardDesign != before && (m_scale != 1.0 || m_board->pixelRatio() != 1.0))
-        refitPieces();
     const QRect board(m_boardDesign, QSize(boardSize, boardSize));
     place(m_board, board.topLeft());
     place(m_greeting, QPoint(board.x() - 10, 20));

@@ -163,7 +163,7 @@ GreetingPanel::GreetingPanel(QWidget *parent) : ScenePanel(parent, QSize(380, 76
     m_text->setTextFormat(Qt::PlainText);
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setWordWrap(true);
-    m_layout.setBaseFont(m_text, arial(28));
+    m_layout.setBaseFont(m_text, greetinglayout::fontFor(gift::Greeting::Style::Designed));
     m_text->setText(QStringLiteral("Quadrifoglio"));
     pinCorners({{10, 10}, {354, 10}, {10, 50}, {354, 50}}, true);
 }
