@@ -135,23 +135,27 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
 
         # A few pieces dropped on another cell go back to their slot.
         wrong = {8: 22, 15: 1, 29: 36, 36: 7}
-        for n, cell in wrong.items():
-            s.drag(pieces[n].grab, drop_point(pieces[n], board, cell))
         where = lambda b: b and (b.left, b.top, b.size)
 
-        def back(shot):
-            seen = loose_pieces(shot, board, wrong)
+        def back(shot, dropped=wrong):
+            seen = loose_pieces(shot, board, dropped)
             return all(where(seen.get(n)) == where(pieces[n])
                        and not shot.count(COLOURS[n], (*home_body(board, cell), CELL, CELL))
-                       for n, cell in wrong.items())
+                       for n, cell in dropped.items())
+        for n, cell in wrong.items():
+            s.drag_until(pieces[n].grab, drop_point(pieces[n], board, cell), lambda shot: back(shot, {n: cell}),
+                         "piece %d dropped on cell %d does not go back to its slot" % (n, cell))
         s.poll("wrong-drops", back, 5, "a piece dropped on another cell does not go back to its slot")
 
         # Every piece home, in a player's order: the finished picture shows,
         # without the pieces' edges, for a few seconds.
         order = list(range(1, PIECES + 1))
         random.Random(3).shuffle(order)
-        for n in order:
-            s.drag(pieces[n].grab, drop_point(pieces[n], board, n))
+        for placed, n in enumerate(order):
+            last_drop = time.monotonic()
+            s.drag_until(pieces[n].grab, drop_point(pieces[n], board, n),
+                         lambda shot: shot.count(COLOURS[n], (*home_body(board, n), CELL, CELL)) >= MIN_BODY,
+                         "piece %d is not home (%d of %d placed)" % (n, placed, PIECES))
         finished = time.monotonic()
         s.poll("finished", lambda shot: board_on(shot) == board and not loose_pieces(shot, board), 8,
                "the finished picture is not shown")
@@ -160,7 +164,8 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
         # the program's second window; its name box has the keyboard.
         dialog = s.until(lambda: [w for w in s.program_windows() if w != main_window], 10,
                          "no end-of-game window")[0]
-        pause = time.monotonic() - finished
+        # Counted from the last drag, before its drop was confirmed.
+        pause = time.monotonic() - last_drop
         if pause < 3.5:
             raise Failure("the finished picture was on show for only %.1f s" % pause)
         dx, dy = s.window_position(dialog)

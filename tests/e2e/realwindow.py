@@ -251,12 +251,23 @@ class Session:
         return self.until(lambda: test(self.screenshot(label)), timeout, what)
 
     def drag(self, start, end, steps=4):
-        """Press on start, move to end in a few steps, let go there."""
+        """Press on start, move to end in a few steps, let go there. Each move waits until the
+        pointer is there (--sync); nothing waits a fixed time."""
         args = ["xdotool", "mousemove", "--sync", str(start[0]), str(start[1]), "mousedown", "1"]
         for k in range(1, steps + 1):
-            args += ["sleep", "0.02", "mousemove", "--sync",
-                     *(str(round(a + (b - a) * k / steps)) for a, b in zip(start, end))]
-        self.run(*args, "sleep", "0.02", "mouseup", "1")
+            args += ["mousemove", "--sync", *(str(round(a + (b - a) * k / steps)) for a, b in zip(start, end))]
+        self.run(*args, "mouseup", "1")
+
+    def drag_until(self, start, end, landed, what, timeout=30):
+        """Drags from start to end, then screenshots until landed(shot) holds, so that each drop
+        is confirmed before the next begins. A loaded machine may take long to answer; a drag it
+        lost altogether (the piece never left) is made once more."""
+        self.drag(start, end)
+        try:
+            return self.poll("drop", landed, timeout / 2, what)
+        except Failure:
+            self.drag(start, end)
+            return self.poll("drop", landed, timeout / 2, what)
 
     def game_ended(self, timeout):  # its exit status, or None if it still runs
         try:
