@@ -153,9 +153,15 @@ private slots:
         QTest::newRow("40000 x 40000 bitmap") << TestFolder::hugeBitmap() << QSize(40000, 40000) << "1600 megapixels";
         QByteArray gif("GIF89a\xFF\xFF\xFF\xFF\0\0\0,\0\0\0\0\xFF\xFF\xFF\xFF\0\x08\0;", 25);
         QTest::newRow("GIF of 65535 x 65535") << gif << QSize(65535, 65535) << "65535 x 65535 pixels";
-        // The same limit as for a bitmap, not a larger one.
-        QByteArray justAbove("GIF89a\x20\x4E\x11\x27\0\0\0,\0\0\0\0\x20\x4E\x11\x27\0\x08\0;", 25);
-        QTest::newRow("GIF just above: 20000 x 10001") << justAbove << QSize(20000, 10001) << "20000 x 10001 pixels";
+        // The same limit as for a bitmap, not a larger one: a small JPEG
+        // whose frame header claims 20000 x 10001.
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(16, 16, QImage::Format_RGB32).save(&buffer, "JPEG");
+        const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+        jpeg.replace(frame + 5, 4, QByteArray("\x27\x11\x4E\x20", 4)); // height, then width
+        QTest::newRow("JPEG just above: 20000 x 10001") << jpeg << QSize(20000, 10001) << "20000 x 10001 pixels";
     }
     void pictureAboveTheLimitIsRefusedWithItsSize()
     {
