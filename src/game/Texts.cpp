@@ -287,11 +287,6 @@ QString text(Language language, TextId id)
     return translator(language).translate(nullptr, Marks[index]);
 }
 
-std::vector<Language> allLanguages()
-{
-    return {std::begin(Languages), std::end(Languages)};
-}
-
 QString pictureMissingMessage(Language language, const QString &folder)
 {
     return text(language, TextId::PictureMissing).arg(QDir::toNativeSeparators(folder));

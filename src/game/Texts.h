@@ -100,9 +100,6 @@ std::vector<TextId> allTexts();
 // A text in a language. Line breaks are "\n".
 QString text(Language language, TextId id);
 
-// Every language, in the order of the enum.
-std::vector<Language> allLanguages();
-
 // Why a picture cannot be shown, as the messages tell it.
 struct PictureTrouble
 {
