@@ -49,6 +49,21 @@ private slots:
         messages.whenAllClosed([&atOnce] { atOnce = true; });
         QVERIFY(atOnce);
     }
+
+    // A box that goes with its window, unanswered, keeps nothing waiting.
+    void aBoxGoneWithItsWindowIsClosedToo()
+    {
+        platform::QtMessageBoxes messages;
+        auto window = std::make_unique<QWidget>();
+        window->show();
+        messages.show(window.get(), u"Your best time could not be saved"_s, platform::MessageIcon::Critical, {});
+        QCOMPARE(openBoxes().size(), 1);
+        bool ended = false;
+        messages.whenAllClosed([&ended] { ended = true; });
+        window.reset();
+        QVERIFY(ended);
+        QVERIFY(openBoxes().isEmpty());
+    }
 };
 
 QTEST_MAIN(TestMessageBoxes)

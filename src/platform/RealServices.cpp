@@ -13,6 +13,8 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 #include <ctime>
 
 namespace platform {
@@ -54,18 +56,40 @@ void QtMessageBoxes::show(QWidget *parent, const QString &text, MessageIcon icon
     box->setWindowTitle(title);
     box->setIcon(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
     box->setStandardButtons(QMessageBox::Ok);
+    // Closed, or gone with its window: either way the box counts once.
     ++m_open;
-    QObject::connect(box, &QDialog::finished, box, [this] {
-        if (--m_open > 0)
+    m_boxes << box;
+    auto counted = std::make_shared<bool>(false);
+    const auto closed = [this, counted] {
+        if (std::exchange(*counted, true))
             return;
-        std::vector<std::function<void()>> waiting;
-        waiting.swap(m_whenAllClosed);
-        for (const auto &then : waiting)
-            then();
-    });
+        boxClosed();
+    };
+    QObject::connect(box, &QDialog::finished, box, closed);
+    QObject::connect(box, &QObject::destroyed, closed);
     // Modal to its window (or to the program), but the event loop it runs in
     // is the program's own.
     box->open();
+}
+
+QtMessageBoxes::~QtMessageBoxes()
+{
+    // A box still open goes with the boxes; nothing waits for it any more.
+    m_whenAllClosed.clear();
+    const QList<QPointer<QMessageBox>> boxes = std::exchange(m_boxes, {});
+    for (const QPointer<QMessageBox> &box : boxes)
+        delete box.data();
+}
+
+void QtMessageBoxes::boxClosed()
+{
+    m_boxes.removeAll(nullptr);
+    if (--m_open > 0)
+        return;
+    std::vector<std::function<void()>> waiting;
+    waiting.swap(m_whenAllClosed);
+    for (const auto &then : waiting)
+        then();
 }
 
 void QtMessageBoxes::whenAllClosed(std::function<void()> then)

@@ -2,6 +2,10 @@
 
 #include "platform/Services.h"
 
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+
 #include <functional>
 #include <memory>
 #include <vector>
@@ -26,12 +30,19 @@ public:
 class QtMessageBoxes final : public MessageBoxes
 {
 public:
+    QtMessageBoxes() = default;
+    QtMessageBoxes(const QtMessageBoxes &) = delete;
+    QtMessageBoxes &operator=(const QtMessageBoxes &) = delete;
+    ~QtMessageBoxes() override;
     void show(QWidget *parent, const QString &text, MessageIcon icon, const QString &title) override;
     // Runs `then` once no box is open any more (at once when none is).
     void whenAllClosed(std::function<void()> then);
 
 private:
+    void boxClosed();
+
     int m_open = 0;
+    QList<QPointer<QMessageBox>> m_boxes;
     std::vector<std::function<void()>> m_whenAllClosed;
 };
 

@@ -24,4 +24,3 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     }
     QLabel::mouseReleaseEvent(event);
 }
-

@@ -23,4 +23,3 @@ protected:
 private:
     bool m_pressed = false;
 };
-
