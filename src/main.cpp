@@ -1,4 +1,5 @@
 #include "assets/Assets.h"
+#include "game/Preferences.h"
 #include "platform/AudioOutput.h"
 #include "platform/RealServices.h"
 #include "platform/SingleInstance.h"
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
     // writes nothing and makes no sound.
     platform::SingleInstance instance(
         QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation),
-        platform::XdgFolders().configDir());
+        Preferences::scoreFileIn(platform::XdgFolders().configDir()));
     if (!instance.claim())
         return 0;
 
@@ -94,8 +95,11 @@ int main(int argc, char *argv[])
                                  w->raise();
                                  w->activateWindow();
                              });
-            code = app.exec();
+        } else {
+            // The screen is too small: the game ends once its message is read.
+            services.services().end->quit();
         }
+        code = app.exec();
     }
     return platform::finishProgram(code);
 }

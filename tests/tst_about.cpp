@@ -3,7 +3,7 @@
 // address to the desktop and close the window whether or not anything can
 // open the address; a build that gives none shows none.
 
-#include "platform/ClickLabel.h"
+#include "ui/ClickLabel.h"
 #include "support/GameFixture.h"
 
 #include <QLabel>
@@ -76,7 +76,7 @@ private slots:
         QTest::mouseClick(game.button("about"), Qt::LeftButton);
         AboutDialog *dialog = game.aboutDialog();
         QVERIFY(dialog);
-        QVERIFY(dialog->findChildren<platform::ClickLabel *>().isEmpty());
+        QVERIFY(dialog->findChildren<ClickLabel *>().isEmpty());
         QVERIFY(dialog->findChild<QLabel *>("logo")->isVisible());
         QTest::mouseClick(dialog->findChild<QLabel *>("logo"), Qt::LeftButton);
         QVERIFY(dialog->isVisible());
@@ -104,7 +104,7 @@ private slots:
         AboutDialog dialog(nullptr, texts::Language::Italian, Qt::gray, shell, fullCredits());
         dialog.open();
         const char *const links[] = {"logo", "mail0", "mail1"};
-        QTest::mouseClick(dialog.findChild<platform::ClickLabel *>(links[link]), Qt::LeftButton);
+        QTest::mouseClick(dialog.findChild<ClickLabel *>(links[link]), Qt::LeftButton);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(shell.opened, QStringList{address});
     }
@@ -113,7 +113,7 @@ private slots:
     {
         FakeShell shell;
         AboutDialog dialog(nullptr, texts::Language::Italian, Qt::gray, shell, fullCredits());
-        auto *logo = dialog.findChild<platform::ClickLabel *>("logo");
+        auto *logo = dialog.findChild<ClickLabel *>("logo");
         QTest::mousePress(logo, Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseRelease(logo, Qt::LeftButton, {}, QPoint(200, 10));
         QVERIFY(shell.opened.isEmpty());

@@ -118,7 +118,9 @@ private slots:
         QCOMPARE(endGame(game, QByteArray(), 0, 150, u"Anna"_s), 4);
         QCOMPARE(game.fakes.messages.shown.size(), 1);
         const ShownMessage box = game.fakes.messages.shown.first();
-        QCOMPARE(box.text, u"Error in subroutine: RegistraMigliorTempo\r\nErrore n°  76  (Path not found)"_s);
+        // The copy is Italian: what failed and where, in Italian.
+        QCOMPARE(box.text, u"Non è stato possibile salvare il tuo miglior tempo in\n"_s + game.folder.configDir()
+                               + u"/gone/Quadrifoglio.sco\nLa cartella non esiste."_s);
         QCOMPARE(box.icon, platform::MessageIcon::Critical);
         QCOMPARE(box.title, u"Quadrifoglio"_s);
     }

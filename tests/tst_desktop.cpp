@@ -2,7 +2,7 @@
 // switch and its line in the score file, the placed count, the keys, and what
 // a screen reader is told.
 
-#include "game/DesktopTexts.h"
+#include "game/Texts.h"
 #include "support/GameFixture.h"
 #include "ui/HelpDialog.h"
 #include "ui/PauseCover.h"
@@ -10,7 +10,7 @@
 #include <QAccessible>
 #include <QSignalSpy>
 
-using desktoptexts::Id;
+using Id = texts::TextId;
 
 class tst_desktop : public QObject
 {
@@ -243,7 +243,7 @@ private slots:
         // The help window speaks the same language.
         key(Qt::Key_F1);
         QCOMPARE(openDialog()->windowTitle(),
-                 desktoptexts::text(w->window->language(), Id::HowToPlay));
+                 texts::text(w->window->language(), Id::HowToPlay));
     }
 };
 

@@ -4,7 +4,7 @@
 
 #include "game/GiftSettings.h"
 #include "platform/Files.h"
-#include "platform/Text.h"
+#include "game/Text.h"
 #include "support/Deadline.h"
 #include "support/TestFolder.h"
 
@@ -144,7 +144,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, length);
-        QCOMPARE(platform::firstCharacterLength(text), qsizetype(length));
+        QCOMPARE(textcodec::firstCharacterLength(text), qsizetype(length));
     }
 
     void matrixDatStartingWithAnEmojiKeepsTheGreetingWhole_data()

@@ -2,14 +2,18 @@
 // the states, one end per game, the clock's ticks and the records.
 
 #include "game/Game.h"
+#include "platform/Profile.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
 using besttimes::GameEnd;
 using State = Game::State;
+
+Q_DECLARE_METATYPE(Level)
 
 namespace {
 
@@ -36,6 +40,7 @@ class tst_game : public QObject
     FakeClock clock;
     FakeSound sound;
     std::unique_ptr<TestFolder> folder;
+    std::unique_ptr<Preferences> preferences;
     std::unique_ptr<Game> game;
 
     Game &started(Level level, bool stopwatch = false)
@@ -58,7 +63,9 @@ private slots:
         clock.tick = 1000;
         sound.played.clear();
         folder = std::make_unique<TestFolder>();
-        game = std::make_unique<Game>(clock, &sound, folder->scoreFile());
+        game.reset();
+        preferences = std::make_unique<Preferences>(std::make_unique<platform::ScoreFile>(folder->scoreFile()));
+        game = std::make_unique<Game>(clock, &sound, *preferences);
     }
 
     void playNeedsALevelAndTheStartScreen()
@@ -134,6 +141,29 @@ private slots:
         const auto ticked = ticks.size();
         tickAfter(100);
         QCOMPARE(ticks.size(), ticked);
+    }
+
+    void eachLevelCountsDownItsOwnTime_data()
+    {
+        QTest::addColumn<Level>("level");
+        QTest::addColumn<int>("limit");
+        QTest::newRow("Easy") << Level::Easy << 300;
+        QTest::newRow("Medium") << Level::Medium << 240;
+        QTest::newRow("Difficult") << Level::Difficult << 180;
+    }
+    void eachLevelCountsDownItsOwnTime()
+    {
+        QFETCH(Level, level);
+        QFETCH(int, limit);
+        started(level);
+        QSignalSpy ticks(game.get(), &Game::countdownTicked);
+        tickAfter((limit - 1) * 1000u);
+        QCOMPARE(ticks.last(), (QVariantList{limit - 1, limit}));
+        QCOMPARE(game->state(), State::Playing);
+        tickAfter(1000);
+        QCOMPARE(game->state(), State::ShowingResult);
+        QCOMPARE(game->result().end, GameEnd::TimeOver);
+        QCOMPARE(game->result().seconds, limit);
     }
 
     void aGameSpanningTheTickCountsWrapCountsRight()
@@ -338,10 +368,49 @@ private slots:
         QCOMPARE(folder->readScoreFile(), file);
     }
 
+    // Only a new best time is stored: a puzzle solved on the stopwatch, or
+    // slower than the record, leaves the record as it was.
+    void onlyANewBestTimeIsStored_data()
+    {
+        QTest::addColumn<bool>("stopwatch");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("new best time") << false << "Bo        91" << "Anna      90";
+        QTest::newRow("record equalled") << false << "Bo        90" << "Bo        90";
+        QTest::newRow("stopwatch, no record yet") << true << "0" << "0";
+    }
+    void onlyANewBestTimeIsStored()
+    {
+        QFETCH(bool, stopwatch);
+        QFETCH(QString, stored);
+        QFETCH(QString, after);
+        auto store = std::make_unique<FakeSettings>();
+        FakeSettings &values = *store;
+        values.values[u"Immagine/1"_s] = stored;
+        Preferences kept(std::move(store));
+        Game played(clock, &sound, kept);
+        played.chooseLevel(Level::Medium);
+        played.setStopwatch(stopwatch);
+        played.start();
+        placeAllBut(played, 36);
+        clock.advance(90000);
+        played.tick();
+        placeLast(played);
+        played.finishShowing();
+        played.closeResult(QStringLiteral("Anna"));
+        QCOMPARE(values.values.value(u"Immagine/1"_s), after);
+        QCOMPARE(played.state(), State::Idle);
+    }
+
     void aRecordThatCannotBeWrittenIsReported()
     {
-        Game lost(clock, &sound, folder->configDir() + QStringLiteral("/gone/Quadrifoglio.sco"));
-        QSignalSpy reports(&lost, &Game::recordNotSaved);
+        auto store = std::make_unique<FakeSettings>();
+        store->failure = SaveFailure::DiskFull;
+        Preferences full(std::move(store));
+        Game lost(clock, &sound, full);
+        QList<std::pair<SaveFailure, QString>> reports;
+        connect(&lost, &Game::recordNotSaved, this,
+                [&reports](SaveFailure failure, const QString &file) { reports.append({failure, file}); });
         lost.chooseLevel(Level::Easy);
         lost.start();
         placeAllBut(lost, 36);
@@ -349,8 +418,8 @@ private slots:
         lost.finishShowing();
         lost.closeResult(QStringLiteral("Anna"));
         QCOMPARE(reports.size(), 1);
-        QCOMPARE(reports.first().first().toString(),
-                 QString::fromUtf8("Error in subroutine: RegistraMigliorTempo\r\nErrore n°  76  (Path not found)"));
+        QCOMPARE(reports.first().first, SaveFailure::DiskFull);
+        QCOMPARE(reports.first().second, u"/home/ann/.config/Quadrifoglio.sco"_s);
         QCOMPARE(lost.state(), State::Idle);
     }
 };

@@ -1,12 +1,11 @@
-// Numbers as the game computes them: 16-bit rounding with halves to even,
-// the lenient numeric test of stored values, and times of day.
+// Numbers as the score file stores them: 16-bit values rounded with halves
+// to even, the lenient numeric test of stored values, and clock times.
 
-#include "platform/Numbers.h"
-#include "platform/RuntimeError.h"
+#include "game/Numbers.h"
 
 #include <QTest>
 
-using namespace platform;
+using namespace numbers;
 
 class TestNumbers : public QObject
 {
@@ -16,7 +15,7 @@ private slots:
     void roundingTakesHalvesToTheEvenNeighbourWithin16Bits_data()
     {
         QTest::addColumn<double>("value");
-        QTest::addColumn<QVariant>("expected"); // none: an overflow
+        QTest::addColumn<QVariant>("expected"); // none: outside 16 bits
         QTest::newRow("2.5 down to 2") << 2.5 << QVariant(2);
         QTest::newRow("3.5 up to 4") << 3.5 << QVariant(4);
         QTest::newRow("32767.5 rounds out") << 32767.5 << QVariant();
@@ -27,15 +26,9 @@ private slots:
     {
         QFETCH(double, value);
         QFETCH(QVariant, expected);
-        int got = 0, error = 0;
-        try {
-            got = roundToInt16(value);
-        } catch (const RuntimeError &e) {
-            error = e.number();
-        }
-        QCOMPARE(error, expected.isValid() ? 0 : int(ErrOverflow));
-        QCOMPARE(got, expected.toInt());
-        QCOMPARE(tryRoundToInt16(value).has_value(), expected.isValid());
+        const auto got = toInt16(value);
+        QCOMPARE(got.has_value(), expected.isValid());
+        QCOMPARE(got.value_or(0), expected.toInt());
     }
 
     void numericTestAcceptsWhatStoredNumbersLookLike_data()
@@ -44,22 +37,33 @@ private slots:
         QTest::addColumn<QVariant>("value"); // none: not numeric
         QTest::newRow("spaces around") << " 3 " << QVariant(3.0);
         QTest::newRow("sign and fraction") << "-2.5" << QVariant(-2.5);
+        QTest::newRow("exponent") << "1e2" << QVariant(100.0);
         QTest::newRow("digits then letters") << "3a" << QVariant();
+        QTest::newRow("Arabic-Indic digit") << "\u0663" << QVariant();
         QTest::newRow("empty") << "" << QVariant();
     }
     void numericTestAcceptsWhatStoredNumbersLookLike()
     {
         QFETCH(QString, text);
         QFETCH(QVariant, value);
-        QCOMPARE(isNumber(text), value.isValid());
+        QCOMPARE(numberValue(text).has_value(), value.isValid());
         QCOMPARE(numberValue(text).value_or(0.0), value.toDouble());
     }
 
-    void timeOfDayShowsHoursMinutesAndSecondsAndWrapsAtMidnight()
+    void clockShowsMinutesAndSecondsWithinTheHour_data()
     {
-        // nn is minutes; a day later the clock shows the same time.
-        QCOMPARE(formatTimeOfDay(3725, QStringLiteral("hh:nn:ss")), QStringLiteral("01:02:05"));
-        QCOMPARE(formatTimeOfDay(86405, QStringLiteral("hh:nn:ss")), QStringLiteral("00:00:05"));
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("125") << qint64(125) << "02:05";
+        QTest::newRow("an hour and more") << qint64(3725) << "02:05";
+        QTest::newRow("a day and five seconds") << qint64(86405) << "00:05";
+        QTest::newRow("one second back") << qint64(-1) << "59:59";
+    }
+    void clockShowsMinutesAndSecondsWithinTheHour()
+    {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, shown);
+        QCOMPARE(minutesAndSeconds(seconds), shown);
     }
 };
 

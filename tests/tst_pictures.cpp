@@ -7,6 +7,7 @@
 #include "support/BigPictures.h"
 #include "support/Deadline.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
@@ -152,6 +153,15 @@ private slots:
         QTest::newRow("40000 x 40000 bitmap") << TestFolder::hugeBitmap() << QSize(40000, 40000) << "1600 megapixels";
         QByteArray gif("GIF89a\xFF\xFF\xFF\xFF\0\0\0,\0\0\0\0\xFF\xFF\xFF\xFF\0\x08\0;", 25);
         QTest::newRow("GIF of 65535 x 65535") << gif << QSize(65535, 65535) << "65535 x 65535 pixels";
+        // The same limit as for a bitmap, not a larger one: a small JPEG
+        // whose frame header claims 20000 x 10001.
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(16, 16, QImage::Format_RGB32).save(&buffer, "JPEG");
+        const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+        jpeg.replace(frame + 5, 4, QByteArray("\x27\x11\x4E\x20", 4)); // height, then width
+        QTest::newRow("JPEG just above: 20000 x 10001") << jpeg << QSize(20000, 10001) << "20000 x 10001 pixels";
     }
     void pictureAboveTheLimitIsRefusedWithItsSize()
     {
@@ -169,6 +179,38 @@ private slots:
         QString error;
         QVERIFY(platform::loadPictureScaled(path, Board, &error).isNull());
         QVERIFY2(error.contains(words), qPrintable(error));
+    }
+
+    // A photograph turned on its side by the camera shows upright: the
+    // left half of a 40 x 20 picture marked "turn a quarter clockwise"
+    // becomes the top half.
+    void photographOrientationIsHonoured()
+    {
+        QImage wide(40, 20, QImage::Format_RGB32);
+        wide.fill(Qt::blue);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                wide.setPixel(x, y, qRgb(255, 0, 0));
+        QByteArray jpeg;
+        {
+            QBuffer buffer(&jpeg);
+            buffer.open(QIODevice::WriteOnly);
+            QVERIFY(wide.save(&buffer, "JPEG", 95));
+        }
+        // An Exif segment right after the start: one entry, orientation 6.
+        const QByteArray tiff("MM\0\x2A\0\0\0\x08" "\0\x01" "\x01\x12\0\x03\0\0\0\x01\0\x06\0\0" "\0\0\0\0", 26);
+        const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+        const int length = int(exif.size()) + 2;
+        jpeg.insert(2, QByteArray("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) + exif);
+        const QString path = m_dir.filePath(u"Matrix.jpg"_s);
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size());
+        file.close();
+
+        const LoadedPicture picture = loadPicture(path, QSize(20, 20));
+        QCOMPARE(picture.problem, PictureProblem::None);
+        QVERIFY(qRed(picture.image.pixel(10, 3)) > 200 && qBlue(picture.image.pixel(10, 3)) < 60);
+        QVERIFY(qBlue(picture.image.pixel(10, 16)) > 200 && qRed(picture.image.pixel(10, 16)) < 60);
     }
 
     void damagedPicturesAreRefusedAsDamaged_data()

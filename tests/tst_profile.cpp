@@ -17,6 +17,8 @@
 #include <minIni.h>
 
 #include <cerrno>
+
+#include <cerrno>
 #include <csignal>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -177,6 +179,33 @@ private slots:
         QVERIFY(writeFile(file, sharedFile));
         QVERIFY(!writeProfileString(u"Immagine"_s, u"1"_s, value, file));
         QCOMPARE(readFile(file), sharedFile);
+        QCOMPARE(entries(dir.path()), QStringList{u"Quadrifoglio.sco"_s});
+    }
+
+    // The last two steps of a save fail: it is reported as failed, and a
+    // rename that did not happen leaves the old file and no scratch file.
+    void failedRenameOrFolderSyncIsAFailure_data()
+    {
+        QTest::addColumn<bool>("renameFails");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("rename") << true << sharedFile;
+        // In place, but not known to be on the disk.
+        QTest::newRow("folder sync") << false << *platform::profileWithValue(sharedFile, "Immagine", "1", "Dario     80");
+    }
+    void failedRenameOrFolderSyncIsAFailure()
+    {
+        QFETCH(bool, renameFails);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("Quadrifoglio.sco");
+        QVERIFY(writeFile(file, sharedFile));
+        platform::SaveFinish finish;
+        if (renameFails)
+            finish.rename = [](const char *, const char *) { errno = EIO; return -1; };
+        else
+            finish.syncFolder = [](int) { errno = EIO; return -1; };
+        QVERIFY(!writeProfileString(u"Immagine"_s, u"1"_s, u"Dario     80"_s, file, finish));
+        QCOMPARE(readFile(file), after);
         QCOMPARE(entries(dir.path()), QStringList{u"Quadrifoglio.sco"_s});
     }
 

@@ -78,12 +78,12 @@ private slots:
         QTest::addColumn<int>("elapsed");
         QTest::addColumn<bool>("beats");
         QTest::newRow("no record") << "0" << "-------" << 250 << true;
-        QTest::newRow("equal is not a record, hours left out") << "Anna      3725" << "Anna\r\n02:05" << 3725 << false;
-        QTest::newRow("00 is a name") << "00" << "00\r\n00:00" << 1 << true;
-        QTest::newRow("time not a number") << "Anna      x" << "Anna\r\n00:00" << 299 << true;
-        QTest::newRow("time beyond 16 bits") << "Anna      100000" << "Anna\r\n46:40" << 299 << true;
-        QTest::newRow("half rounds to even, 200") << "Anna      200.5" << "Anna\r\n03:20" << 200 << false;
-        QTest::newRow("half rounds to even, 202") << "Anna      201.5" << "Anna\r\n03:22" << 201 << true;
+        QTest::newRow("equal is not a record, hours left out") << "Anna      3725" << "Anna\n02:05" << 3725 << false;
+        QTest::newRow("00 is a name") << "00" << "00\n00:00" << 1 << true;
+        QTest::newRow("time not a number") << "Anna      x" << "Anna\n00:00" << 299 << true;
+        QTest::newRow("time beyond 16 bits") << "Anna      100000" << "Anna\n46:40" << 299 << true;
+        QTest::newRow("half rounds to even, 200") << "Anna      200.5" << "Anna\n03:20" << 200 << false;
+        QTest::newRow("half rounds to even, 202") << "Anna      201.5" << "Anna\n03:22" << 201 << true;
     }
     void storedRecordIsShownAndCompared()
     {

@@ -5,9 +5,12 @@
 #include "game/Puzzle.h"
 #include "game/SceneScale.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
 #include <cstdint>
+#include <numeric>
 
 namespace {
 
@@ -146,6 +149,33 @@ private slots:
         const QRect left(13, 7, 21, 30), right(34, 7, 9, 30);
         QCOMPARE(scale.rect(left).right() + 1, scale.rect(right).left());
         QCOMPARE(scale.toDesign(scale.point(QPoint(171, 89))), QPoint(171, 89));
+    }
+
+    // The same seed deals the same: this deal is the one seed 2004 gives.
+    void aSeededShuffleDealsTheGoldenDeal()
+    {
+        QRandomGenerator seeded(2004);
+        const std::array<int, puzzle::PieceCount> golden = {31, 25, 32, 10, 14, 2,  4,  34, 8,  28, 24, 23,
+                                                            11, 15, 9,  20, 30, 29, 5,  17, 18, 26, 13, 12,
+                                                            6,  36, 21, 1,  19, 27, 22, 35, 3,  7,  16, 33};
+        QCOMPARE(puzzle::shuffledPieces(seeded), golden);
+    }
+
+    // Every deal holds each piece once, and deals differ from one another.
+    void freshDealsAreShuffled()
+    {
+        std::array<int, puzzle::PieceCount> inOrder{};
+        std::iota(inOrder.begin(), inOrder.end(), 1);
+        const auto first = puzzle::shuffledPieces();
+        int differentDeals = 0;
+        for (int i = 0; i < 5; ++i) {
+            auto deal = puzzle::shuffledPieces();
+            differentDeals += deal != first;
+            QVERIFY(deal != inOrder);
+            std::sort(deal.begin(), deal.end());
+            QCOMPARE(deal, inOrder);
+        }
+        QVERIFY(differentDeals >= 4);
     }
 };
 

@@ -1,9 +1,17 @@
 // What a gift-maker leaves beside the game (the first line of Matrix.dat)
-// and the window colours kept in the score file.
+// and what the preferences keep in the score file.
 
 #include "game/GiftSettings.h"
+#include "game/Preferences.h"
+#include "game/Text.h"
+#include "platform/Profile.h"
+#include "support/FakeServices.h"
+#include "support/TestFolder.h"
 
+#include <QSignalSpy>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class TestSettings : public QObject
 {
@@ -29,6 +37,18 @@ private slots:
         QCOMPARE(gift::firstLine(bytes, truncated), line.isNull() ? std::nullopt : std::optional(line));
     }
 
+    // The 32 codes where Windows-1252 differs from Latin-1; the five it
+    // leaves unused stand for themselves.
+    void windows1252HighCodes()
+    {
+        QByteArray bytes;
+        for (int b = 0x80; b <= 0x9F; ++b)
+            bytes += char(b);
+        QCOMPARE(textcodec::decodeWindows1252(bytes),
+                 u"\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D\u017D\u008F"
+                 u"\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178"_s);
+    }
+
     void colourTableHasTenColoursAndGreyBeyond()
     {
         const QColor table[10] = {{128, 128, 128}, {0, 0, 192},     {0, 192, 192}, {192, 0, 192}, {192, 192, 255},
@@ -44,6 +64,7 @@ private slots:
         QTest::newRow("spaces around") << " 3 " << 3;
         QTest::newRow("2.5 halves to even") << "2.5" << 2;
         QTest::newRow("3.5 halves to even") << "3.5" << 4;
+        QTest::newRow("10 kept") << "10" << 10;
         QTest::newRow("15 kept") << "15" << 15;
         QTest::newRow("letters") << "blue" << 0;
         QTest::newRow("beyond 16 bits") << "40000" << 0;
@@ -53,6 +74,56 @@ private slots:
         QFETCH(QString, value);
         QFETCH(int, index);
         QCOMPARE(colours::indexFromStored(value), index);
+    }
+
+    // What the window chose comes back at the next start, through the score
+    // file itself.
+    void colourAndSoundComeBackFromTheScoreFile_data()
+    {
+        QTest::addColumn<int>("colour");
+        QTest::addColumn<bool>("sound");
+        QTest::newRow("first colour, sound off") << 0 << false;
+        QTest::newRow("last colour") << 9 << true;
+        QTest::newRow("an edited 12") << 12 << false;
+        QTest::newRow("an edited 32767") << 32767 << true;
+    }
+    void colourAndSoundComeBackFromTheScoreFile()
+    {
+        QFETCH(int, colour);
+        QFETCH(bool, sound);
+        TestFolder folder;
+        {
+            Preferences chosen(std::make_unique<platform::ScoreFile>(folder.scoreFile()));
+            QSignalSpy colours(&chosen, &Preferences::colourChanged);
+            chosen.setColourIndex(colour);
+            chosen.setSoundOn(sound);
+            QCOMPARE(colours.size(), colour == 0 ? 0 : 1);
+            QVERIFY(!chosen.saveColour());
+        }
+        Preferences next(std::make_unique<platform::ScoreFile>(folder.scoreFile()));
+        QCOMPARE(next.colourIndex(), colour);
+        QCOMPARE(next.soundOn(), sound);
+    }
+
+    // Nothing is written until the player changes something; the window
+    // has a section of its own beside the records.
+    void preferencesLayOutTheScoreFile()
+    {
+        auto store = std::make_unique<FakeSettings>();
+        FakeSettings &values = *store;
+        Preferences preferences(std::move(store));
+        QCOMPARE(preferences.colourIndex(), 0);
+        QVERIFY(preferences.soundOn());
+        QCOMPARE(preferences.bestTime(Level::Medium), u"0"_s);
+        QVERIFY(values.values.isEmpty());
+        QVERIFY(!preferences.saveBestTime(Level::Medium, u"Anna      90"_s));
+        QVERIFY(!preferences.setWindowValue(u"State"_s, u"maximized"_s));
+        preferences.setSoundOn(false);
+        QCOMPARE(values.values, (QMap<QString, QString>{{u"Immagine/1"_s, u"Anna      90"_s},
+                                                        {u"Window/State"_s, u"maximized"_s},
+                                                        {u"Sound/On"_s, u"0"_s}}));
+        QCOMPARE(preferences.bestTime(Level::Medium), u"Anna      90"_s);
+        QCOMPARE(preferences.windowValue(u"State"_s, {}), u"maximized"_s);
     }
 };
 

@@ -53,13 +53,7 @@ private slots:
         QCOMPARE(game.fakes.messages.shown.isEmpty(), runs);
         if (runs)
             return;
-        expectStopMessage(game, QString::fromUtf8(
-            "Il gioco richiede una risoluzione video di almeno 800\u00a0×\u00a0600 pixel.\r\n"
-            "Modificare la risoluzione video e riprovare.\r\n\r\n"
-            "The game needs a screen resolution of at least 800\u00a0×\u00a0600 pixels.\r\n"
-            "Change the screen resolution and try again.\r\n\r\n"
-            "Le jeu nécessite une résolution d'écran d'au moins 800\u00a0×\u00a0600 pixels.\r\n"
-            "Modifiez la résolution de l'écran et réessayez."));
+        expectStopMessage(game, texts::screenTooSmallMessage());
         QVERIFY(!game.folder.scoreFileExists());
     }
 
@@ -108,7 +102,7 @@ private slots:
             game.button("exit")->text(), game.levelButton(0)->toolTip(), game.button("play")->toolTip(),
             game.button("timerSwitch")->toolTip(), game.button("about")->toolTip(), game.button("exit")->toolTip(),
             game.button("colour")->toolTip(), game.button("edgeSwitch")->toolTip(), game.button("giveUp")->toolTip()};
-        QCOMPARE(shown[3], texts::tableEntry(language + 104));
+        QCOMPARE(shown[3], texts::text(texts::Language(language / 100), texts::TextId::Play));
         if (Captions.contains(language))
             QCOMPARE(shown, Captions[language]);
     }

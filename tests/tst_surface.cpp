@@ -2,6 +2,7 @@
 // the board and panels, and the rule that finds the configuration folder
 // (beside the real services).
 
+#include "game/Preferences.h"
 #include "platform/RealServices.h"
 #include "platform/Surface.h"
 
@@ -83,7 +84,7 @@ private slots:
         QFETCH(QString, xdgConfigHome);
         QFETCH(QString, home);
         QFETCH(QString, folder);
-        QCOMPARE(platform::configFolderFor(xdgConfigHome, home), folder);
+        QCOMPARE(Preferences::configFolderFor(xdgConfigHome, home), folder);
     }
 };
 

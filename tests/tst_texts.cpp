@@ -2,8 +2,6 @@
 // the messages built from them.
 
 #include "game/Texts.h"
-#include "platform/Pictures.h"
-#include "ui/Startup.h"
 
 #include <QProcess>
 #include <QTest>
@@ -58,18 +56,12 @@ class TestTexts : public QObject
 private slots:
     void everyLanguageHasEveryTextAndNoOthers()
     {
-        const int perLanguage = int(texts::allTexts().size());
-        int count = 0;
-        for (int id = 0; id < 1000; ++id)
-            count += texts::hasTableEntry(id);
-        QCOMPARE(count, 5 * perLanguage);
         for (Language language : Languages)
             for (TextId id : texts::allTexts())
                 QVERIFY2(!texts::text(language, id).isEmpty(),
                          qPrintable(u"language %1, text %2"_s.arg(int(language)).arg(int(id))));
     }
 
-    // Each text also answers to its old id, language offset plus number.
     void textsAreExactlyAsWritten_data()
     {
         QTest::addColumn<Language>("language");
@@ -85,6 +77,8 @@ private slots:
             << TextId::SolvedWithoutRecord
             << u"Good...\neven though you did not beat the record, you finished the puzzle in...\n"_s;
         QTest::newRow("give up tip") << Language::Italian << TextId::GiveUpTip << u"Abbandona la partita"_s;
+        QTest::newRow("German loading") << Language::German << TextId::LoadingPicture << u"Das Bild wird geladen..."_s;
+        QTest::newRow("Spanish piece") << Language::Spanish << TextId::PieceInPlace << u"Pieza %1, en su sitio"_s;
     }
     void textsAreExactlyAsWritten()
     {
@@ -92,7 +86,6 @@ private slots:
         QFETCH(TextId, id);
         QFETCH(QString, text);
         QCOMPARE(texts::text(language, id), text);
-        QCOMPARE(texts::tableEntry(100 * int(language) + int(id)), text);
     }
 
     // Levels, Play, Timer, About, Exit and Close: a second & would hide a
@@ -113,8 +106,7 @@ private slots:
         }
     }
 
-    // Every text through hunspell with the language's Debian dictionary; the
-    // screen message, read before any language is known, in its three.
+    // Every text through hunspell with the language's Debian dictionary.
     void everyTextIsSpeltRight_data()
     {
         QTest::addColumn<QString>("dictionary");
@@ -127,10 +119,6 @@ private slots:
             QTest::newRow(qPrintable(texts::languageCode(language))) << dictionaries[int(language)]
                                                                     << all.join(u'\n');
         }
-        const QStringList screen = startup::screenTooSmallMessage().split(u"\r\n\r\n"_s);
-        QCOMPARE(screen.size(), 3);
-        for (int i = 0; i < 3; ++i)
-            QTest::newRow(qPrintable(u"screen message, "_s + dictionaries[i])) << dictionaries[i] << screen[i];
     }
     void everyTextIsSpeltRight()
     {
@@ -157,7 +145,6 @@ private slots:
         QFETCH(int, digit);
         QFETCH(Language, language);
         QCOMPARE(texts::languageForDigit(digit), language);
-        QCOMPARE(texts::text(language, TextId::Play), texts::tableEntry(texts::tableOffset(language) + 104));
     }
 
     // A path is put in as it is: a "%2" in a folder's name stays there.
@@ -165,16 +152,16 @@ private slots:
     {
         QTest::addColumn<int>("problem");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << int(platform::PictureProblem::Missing)
+        QTest::newRow("missing") << int(texts::PictureTrouble::Missing)
             << u"Impossible de trouver l'image du puzzle\u00a0: il n'y a aucun fichier Matrix.bmp, Matrix.jpg "
                "ou Matrix.gif dans le dossier\n/home/ann/100%2 gift"_s;
-        QTest::newRow("unreadable") << int(platform::PictureProblem::Unreadable)
+        QTest::newRow("unreadable") << int(texts::PictureTrouble::Unreadable)
             << u"Impossible de lire l'image du puzzle\n/home/ann/100%2 gift/Matrix.gif\n"
                "Le système ne permet pas de lire le fichier."_s;
-        QTest::newRow("damaged") << int(platform::PictureProblem::Damaged)
+        QTest::newRow("damaged") << int(texts::PictureTrouble::Damaged)
             << u"Impossible de lire l'image du puzzle\n/home/ann/100%2 gift/Matrix.gif\n"
                "Le fichier est endommagé ou incomplet."_s;
-        QTest::newRow("too large") << int(platform::PictureProblem::TooLarge)
+        QTest::newRow("too large") << int(texts::PictureTrouble::TooLarge)
             << u"Impossible de lire l'image du puzzle\n/home/ann/100%2 gift/Matrix.gif\n"
                "L'image est trop grande\u00a0: 20000\u00a0×\u00a015000 pixels, plus de 200 millions de pixels."_s;
     }
@@ -182,11 +169,41 @@ private slots:
     {
         QFETCH(int, problem);
         QFETCH(QString, message);
-        platform::LoadedPicture picture;
-        picture.problem = platform::PictureProblem(problem);
-        picture.size = QSize(20000, 15000);
-        QCOMPARE(texts::pictureUnreadableMessage(Language::French, u"/home/ann/100%2 gift/Matrix.gif"_s, picture),
+        const texts::PictureTrouble trouble{texts::PictureTrouble::Kind(problem), QSize(20000, 15000), 200'000'000};
+        QCOMPARE(texts::pictureUnreadableMessage(Language::French, u"/home/ann/100%2 gift/Matrix.gif"_s, trouble),
                  message);
+    }
+
+    // What failed and where, in the player's language.
+    void recordNotSavedSaysWhatAndWhere_data()
+    {
+        QTest::addColumn<Language>("language");
+        QTest::addColumn<int>("failure");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("folder gone, Italian") << Language::Italian << int(SaveFailure::FolderMissing)
+            << u"Non è stato possibile salvare il tuo miglior tempo in\n/home/ann/100%2/Quadrifoglio.sco\n"
+               "La cartella non esiste."_s;
+        QTest::newRow("disk full, English") << Language::English << int(SaveFailure::DiskFull)
+            << u"Your best time could not be saved in\n/home/ann/100%2/Quadrifoglio.sco\nThe disk is full."_s;
+        QTest::newRow("no folder at all, German") << Language::German << int(SaveFailure::NoFolder)
+            << u"Deine Bestzeit konnte nicht gespeichert werden: Es gibt keinen Ordner für die Einstellungen des Spiels."_s;
+    }
+    void recordNotSavedSaysWhatAndWhere()
+    {
+        QFETCH(Language, language);
+        QFETCH(int, failure);
+        QFETCH(QString, message);
+        QCOMPARE(texts::recordNotSavedMessage(language, SaveFailure(failure), u"/home/ann/100%2/Quadrifoglio.sco"_s),
+                 message);
+    }
+
+    // Shown before any language is known: a paragraph in each.
+    void screenTooSmallInEveryLanguage()
+    {
+        const QStringList paragraphs = texts::screenTooSmallMessage().split(u"\n\n"_s);
+        QCOMPARE(paragraphs.size(), 5);
+        QVERIFY(paragraphs[0].startsWith(u"Il gioco richiede"_s));
+        QVERIFY(paragraphs[4].startsWith(u"El juego necesita"_s));
     }
 };
 

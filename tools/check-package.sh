@@ -20,6 +20,24 @@ if dpkg-query -W -f='${Status}' quadrifoglio 2>/dev/null | grep -q installed; th
     exit 77
 fi
 
+# dpkg does not wait for a lock that another apt or dpkg holds: it is asked
+# again, every two seconds, for up to ten minutes.
+dpkg_when_free() {
+    local deadline=$((SECONDS + 600)) out
+    while :; do
+        if out=$(dpkg "$@" 2>&1); then
+            printf '%s\n' "$out"
+            return 0
+        fi
+        if [[ $out == *"locked by another process"* ]] && ((SECONDS < deadline)); then
+            sleep 2
+            continue
+        fi
+        printf '%s\n' "$out"
+        return 1
+    done
+}
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 (cd "$work" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) \
@@ -33,9 +51,9 @@ echo "Depends: $depends"
 lintian --fail-on error --suppress-tags-from-file /dev/null "$deb" | tee "$work/lintian.log"
 grep -q '^E:' "$work/lintian.log" && fail "lintian reports errors"
 
-dpkg -i "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "dpkg -i"; }
+dpkg_when_free -i "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log"; fail "dpkg -i"; }
 dpkg -L quadrifoglio >"$work/files"
-remove() { dpkg -r quadrifoglio >"$work/remove.log" 2>&1 || { cat "$work/remove.log"; fail "dpkg -r"; }; }
+remove() { dpkg_when_free -r quadrifoglio >"$work/remove.log" 2>&1 || { cat "$work/remove.log"; fail "dpkg -r"; }; }
 for path in /usr/bin/quadrifoglio /usr/bin/quadrifoglio-maker /usr/lib/quadrifoglio/Matrix.jpg \
     /usr/share/applications/quadrifoglio.desktop /usr/share/metainfo/org.example.quadrifoglio.metainfo.xml \
     /usr/share/man/man6/quadrifoglio.6.gz /usr/share/icons/hicolor/scalable/apps/quadrifoglio.svg; do

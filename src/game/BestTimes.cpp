@@ -1,10 +1,6 @@
 #include "game/BestTimes.h"
 
-#include "platform/Numbers.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QStorageInfo>
+#include "game/Numbers.h"
 
 #include <cmath>
 
@@ -60,7 +56,7 @@ StoredRecord parseRecord(const QString &value)
         return r;
     r.nameField = value.left(NameFieldLength);
     r.timeText = value.mid(NameFieldLength);
-    r.seconds = platform::numberValue(r.timeText);
+    r.seconds = numbers::numberValue(r.timeText);
     return r;
 }
 
@@ -75,8 +71,7 @@ Caption bestTimeCaption(const QString &value)
     qint64 seconds = 0;
     if (r.seconds)
         seconds = qint64(std::nearbyint(std::fmod(*r.seconds, 86400.0)));
-    const QString time = platform::formatTimeOfDay(seconds, QStringLiteral("hh:mm:ss")).mid(3);
-    return {platform::trimSpaces(r.nameField) + QLatin1String("\r\n") + time, true};
+    return {numbers::trimSpaces(r.nameField) + QLatin1Char('\n') + numbers::minutesAndSeconds(seconds), true};
 }
 
 std::optional<int> storedSeconds(const QString &value)
@@ -84,7 +79,7 @@ std::optional<int> storedSeconds(const QString &value)
     const StoredRecord r = parseRecord(value);
     if (r.none || !r.seconds)
         return std::nullopt;
-    return platform::tryRoundToInt16(*r.seconds);
+    return numbers::toInt16(*r.seconds);
 }
 
 bool beatsRecord(const QString &storedValue, int elapsed)
@@ -97,37 +92,12 @@ bool beatsRecord(const QString &storedValue, int elapsed)
     return *stored > elapsed;
 }
 
-WriteError scoreFileWriteError(const QString &file)
-{
-    if (file.isEmpty())
-        return {75, QStringLiteral("Path/File access error")};
-    const QFileInfo info(file);
-    const QFileInfo folder(info.absolutePath());
-    if (!folder.isDir())
-        return {76, QStringLiteral("Path not found")};
-    if (info.isDir())
-        return {75, QStringLiteral("Path/File access error")};
-    if (!folder.isWritable() || (info.exists() && !info.isWritable()))
-        return {70, QStringLiteral("Permission denied")};
-    const QStorageInfo storage(folder.absoluteFilePath());
-    if (storage.isValid() && storage.bytesAvailable() == 0)
-        return {61, QStringLiteral("Disk full")};
-    return {75, QStringLiteral("Path/File access error")};
-}
-
-QString recordNotSavedText(const WriteError &error)
-{
-    return QStringLiteral("Error in subroutine: RegistraMigliorTempo") + QLatin1String("\r\n")
-           + QStringLiteral("Errore n°  ") + QString::number(error.number) + QLatin1String("  (")
-           + error.description + QLatin1Char(')');
-}
-
 QString timeInWords(qint64 seconds, texts::Language language)
 {
     const auto S = [language](TextId id) { return texts::text(language, id); };
-    const QString time = platform::formatTimeOfDay(seconds, QStringLiteral("hh:mm:ss"));
-    const int minutes = time.mid(3, 2).toInt();
-    const QString ss = time.mid(6, 2);
+    const QString time = numbers::minutesAndSeconds(seconds);
+    const int minutes = time.left(2).toInt();
+    const QString ss = time.mid(3, 2);
     const QString joined = QLatin1Char(' ') + S(TextId::And) + QLatin1Char(' ');
     if (minutes == 0)
         return ss + QLatin1Char(' ') + S(TextId::Seconds);
@@ -174,26 +144,18 @@ std::optional<double> messageFontSize(GameEnd end)
     }
 }
 
-int endIcon(GameEnd end)
+assets::Icon endIcon(GameEnd end)
 {
     switch (end) {
     case GameEnd::TimeOver:
-        return 505;
+        return assets::Icon::Sad;
     case GameEnd::SolvedOnStopwatch:
     case GameEnd::NewBestTime:
-        return 503;
+        return assets::Icon::Happy;
     case GameEnd::SolvedWithoutRecord:
-        return 504;
+        return assets::Icon::Content;
     }
-    return 0;
-}
-
-QString forDisplay(const QString &text)
-{
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
+    return assets::Icon::Sad;
 }
 
 } // namespace besttimes

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assets/Assets.h"
 #include "game/Level.h"
 #include "game/Texts.h"
 
@@ -52,8 +53,8 @@ struct StoredRecord
 StoredRecord parseRecord(const QString &value);
 
 // What the clock panel shows for a stored value: "-------" for no record,
-// else the name without its surrounding spaces, a line break and the time as
-// minutes and seconds ("02:05" for 3725 seconds; "00:00" when the time is not
+// else the name without its surrounding spaces, a line break ("\n") and the
+// time as minutes and seconds ("02:05" for 3725 seconds; "00:00" when the time is not
 // a number). `show` says whether the caption is to be made visible.
 struct Caption
 {
@@ -70,18 +71,6 @@ std::optional<int> storedSeconds(const QString &value);
 // value: there is no usable stored time, or the stored one is strictly
 // greater. An equal time does not beat the record.
 bool beatsRecord(const QString &storedValue, int elapsed);
-
-// Why the score file could not be written, numbered as the game has always
-// reported it.
-struct WriteError
-{
-    int number = 0;
-    QString description;
-};
-WriteError scoreFileWriteError(const QString &file);
-
-// The text of the box that reports a best time that could not be saved.
-QString recordNotSavedText(const WriteError &error);
 
 // --- End-of-game messages ----------------------------------------------------
 
@@ -101,10 +90,7 @@ QString endMessage(GameEnd end, texts::Language language, Level level, qint64 se
 // window's usual size.
 std::optional<double> messageFontSize(GameEnd end);
 
-// The icon of an end (an assets::Icon id).
-int endIcon(GameEnd end);
-
-// A text as a label shows it: CR LF (and a lone CR) become line breaks.
-QString forDisplay(const QString &text);
+// The icon of an end.
+assets::Icon endIcon(GameEnd end);
 
 } // namespace besttimes

@@ -1,16 +1,15 @@
 #include "game/Game.h"
 
 #include "game/GameClock.h"
-#include "platform/Numbers.h"
-#include "platform/Profile.h"
+#include "game/Numbers.h"
 #include "platform/Services.h"
 
 using assets::Cue;
 using besttimes::GameEnd;
 
-Game::Game(platform::Clock &clock, platform::SoundOutput *sound, const QString &scoreFile,
+Game::Game(platform::Clock &clock, platform::SoundOutput *sound, Preferences &preferences,
            QObject *parent)
-    : QObject(parent), m_clock(clock), m_sound(sound), m_scoreFile(scoreFile)
+    : QObject(parent), m_clock(clock), m_sound(sound), m_preferences(preferences)
 {
 }
 
@@ -23,8 +22,7 @@ QString Game::storedBestTime() const
 {
     if (!m_level)
         return besttimes::noRecord();
-    return platform::getProfileString(besttimes::section(), besttimes::levelKey(*m_level),
-                                      besttimes::noRecord(), m_scoreFile);
+    return m_preferences.bestTime(*m_level);
 }
 
 void Game::chooseLevel(Level level)
@@ -93,17 +91,13 @@ void Game::closeResult(const QString &name)
     if (m_state != State::ShowingResult)
         return;
     if (m_result.end == GameEnd::NewBestTime) {
-        const QString holder = platform::trimSpaces(besttimes::nameField(name));
+        const QString holder = numbers::trimSpaces(besttimes::nameField(name));
         // No name, no record: the old one stays.
         if (!holder.isEmpty()) {
             const QString value = besttimes::recordValue(holder, m_result.seconds);
-            if (!platform::writeProfileString(besttimes::section(),
-                                              besttimes::levelKey(m_result.level), value,
-                                              m_scoreFile)) {
-                // The player was promised a record: losing it silently is not an option.
-                emit recordNotSaved(besttimes::recordNotSavedText(
-                    besttimes::scoreFileWriteError(m_scoreFile)));
-            }
+            // The player was promised a record: losing it silently is not an option.
+            if (const auto failure = m_preferences.saveBestTime(m_result.level, value))
+                emit recordNotSaved(*failure, m_preferences.location());
         }
     }
     backToStart();

@@ -2,6 +2,7 @@
 
 #include "game/BestTimes.h"
 #include "game/Level.h"
+#include "game/Preferences.h"
 #include "game/Puzzle.h"
 #include "assets/Assets.h"
 
@@ -54,7 +55,8 @@ public:
     // The time the finished picture stays on show before the result.
     static constexpr int ShowingMilliseconds = 4000;
 
-    Game(platform::Clock &clock, platform::SoundOutput *sound, const QString &scoreFile,
+    // The records are read from and written to `preferences`.
+    Game(platform::Clock &clock, platform::SoundOutput *sound, Preferences &preferences,
          QObject *parent = nullptr);
 
     State state() const { return m_state; }
@@ -73,7 +75,6 @@ public:
     const Result &result() const { return m_result; }
     // The stored best time of the chosen level (a score-file value).
     QString storedBestTime() const;
-    QString scoreFile() const { return m_scoreFile; }
 
     // --- What the player does ----------------------------------------------
     void chooseLevel(Level level);
@@ -109,8 +110,8 @@ signals:
     void stopwatchTicked(int elapsed);
     void piecePlaced(int piece);
     void pieceReturned(int piece);
-    // A new best time could not be written to the score file.
-    void recordNotSaved(const QString &message);
+    // A new best time could not be written to `file`.
+    void recordNotSaved(SaveFailure failure, const QString &file);
 
 private:
     void setState(State state);
@@ -122,7 +123,7 @@ private:
 
     platform::Clock &m_clock;
     platform::SoundOutput *m_sound = nullptr;
-    QString m_scoreFile;
+    Preferences &m_preferences;
 
     State m_state = State::Idle;
     std::optional<Level> m_level;

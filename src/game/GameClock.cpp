@@ -1,8 +1,9 @@
 #include "game/GameClock.h"
 
-#include "platform/Numbers.h"
+#include "game/Numbers.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace gameclock {
 
@@ -19,15 +20,16 @@ int cappedSeconds(int seconds)
 
 QString clockText(qint64 seconds)
 {
-    return platform::formatTimeOfDay(seconds, QStringLiteral("nn:ss"));
+    return numbers::minutesAndSeconds(seconds);
 }
 
 int barLength(int barWidth, int elapsed, int timeLimit)
 {
     if (timeLimit <= 0)
         return 0;
-    const auto length = platform::tryRoundToInt16((barWidth - 4) * (double(elapsed) / timeLimit));
-    return length.value_or(elapsed < 0 ? -32768 : 32767);
+    // A stopwatch far beyond the limit still gives a length the bar can take.
+    const double length = (barWidth - 4) * (double(elapsed) / timeLimit);
+    return int(std::nearbyint(std::clamp(length, -32768.0, 32767.0)));
 }
 
 QColor barRowColor(int remaining, int row)

@@ -1,7 +1,7 @@
 #include "game/GiftSettings.h"
 
-#include "platform/Numbers.h"
-#include "platform/Text.h"
+#include "game/Numbers.h"
+#include "game/Text.h"
 
 
 namespace gift {
@@ -19,16 +19,16 @@ std::optional<QString> firstLine(const QByteArray &bytes, bool truncated)
     const bool cutByLimit = truncated && end == line.size();
     line.truncate(end);
 
-    if (auto s = platform::decodeUtf8(line))
+    if (auto s = textcodec::decodeUtf8(line))
         return s;
     // A line cut by the read limit may end inside a character.
     if (cutByLimit) {
         for (int drop = 1; drop <= 3 && drop < line.size(); ++drop) {
-            if (auto s = platform::decodeUtf8(line.left(line.size() - drop)))
+            if (auto s = textcodec::decodeUtf8(line.left(line.size() - drop)))
                 return s;
         }
     }
-    return platform::decodeWindows1252(line);
+    return textcodec::decodeWindows1252(line);
 }
 
 Greeting parseFirstLine(const std::optional<QString> &line)
@@ -42,10 +42,10 @@ Greeting parseFirstLine(const std::optional<QString> &line)
         result.languageDigit = l[0].unicode() - u'0';
 
     // The first character is the language position, digit or not.
-    const QString rest = l.mid(platform::firstCharacterLength(l));
-    if (!platform::trimSpaces(rest).isEmpty()) {
+    const QString rest = l.mid(textcodec::firstCharacterLength(l));
+    if (!numbers::trimSpaces(rest).isEmpty()) {
         result.style = Greeting::Style::Greeting;
-        result.text = platform::trimTrailingSpaces(rest);
+        result.text = numbers::trimTrailingSpaces(rest);
     } else {
         result.style = Greeting::Style::ProductName;
         result.text = QStringLiteral("Quadrifoglio");
@@ -85,10 +85,10 @@ QColor backgroundColour(int index)
 
 int indexFromStored(const QString &value)
 {
-    const auto number = platform::numberValue(value);
+    const auto number = numbers::numberValue(value);
     if (!number)
         return 0;
-    return platform::tryRoundToInt16(*number).value_or(0);
+    return numbers::toInt16(*number).value_or(0);
 }
 
 int nextIndex(int index)

@@ -1,7 +1,5 @@
 #include "game/Puzzle.h"
 
-#include "platform/Numbers.h"
-
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -44,7 +42,7 @@ bool isPiece(int piece)
 // The slot arithmetic rounds every step to a whole pixel, halves to even.
 int roundPixels(double v)
 {
-    return platform::roundToInt16(v);
+    return int(std::nearbyint(v));
 }
 
 } // namespace
@@ -150,12 +148,20 @@ Slots slotPositions(QSize area, QSize pieceSize)
     return places;
 }
 
-std::array<int, PieceCount> shuffledPieces()
+std::array<int, PieceCount> shuffledPieces(QRandomGenerator &random)
 {
     std::array<int, PieceCount> order{};
     std::iota(order.begin(), order.end(), 1);
-    std::shuffle(order.begin(), order.end(), *QRandomGenerator::global());
+    // Fisher and Yates, from the back: every order is as likely, and a
+    // generator with a given seed always deals the same.
+    for (int i = PieceCount - 1; i > 0; --i)
+        std::swap(order[i], order[random.bounded(i + 1)]);
     return order;
+}
+
+std::array<int, PieceCount> shuffledPieces()
+{
+    return shuffledPieces(*QRandomGenerator::global());
 }
 
 } // namespace puzzle

@@ -5,6 +5,8 @@
 
 #include <array>
 
+class QRandomGenerator;
+
 // The fixed cut of every puzzle: a 6 x 6 grid of 60-pixel cells on a 360 x 360
 // board, 36 pieces numbered 1 to 36 row by row from the top left. A piece is
 // shown in a 70 x 70 square whose 60 x 60 body lies at a body offset of 0 or
@@ -62,7 +64,10 @@ inline constexpr QSize MinimumArea(800, 550);
 using Slots = std::array<QPoint, PieceCount>;
 Slots slotPositions(QSize area, QSize pieceSize);
 
-// The 36 pieces in a fresh random order, the order in which they fill the slots.
+// The 36 pieces in the order in which they fill the slots, shuffled by
+// `random`; the same seed deals the same order.
+std::array<int, PieceCount> shuffledPieces(QRandomGenerator &random);
+// The same with the system's generator: a fresh order every time.
 std::array<int, PieceCount> shuffledPieces();
 
 } // namespace puzzle

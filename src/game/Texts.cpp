@@ -1,9 +1,8 @@
 #include "game/Texts.h"
 
-#include "platform/Pictures.h"
-
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTranslator>
 
 #include <array>
@@ -133,6 +132,96 @@ const char *const Marks[] = {
     //: why a picture cannot be read: %1 x %2 its size, %3 the most pixels taken, in millions
     //% "The picture is too large: %1 × %2 pixels, more than %3 million pixels."
     QT_TRID_NOOP("139"),
+    //: message: a new best time could not be written; %1 is the file, %2 says why
+    //% "Your best time could not be saved in\n%1\n%2"
+    QT_TRID_NOOP("140"),
+    //: message: a new best time could not be written, as the user has no folder for settings
+    //% "Your best time could not be saved: there is no folder for the game's settings."
+    QT_TRID_NOOP("141"),
+    //: why a best time could not be saved
+    //% "The folder does not exist."
+    QT_TRID_NOOP("142"),
+    //: why a best time could not be saved
+    //% "Something that is not a file has that name."
+    QT_TRID_NOOP("143"),
+    //: why a best time could not be saved
+    //% "The system does not allow the file to be written."
+    QT_TRID_NOOP("144"),
+    //: why a best time could not be saved
+    //% "The disk is full."
+    QT_TRID_NOOP("145"),
+    //: why a best time could not be saved: any other failure of the disk
+    //% "The disk refused to write the file."
+    QT_TRID_NOOP("146"),
+    //: message: Play was pressed but the pieces could not be made
+    //% "There is not enough memory to cut the pieces. Close some other programs and press Play again."
+    QT_TRID_NOOP("147"),
+    //: on the board while the picture loads: first line, at the top
+    //% "Wait, please....."
+    QT_TRID_NOOP("148"),
+    //: on the board while the picture loads: second line, at the bottom
+    //% "...loading image."
+    QT_TRID_NOOP("149"),
+    //: message at start when the screen is smaller than 800 x 600 pixels
+    //% "The game needs a screen resolution of at least 800 × 600 pixels.\nChange the screen resolution and try again."
+    QT_TRID_NOOP("150"),
+    //: the pause button, for a screen reader
+    //% "Pause"
+    QT_TRID_NOOP("151"),
+    //: tool tip of the pause button
+    //% "Pause (P or Space)"
+    QT_TRID_NOOP("152"),
+    //: on the cover over the board while the game is paused
+    //% "Game paused: press P to go on"
+    QT_TRID_NOOP("153"),
+    //: the sound switch, for a screen reader
+    //% "Sound"
+    QT_TRID_NOOP("154"),
+    //: tool tip of the sound switch
+    //% "Sound on or off (M)"
+    QT_TRID_NOOP("155"),
+    //: the background colour button, for a screen reader
+    //% "Background color"
+    QT_TRID_NOOP("156"),
+    //: the 3D switch, for a screen reader
+    //% "3D edge"
+    QT_TRID_NOOP("157"),
+    //: the << button, for a screen reader
+    //% "Give up"
+    QT_TRID_NOOP("158"),
+    //: the ? button, for a screen reader
+    //% "About"
+    QT_TRID_NOOP("159"),
+    //: the ? button, what a screen reader says of it
+    //% "Who made the game, and its version"
+    QT_TRID_NOOP("160"),
+    //: the board, for a screen reader
+    //% "Puzzle board"
+    QT_TRID_NOOP("161"),
+    //: the board, what a screen reader says of it
+    //% "Every piece goes here, in its own place"
+    QT_TRID_NOOP("162"),
+    //: a piece not yet home, for a screen reader; %1 its number
+    //% "Piece %1, loose"
+    QT_TRID_NOOP("163"),
+    //: a piece home, for a screen reader; %1 its number
+    //% "Piece %1, in place"
+    QT_TRID_NOOP("164"),
+    //: a piece, what a screen reader says of it
+    //% "Drag it to its place on the board"
+    QT_TRID_NOOP("165"),
+    //: the clock, for a screen reader
+    //% "Time"
+    QT_TRID_NOOP("166"),
+    //: the count of pieces placed, for a screen reader
+    //% "Pieces in place"
+    QT_TRID_NOOP("167"),
+    //: title of the How to play window (F1)
+    //% "How to play"
+    QT_TRID_NOOP("168"),
+    //: the How to play window: the rules and the keys
+    //% "Choose a level and press Play. Drag the 36 pieces onto the board: a piece let go on its own place stays there, any other goes back. Finish the puzzle before the time is up, or press Timer to play without a limit.\n\nP or Space: pause\nM: sound on or off\nF1: this window\nF11: full screen or window\nEsc: closes a window\nCtrl+Q: exit\nAlt+R: 3D edge    Alt+O: color    Alt+N: new game"
+    QT_TRID_NOOP("169"),
 };
 
 constexpr int FirstText = int(TextId::Easy);
@@ -176,11 +265,6 @@ Language languageForDigit(int digit)
     }
 }
 
-int tableOffset(Language language)
-{
-    return 100 * int(language);
-}
-
 QString languageCode(Language language)
 {
     static const char *const codes[] = {"it", "en", "fr", "de", "es"};
@@ -203,53 +287,69 @@ QString text(Language language, TextId id)
     return translator(language).translate(nullptr, Marks[index]);
 }
 
-QString tableEntry(int id)
-{
-    if (!hasTableEntry(id))
-        return {};
-    return text(Language((id - FirstText) / 100), TextId((id - FirstText) % 100 + FirstText));
-}
-
-bool hasTableEntry(int id)
-{
-    const int language = (id - FirstText) / 100;
-    const int index = (id - FirstText) % 100;
-    return id >= FirstText && language < int(std::size(Languages)) && index < TextCount;
-}
-
 QString pictureMissingMessage(Language language, const QString &folder)
 {
     return text(language, TextId::PictureMissing).arg(QDir::toNativeSeparators(folder));
 }
 
-QString pictureUnreadableMessage(Language language, const QString &path,
-                                 const platform::LoadedPicture &picture)
+QString pictureUnreadableMessage(Language language, const QString &path, const PictureTrouble &trouble)
 {
-    using platform::PictureProblem;
     QString why;
-    switch (picture.problem) {
-    case PictureProblem::None:
+    switch (trouble.kind) {
+    case PictureTrouble::None:
         return {};
-    case PictureProblem::Missing:
+    case PictureTrouble::Missing:
         // Gone between the look for it and the read.
         return pictureMissingMessage(language, QFileInfo(path).absolutePath());
-    case PictureProblem::Unreadable:
+    case PictureTrouble::Unreadable:
         why = text(language, TextId::NoPermission);
         break;
-    case PictureProblem::NotAPicture:
+    case PictureTrouble::NotAPicture:
         why = text(language, TextId::NotAPicture);
         break;
-    case PictureProblem::Damaged:
+    case PictureTrouble::Damaged:
         why = text(language, TextId::Damaged);
         break;
-    case PictureProblem::TooLarge:
+    case PictureTrouble::TooLarge:
         why = text(language, TextId::TooLarge)
-                  .arg(picture.size.width())
-                  .arg(picture.size.height())
-                  .arg(picture.limit / 1'000'000);
+                  .arg(trouble.size.width())
+                  .arg(trouble.size.height())
+                  .arg(trouble.limit / 1'000'000);
         break;
     }
     return text(language, TextId::PictureUnreadable).arg(QDir::toNativeSeparators(path), why);
+}
+
+QString recordNotSavedMessage(Language language, SaveFailure failure, const QString &file)
+{
+    TextId why = TextId::WriteFailed;
+    switch (failure) {
+    case SaveFailure::NoFolder:
+        return text(language, TextId::RecordNotSavedNoFolder);
+    case SaveFailure::FolderMissing:
+        why = TextId::FolderMissing;
+        break;
+    case SaveFailure::NotAFile:
+        why = TextId::NotAFile;
+        break;
+    case SaveFailure::NoPermission:
+        why = TextId::NoWritePermission;
+        break;
+    case SaveFailure::DiskFull:
+        why = TextId::DiskFull;
+        break;
+    case SaveFailure::WriteFailed:
+        break;
+    }
+    return text(language, TextId::RecordNotSaved).arg(QDir::toNativeSeparators(file), text(language, why));
+}
+
+QString screenTooSmallMessage()
+{
+    QStringList paragraphs;
+    for (Language language : Languages)
+        paragraphs << text(language, TextId::ScreenTooSmall);
+    return paragraphs.join(QLatin1String("\n\n"));
 }
 
 } // namespace texts

@@ -1,18 +1,16 @@
 #pragma once
 
+#include "game/Preferences.h"
+
+#include <QSize>
 #include <QString>
 
 #include <vector>
 
-namespace platform {
-struct LoadedPicture;
-}
-
-// The game's texts in its five languages. Each text has a number, the same
-// in every language; the translations live in Qt Linguist files, one per
-// language (src/assets/translations), compiled into the program. A text's
-// number plus the language's offset (0 Italian, 100 English, 200 French,
-// 300 German, 400 Spanish) is the id the game has always known it by.
+// Every text the player sees, in the game's five languages. Each text has a
+// number, the same in every language; the translations live in Qt Linguist
+// files, one per language (src/assets/translations), compiled into the
+// program.
 namespace texts {
 
 enum class Language { Italian = 0, English = 1, French = 2, German = 3, Spanish = 4 };
@@ -20,9 +18,6 @@ enum class Language { Italian = 0, English = 1, French = 2, German = 3, Spanish 
 // The language of a Matrix.dat digit: 1 English, 2 French, 3 German,
 // 4 Spanish, anything else Italian.
 Language languageForDigit(int digit);
-
-// Where a language's texts start in the table, counted from the Italian ones.
-int tableOffset(Language language);
 
 // The language's code in the translation files' names: "it", "en"...
 QString languageCode(Language language);
@@ -67,6 +62,36 @@ enum class TextId : int {
     NotAPicture = 137,
     Damaged = 138,
     TooLarge = 139,          // %1 x %2 its size, %3 millions of pixels taken
+    RecordNotSaved = 140,
+    RecordNotSavedNoFolder = 141,
+    FolderMissing = 142,
+    NotAFile = 143,
+    NoWritePermission = 144,
+    DiskFull = 145,
+    WriteFailed = 146,
+    OutOfMemory = 147,
+    LoadingWait = 148,
+    LoadingPicture = 149,
+    ScreenTooSmall = 150,
+    Pause = 151,
+    PauseTip = 152,
+    PausedNote = 153,
+    Sound = 154,
+    SoundTip = 155,
+    Colour = 156,
+    Edge = 157,
+    GiveUp = 158,
+    AboutName = 159,
+    AboutDescription = 160,
+    Board = 161,
+    BoardDescription = 162,
+    PieceLoose = 163,
+    PieceInPlace = 164,
+    PieceDescription = 165,
+    Time = 166,
+    PlacedCount = 167,
+    HowToPlay = 168,
+    HowToPlayText = 169,
 };
 
 // Every text, in the order of its number.
@@ -75,15 +100,25 @@ std::vector<TextId> allTexts();
 // A text in a language. Line breaks are "\n".
 QString text(Language language, TextId id);
 
-// A text by its id in the table (language offset + number); empty when
-// there is none.
-QString tableEntry(int id);
-bool hasTableEntry(int id);
+// Why a picture cannot be shown, as the messages tell it.
+struct PictureTrouble
+{
+    enum Kind { None, Missing, Unreadable, NotAPicture, Damaged, TooLarge };
+    Kind kind = None;
+    QSize size;       // the picture's own size, for TooLarge
+    qint64 limit = 0; // the most pixels taken, for TooLarge
+};
 
 // The messages of a game that cannot start, in its language: no picture
 // in `folder`, or a picture at `path` that cannot be read (saying why).
 QString pictureMissingMessage(Language language, const QString &folder);
-QString pictureUnreadableMessage(Language language, const QString &path,
-                                 const platform::LoadedPicture &picture);
+QString pictureUnreadableMessage(Language language, const QString &path, const PictureTrouble &trouble);
+
+// A new best time that could not be saved in `file`: what failed and where.
+QString recordNotSavedMessage(Language language, SaveFailure failure, const QString &file);
+
+// The message of a screen smaller than the game needs, before any language
+// is known: a paragraph in each language, the Italian one first.
+QString screenTooSmallMessage();
 
 } // namespace texts

@@ -3,7 +3,7 @@
 #include "game/GiftSettings.h"
 #include "platform/Files.h"
 #include "platform/Pictures.h"
-#include "platform/Text.h"
+#include "game/Text.h"
 #include "ui/GreetingLayout.h"
 
 #include <QBuffer>
@@ -454,7 +454,7 @@ QString utf8Problem(const QByteArray &bytes)
         const auto lead = static_cast<unsigned char>(bytes[i]);
         const int length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
         const bool whole = length > 0 && i + length <= bytes.size()
-                           && (length == 1 || platform::decodeUtf8(bytes.mid(i, length)).has_value());
+                           && (length == 1 || textcodec::decodeUtf8(bytes.mid(i, length)).has_value());
         if (!whole) {
             return QStringLiteral("the greeting is not UTF-8 text: byte 0x%1 at byte %2 (character %3)")
                 .arg(QString::number(uint(lead), 16).toUpper().rightJustified(2, QLatin1Char('0')))

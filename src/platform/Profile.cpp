@@ -1,11 +1,12 @@
 #include "platform/Profile.h"
 
 #include "platform/Files.h"
-#include "platform/Text.h"
+#include "game/Text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <QList>
 #include <QMutex>
 #include <QRandomGenerator>
@@ -208,12 +209,12 @@ private:
 
 // The folder's entry for the renamed file reaches the disk too; a file system
 // that cannot sync folders (it says EINVAL) keeps its entries by itself.
-bool syncFolder(const QString &folder)
+bool syncFolder(const QString &folder, int (*sync)(int))
 {
     const int fd = ::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const bool synced = sync(fd) == 0 || errno == EINVAL;
     ::close(fd);
     return synced;
 }
@@ -310,12 +311,16 @@ QString getProfileString(const QString &section, const QString &key, const QStri
     const QByteArray d = defaultValue.toUtf8();
     const int n = ini_gets(s.constData(), k.constData(), d.constData(), buffer, size, path.constData());
     ::close(fd);
-    return decodeText(QByteArray(buffer, qMax(0, n)));
+    return textcodec::decodeText(QByteArray(buffer, qMax(0, n)));
 }
 
 bool writeProfileString(const QString &section, const QString &key, const QString &value,
-                        const QString &file)
+                        const QString &file, SaveFinish finish)
 {
+    if (!finish.rename)
+        finish.rename = ::rename;
+    if (!finish.syncFolder)
+        finish.syncFolder = ::fsync;
     if (file.isEmpty())
         return false;
     const QByteArray s = section.toUtf8();
@@ -373,10 +378,41 @@ bool writeProfileString(const QString &section, const QString &key, const QStrin
 
     // One rename puts the new file in place: a reader sees the old file or
     // the new one, never a part of either.
-    if (::rename(scratchPath.constData(), nativeTarget.constData()) != 0)
+    if (finish.rename(scratchPath.constData(), nativeTarget.constData()) != 0)
         return false;
     scratch.renamed();
-    return syncFolder(QFileInfo(target).absolutePath());
+    return syncFolder(QFileInfo(target).absolutePath(), finish.syncFolder);
+}
+
+SaveFailure saveFailureOf(const QString &file)
+{
+    if (file.isEmpty())
+        return SaveFailure::NoFolder;
+    const QFileInfo info(file);
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return SaveFailure::FolderMissing;
+    if (info.exists() && !info.isFile())
+        return SaveFailure::NotAFile;
+    if (!folder.isWritable() || (info.exists() && !info.isWritable()))
+        return SaveFailure::NoPermission;
+    const QStorageInfo storage(folder.absoluteFilePath());
+    if (storage.isValid() && storage.bytesAvailable() == 0)
+        return SaveFailure::DiskFull;
+    return SaveFailure::WriteFailed;
+}
+
+QString ScoreFile::value(const QString &section, const QString &key, const QString &fallback)
+{
+    return getProfileString(section, key, fallback, m_path);
+}
+
+std::optional<SaveFailure> ScoreFile::setValue(const QString &section, const QString &key,
+                                               const QString &value)
+{
+    if (writeProfileString(section, key, value, m_path))
+        return std::nullopt;
+    return saveFailureOf(m_path);
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/Preferences.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -27,8 +29,16 @@ QString getProfileString(const QString &section, const QString &key, const QStri
 // permission, a failed flush), or the value would not read back as written
 // (a line break would cut the line in two, and leading spaces are dropped on
 // reading). The file is then exactly as it was.
+//
+// `finish` replaces the two calls that complete a save (the rename and the
+// folder's sync) for the tests; by default they are the system's own.
+struct SaveFinish
+{
+    int (*rename)(const char *from, const char *to) = nullptr;
+    int (*syncFolder)(int folder) = nullptr;
+};
 bool writeProfileString(const QString &section, const QString &key, const QString &value,
-                        const QString &file);
+                        const QString &file, SaveFinish finish = {});
 
 // The bytes of a profile file after key = value is set in section, laid out
 // as minIni lays it out: the key's line replaced where minIni reads it, a new
@@ -43,5 +53,22 @@ std::optional<QByteArray> profileWithValue(const QByteArray &file, const QByteAr
 // many were removed. The first read or write of a file in this process does
 // it by itself.
 int removeStaleScratchFiles(const QString &file);
+
+// Why a value could not be written to file, as far as the file system tells.
+SaveFailure saveFailureOf(const QString &file);
+
+// The score file as the preferences' store.
+class ScoreFile final : public SettingsStore
+{
+public:
+    explicit ScoreFile(const QString &path) : m_path(path) {}
+    QString location() const override { return m_path; }
+    QString value(const QString &section, const QString &key, const QString &fallback) override;
+    std::optional<SaveFailure> setValue(const QString &section, const QString &key,
+                                        const QString &value) override;
+
+private:
+    QString m_path;
+};
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/RealServices.h"
 
+#include "game/Preferences.h"
 #include "platform/AudioOutput.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,8 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 #include <ctime>
 
 namespace platform {
@@ -42,30 +45,64 @@ QSize QtScreen::sizePixels()
 
 void QtMessageBoxes::show(QWidget *parent, const QString &text, MessageIcon icon, const QString &title)
 {
-    QMessageBox box(parent);
-    box.setTextFormat(Qt::PlainText);
-    // The texts break their lines with CR LF; a bare CR would show as a box.
-    QString shown = text;
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    box.setText(shown);
-    box.setWindowTitle(title);
-    box.setIcon(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    // A window that is gone or going cannot carry the box: it then stands
+    // on its own.
+    if (parent && !parent->isVisible())
+        parent = nullptr;
+    auto *box = new QMessageBox(parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    box->setWindowTitle(title);
+    box->setIcon(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon);
+    box->setStandardButtons(QMessageBox::Ok);
+    // Closed, or gone with its window: either way the box counts once.
+    ++m_open;
+    m_boxes << box;
+    auto counted = std::make_shared<bool>(false);
+    const auto closed = [this, counted] {
+        if (std::exchange(*counted, true))
+            return;
+        boxClosed();
+    };
+    QObject::connect(box, &QDialog::finished, box, closed);
+    QObject::connect(box, &QObject::destroyed, closed);
+    // Modal to its window (or to the program), but the event loop it runs in
+    // is the program's own.
+    box->open();
+}
+
+QtMessageBoxes::~QtMessageBoxes()
+{
+    // A box still open goes with the boxes; nothing waits for it any more.
+    m_whenAllClosed.clear();
+    const QList<QPointer<QMessageBox>> boxes = std::exchange(m_boxes, {});
+    for (const QPointer<QMessageBox> &box : boxes)
+        delete box.data();
+}
+
+void QtMessageBoxes::boxClosed()
+{
+    m_boxes.removeAll(nullptr);
+    if (--m_open > 0)
+        return;
+    std::vector<std::function<void()>> waiting;
+    waiting.swap(m_whenAllClosed);
+    for (const auto &then : waiting)
+        then();
+}
+
+void QtMessageBoxes::whenAllClosed(std::function<void()> then)
+{
+    if (m_open == 0)
+        then();
+    else
+        m_whenAllClosed.push_back(std::move(then));
 }
 
 bool DesktopShell::open(const QString &address)
 {
     return QDesktopServices::openUrl(QUrl(address));
-}
-
-QString configFolderFor(const QString &xdgConfigHome, const QString &home)
-{
-    if (!xdgConfigHome.isEmpty() && QDir::isAbsolutePath(xdgConfigHome))
-        return QDir::cleanPath(xdgConfigHome);
-    if (!home.isEmpty())
-        return QDir::cleanPath(home + QLatin1String("/.config"));
-    return {};
 }
 
 QString XdgFolders::appDir()
@@ -75,14 +112,24 @@ QString XdgFolders::appDir()
 
 QString XdgFolders::configDir()
 {
-    const QString dir = configFolderFor(qEnvironmentVariable("XDG_CONFIG_HOME"),
-                                        qEnvironmentVariable("HOME"));
+    const QString dir = Preferences::configFolderFor(qEnvironmentVariable("XDG_CONFIG_HOME"),
+                                                     qEnvironmentVariable("HOME"));
     if (dir.isEmpty() || !QDir().mkpath(dir))
         return {};
     return dir;
 }
 
+QtProgramEnd::QtProgramEnd(QtMessageBoxes &messages) : m_messages(messages)
+{
+}
+
 void QtProgramEnd::quit()
+{
+    // A message that says why the game ends is read first.
+    m_messages.whenAllClosed(&QtProgramEnd::quitNow);
+}
+
+void QtProgramEnd::quitNow()
 {
     // Leaves any running event loop now, and the main loop as soon as it
     // starts if it has not started yet.
@@ -91,7 +138,7 @@ void QtProgramEnd::quit()
                               Qt::QueuedConnection);
 }
 
-RealServices::RealServices() : m_sound(makeAudioOutput())
+RealServices::RealServices() : m_end(m_messages), m_sound(makeAudioOutput())
 {
     m_services.clock = &m_clock;
     m_services.screen = &m_screen;

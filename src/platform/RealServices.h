@@ -2,7 +2,13 @@
 
 #include "platform/Services.h"
 
+#include <QList>
+#include <QMessageBox>
+#include <QPointer>
+
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace platform {
 
@@ -19,10 +25,25 @@ public:
     QSize sizePixels() override;
 };
 
+// Boxes opened with open(): show() returns at once, the box stays until the
+// player closes it.
 class QtMessageBoxes final : public MessageBoxes
 {
 public:
+    QtMessageBoxes() = default;
+    QtMessageBoxes(const QtMessageBoxes &) = delete;
+    QtMessageBoxes &operator=(const QtMessageBoxes &) = delete;
+    ~QtMessageBoxes() override;
     void show(QWidget *parent, const QString &text, MessageIcon icon, const QString &title) override;
+    // Runs `then` once no box is open any more (at once when none is).
+    void whenAllClosed(std::function<void()> then);
+
+private:
+    void boxClosed();
+
+    int m_open = 0;
+    QList<QPointer<QMessageBox>> m_boxes;
+    std::vector<std::function<void()>> m_whenAllClosed;
 };
 
 class DesktopShell final : public Shell
@@ -41,10 +62,16 @@ public:
     QString configDir() override;
 };
 
+// Ends the program once the player has closed every open message box.
 class QtProgramEnd final : public ProgramEnd
 {
 public:
+    explicit QtProgramEnd(QtMessageBoxes &messages);
     void quit() override;
+
+private:
+    static void quitNow();
+    QtMessageBoxes &m_messages;
 };
 
 // Every real service, owned in one place by main().
@@ -65,9 +92,5 @@ private:
     std::unique_ptr<SoundOutput> m_sound;
     Services m_services;
 };
-
-// The configuration folder for a given environment; empty when neither
-// XDG_CONFIG_HOME (absolute) nor HOME is set. Does not create anything.
-QString configFolderFor(const QString &xdgConfigHome, const QString &home);
 
 } // namespace platform

@@ -41,8 +41,9 @@ class MessageBoxes
 {
 public:
     virtual ~MessageBoxes() = default;
-    // Shows a modal message box with an OK button and returns when the player
-    // has closed it. An empty title means the box carries no title of its own.
+    // Opens a modal message box with an OK button and returns at once; the
+    // box stays until the player closes it (a program that ends meanwhile
+    // waits for that). An empty title means the box carries no title of its own.
     virtual void show(QWidget *parent, const QString &text, MessageIcon icon,
                       const QString &title) = 0;
 };

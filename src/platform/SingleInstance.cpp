@@ -1,9 +1,7 @@
 #include "platform/SingleInstance.h"
 
 #include <QCryptographicHash>
-#include <QDeadlineTimer>
 #include <QLocalSocket>
-#include <QThread>
 
 namespace platform {
 
@@ -30,33 +28,31 @@ SingleInstance::SingleInstance(const QString &folder, const QString &key, QObjec
 
 bool SingleInstance::claim()
 {
-    if (m_lock.tryLock(0)) {
-        // A socket left by a game that was killed is in the way.
-        QLocalServer::removeServer(m_socketPath);
-        m_server.setSocketOptions(QLocalServer::UserAccessOption);
-        connect(&m_server, &QLocalServer::newConnection, this, [this] {
-            while (QLocalSocket *caller = m_server.nextPendingConnection()) {
-                connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-                caller->disconnectFromServer();
-                emit comeForward();
-            }
-        });
-        m_server.listen(m_socketPath);
-        return true;
-    }
-    // The other game may be starting and not listen yet: it is given a
-    // moment. One that never answers is still a game running.
-    const QDeadlineTimer deadline(3000);
-    while (!deadline.hasExpired()) {
+    if (!m_lock.tryLock(0)) {
+        // Only a lock held by a live game means one is running; a lock that
+        // cannot be made at all (a full or foreign runtime folder) guards
+        // nothing, and this game starts unguarded rather than not at all.
+        if (m_lock.error() != QLockFile::LockFailedError)
+            return true;
+        // The running game listens from the moment it holds the lock.
         QLocalSocket socket;
         socket.connectToServer(m_socketPath);
-        if (socket.waitForConnected(500)) {
-            socket.waitForDisconnected(1000);
-            break;
-        }
-        QThread::msleep(100);
+        if (socket.waitForConnected(1000))
+            socket.disconnectFromServer();
+        return false;
     }
-    return false;
+    // A socket left by a game that was killed is in the way.
+    QLocalServer::removeServer(m_socketPath);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&m_server, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket *caller = m_server.nextPendingConnection()) {
+            connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
+            caller->disconnectFromServer();
+            emit comeForward();
+        }
+    });
+    m_server.listen(m_socketPath);
+    return true;
 }
 
 } // namespace platform

@@ -21,8 +21,9 @@ public:
     // socket lie in `folder` (the user's runtime folder).
     SingleInstance(const QString &folder, const QString &key, QObject *parent = nullptr);
 
-    // True when this is the only game, which then answers later starts.
-    // False when another game runs: it has been asked to come forward.
+    // True when this is the only game, which then answers later starts, or
+    // when no lock can be made here (the game then runs unguarded). False
+    // when a live game holds the lock: it has been asked to come forward.
     bool claim();
 
 signals:

@@ -1,7 +1,7 @@
 #include "ui/AboutDialog.h"
 
 #include "assets/Assets.h"
-#include "platform/ClickLabel.h"
+#include "ui/ClickLabel.h"
 #include "platform/Services.h"
 #include "ui/TextFit.h"
 
@@ -173,11 +173,11 @@ AboutDialog::AboutDialog(QWidget *parent, texts::Language language, const QColor
     if (credits.webAddress.isEmpty()) {
         logo = new QLabel(this);
     } else {
-        auto *link = new platform::ClickLabel(this);
+        auto *link = new ClickLabel(this);
         link->setCursor(hand);
         link->setToolTip(credits.webAddress);
         const QString address = credits.webAddress;
-        connect(link, &platform::ClickLabel::clicked, this, [this, address] { openAndClose(address); });
+        connect(link, &ClickLabel::clicked, this, [this, address] { openAndClose(address); });
         logo = link;
     }
     logo->setObjectName(QStringLiteral("logo"));
@@ -195,7 +195,7 @@ AboutDialog::AboutDialog(QWidget *parent, texts::Language language, const QColor
         const QString address = credits.mailAddresses[i];
         if (address.isEmpty())
             continue;
-        auto *mail = new platform::ClickLabel(this);
+        auto *mail = new ClickLabel(this);
         mail->setObjectName(QStringLiteral("mail%1").arg(i));
         mail->setTextFormat(Qt::PlainText);
         QFont font = arial(9, i == 0);
@@ -206,7 +206,7 @@ AboutDialog::AboutDialog(QWidget *parent, texts::Language language, const QColor
         mail->setPalette(pal);
         mail->setText(address);
         mail->setCursor(hand);
-        connect(mail, &platform::ClickLabel::clicked, this,
+        connect(mail, &ClickLabel::clicked, this,
                 [this, address] { openAndClose(QLatin1String("mailto:") + address); });
         mails->addWidget(mail);
     }

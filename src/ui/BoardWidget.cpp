@@ -29,11 +29,8 @@ double BoardWidget::deviceScale() const
 
 void BoardWidget::showLoadingMessage(texts::Language language)
 {
-    const bool italian = language == texts::Language::Italian;
-    const QString first = italian ? QStringLiteral("Un attimo di pazienza...")
-                                  : QStringLiteral("Wait, please.....");
-    const QString second = italian ? QStringLiteral("...carico l'immagine.")
-                                   : QStringLiteral("...loading image.");
+    const QString first = texts::text(language, texts::TextId::LoadingWait);
+    const QString second = texts::text(language, texts::TextId::LoadingPicture);
 
     platform::Surface &board = surface();
     const scene::Scale s{deviceScale()};

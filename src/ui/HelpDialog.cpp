@@ -1,6 +1,6 @@
 #include "ui/HelpDialog.h"
 
-#include "game/DesktopTexts.h"
+#include "game/Texts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,16 +8,16 @@
 
 HelpDialog::HelpDialog(QWidget *parent, texts::Language language) : QDialog(parent)
 {
-    using desktoptexts::Id;
+    using Id = texts::TextId;
     setObjectName(QStringLiteral("helpDialog"));
-    setWindowTitle(desktoptexts::text(language, Id::HowToPlay));
+    setWindowTitle(texts::text(language, Id::HowToPlay));
     setFont(QFont(QStringLiteral("Arial"), 9));
 
     auto *words = new QLabel(this);
     words->setObjectName(QStringLiteral("howToPlay"));
     words->setTextFormat(Qt::PlainText);
     words->setWordWrap(true);
-    words->setText(desktoptexts::text(language, Id::HowToPlayText));
+    words->setText(texts::text(language, Id::HowToPlayText));
     words->setFixedWidth(380);
 
     auto *close = new QPushButton(texts::text(language, texts::TextId::Close), this);

@@ -5,11 +5,10 @@
 #include "game/GiftSettings.h"
 #include "game/SceneScale.h"
 #include "game/Puzzle.h"
-#include "platform/Numbers.h"
+#include "platform/Files.h"
+#include "platform/PictureTrouble.h"
 #include "platform/Pictures.h"
 #include "platform/Profile.h"
-#include "platform/Files.h"
-#include "platform/RuntimeError.h"
 #include "ui/AboutDialog.h"
 #include "ui/Background.h"
 #include "ui/BoardWidget.h"
@@ -38,14 +37,6 @@
 
 namespace {
 
-QString scoreFilePath(platform::Services &services)
-{
-    // Without a configuration folder the path stays empty: nothing is read
-    // or written.
-    const QString dir = services.folders->configDir();
-    return dir.isEmpty() ? QString() : dir + QLatin1String("/Quadrifoglio.sco");
-}
-
 QImage colourButtonIcon(double scale)
 {
     const int side = int(std::lround(24 * scale));
@@ -65,7 +56,7 @@ QImage colourButtonIcon(double scale)
 // Half of a length, rounded to a whole pixel, halves to even.
 int half(int length)
 {
-    return platform::roundToInt16(length / 2.0);
+    return int(std::nearbyint(length / 2.0));
 }
 
 const QString Title = QStringLiteral("Quadrifoglio");
@@ -74,7 +65,11 @@ const QString Title = QStringLiteral("Quadrifoglio");
 
 MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     : QWidget(parent), m_services(services), m_sound(services.sound),
-      m_game(*services.clock, &m_sound, scoreFilePath(services))
+      // Without a configuration folder the path stays empty: nothing is read
+      // or written.
+      m_preferences(std::make_unique<platform::ScoreFile>(
+          Preferences::scoreFileIn(services.folders->configDir()))),
+      m_game(*services.clock, &m_sound, m_preferences)
 {
     setWindowTitle(QStringLiteral("Quadrifoglio 3D"));
     setWindowIcon(assets::programIcon());
@@ -228,8 +223,7 @@ bool MainWindow::load(WindowMode mode)
         m_decoder->start();
     }
 
-    setBackgroundColour(colours::indexFromStored(platform::getProfileString(
-        QStringLiteral("BackColor"), QStringLiteral("Color"), QStringLiteral("0"), scoreFile())));
+    setBackgroundColour(m_preferences.colourIndex());
     readGift(folder);
     setTexts();
 
@@ -308,7 +302,7 @@ void MainWindow::onPictureDecoded(const platform::LoadedPicture &picture, const 
     // A file that does not decode ends the game as a missing one does,
     // naming the file and saying why.
     if (picture.image.isNull()) {
-        failToStart(texts::pictureUnreadableMessage(m_language, path, picture));
+        failToStart(texts::pictureUnreadableMessage(m_language, path, platform::pictureTrouble(picture)));
         return;
     }
     m_board->setPuzzlePicture(picture.image);
@@ -319,8 +313,8 @@ void MainWindow::failToStart(const QString &message)
 {
     // The game ends at once: nothing is saved.
     m_closed = true;
-    m_services.messages->show(this, message, platform::MessageIcon::Critical, Title);
     hide();
+    m_services.messages->show(this, message, platform::MessageIcon::Critical, Title);
     m_services.end->quit();
 }
 
@@ -547,16 +541,9 @@ void MainWindow::onPlayClicked()
         ensurePieces();
         cutPieces(m_withEdge);
         m_game.start();
-    } catch (const platform::RuntimeError &e) {
-        m_services.messages->show(this, e.description() + QLatin1String("\r\n") + QString::number(e.number()),
-                                  platform::MessageIcon::None, QString());
     } catch (const std::bad_alloc &) {
-        m_services.messages->show(this, QStringLiteral("Out of memory\r\n7"),
-                                  platform::MessageIcon::None, QString());
-    } catch (const std::exception &e) {
-        // Any other failure is reported as an internal error.
-        m_services.messages->show(this, QString::fromLocal8Bit(e.what()) + QLatin1String("\r\n51"),
-                                  platform::MessageIcon::None, QString());
+        m_services.messages->show(this, texts::text(m_language, texts::TextId::OutOfMemory),
+                                  platform::MessageIcon::Critical, Title);
     }
 }
 
@@ -614,8 +601,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_ticks->stop();
         // The colour is written at every normal end, changed or not; a
         // failure is not worth a word at this point.
-        platform::writeProfileString(QStringLiteral("BackColor"), QStringLiteral("Color"),
-                                     QString::number(m_colourIndex), scoreFile());
+        m_preferences.setColourIndex(m_colourIndex);
+        (void)m_preferences.saveColour();
         // The other windows close with this one; a name typed for a record counts.
         if (m_aboutDialog)
             m_aboutDialog->close();
@@ -709,7 +696,8 @@ void MainWindow::showStartScreen()
     dealPieces();
 }
 
-void MainWindow::onRecordNotSaved(const QString &message)
+void MainWindow::onRecordNotSaved(SaveFailure failure, const QString &file)
 {
-    m_services.messages->show(this, message, platform::MessageIcon::Critical, Title);
+    m_services.messages->show(this, texts::recordNotSavedMessage(m_language, failure, file),
+                              platform::MessageIcon::Critical, Title);
 }

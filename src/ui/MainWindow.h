@@ -16,6 +16,10 @@
 #include <memory>
 #include <tuple>
 
+namespace platform {
+struct LoadedPicture;
+}
+
 class AboutDialog;
 class BoardWidget;
 class ClockPanel;
@@ -55,7 +59,7 @@ public:
     int colourIndex() const { return m_colourIndex; }
     // True once the picture is on the board.
     bool pictureReady() const;
-    QString scoreFile() const { return m_game.scoreFile(); }
+    QString scoreFile() const { return m_preferences.location(); }
 
     // The widgets a player sees, for the tests and benchmarks that act as one.
     BoardWidget *board() const { return m_board; }
@@ -109,7 +113,7 @@ private:
     void showFinishedPicture();
     void showResult();
     void showStartScreen();
-    void onRecordNotSaved(const QString &message);
+    void onRecordNotSaved(SaveFailure failure, const QString &file);
 
     // A good citizen of the desktop (MainWindowDesktop.cpp): pause, sound
     // switch, keys, help and what a screen reader says.
@@ -128,6 +132,7 @@ private:
 
     platform::Services &m_services;
     platform::SoundSwitch m_sound; // before the game, which plays through it
+    Preferences m_preferences;     // before the game, which keeps its records there
     Game m_game;
     platform::Surface m_back; // the texture and the bevels
     QColor m_backColour = QColor(128, 128, 128);

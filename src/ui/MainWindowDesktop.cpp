@@ -5,8 +5,7 @@
 #include "ui/MainWindow.h"
 
 #include "assets/Assets.h"
-#include "game/DesktopTexts.h"
-#include "platform/Profile.h"
+#include "game/Texts.h"
 #include "ui/BoardWidget.h"
 #include "ui/HelpDialog.h"
 #include "ui/Panels.h"
@@ -25,11 +24,6 @@
 #include <QTimer>
 
 namespace {
-
-// The switch has a section of its own in the score file, written only when
-// the player turns it: a game played without it leaves the file as it was.
-const QString SoundSection = QStringLiteral("Sound");
-const QString SoundKey = QStringLiteral("On");
 
 QIcon pauseIcon()
 {
@@ -98,9 +92,7 @@ void MainWindow::setUpDesktop()
         setSoundOn(on);
         m_board->setFocus();
     });
-    const QString stored = platform::getProfileString(SoundSection, SoundKey, QStringLiteral("1"),
-                                                      scoreFile());
-    m_sound.setOn(stored != QLatin1String("0"));
+    m_sound.setOn(m_preferences.soundOn());
     m_soundSwitch->setChecked(m_sound.isOn());
     m_soundSwitch->setIcon(soundIcon(m_sound.isOn()));
 
@@ -154,8 +146,8 @@ void MainWindow::setUpAccessibility()
 
 void MainWindow::setDesktopTexts()
 {
-    using desktoptexts::Id;
-    const auto T = [this](Id id) { return desktoptexts::text(m_language, id); };
+    using Id = texts::TextId;
+    const auto T = [this](Id id) { return texts::text(m_language, id); };
     const auto describe = [](QWidget *widget, const QString &name, const QString &description) {
         if (!widget)
             return;
@@ -199,11 +191,11 @@ void MainWindow::describePiece(int number)
     PieceWidget *widget = piece(number);
     if (!widget)
         return;
-    using desktoptexts::Id;
+    using Id = texts::TextId;
     const bool home = m_game.state() != Game::State::Idle && m_game.isPlaced(number);
     widget->setAccessibleName(
-        desktoptexts::text(m_language, home ? Id::PieceInPlace : Id::PieceLoose).arg(number));
-    widget->setAccessibleDescription(desktoptexts::text(m_language, Id::PieceDescription));
+        texts::text(m_language, home ? Id::PieceInPlace : Id::PieceLoose).arg(number));
+    widget->setAccessibleDescription(texts::text(m_language, Id::PieceDescription));
 }
 
 void MainWindow::placeDesktopButtons()
@@ -262,10 +254,7 @@ void MainWindow::setSoundOn(bool on)
     m_sound.setOn(on);
     m_soundSwitch->setChecked(on);
     m_soundSwitch->setIcon(soundIcon(on));
-    // Not worth a word when it cannot be written: the switch still works.
-    platform::writeProfileString(SoundSection, SoundKey, on ? QStringLiteral("1")
-                                                           : QStringLiteral("0"),
-                                 scoreFile());
+    m_preferences.setSoundOn(on);
 }
 
 void MainWindow::toggleFullScreen()

@@ -310,7 +310,7 @@ void ClockPanel::startGame(const besttimes::Caption &bestTime)
     if (bestTime.show)
         m_bestTime->setVisible(true);
     // The name is the player's own text: plain text, never markup.
-    m_bestTime->setText(besttimes::forDisplay(bestTime.text));
+    m_bestTime->setText(bestTime.text);
 }
 
 void ClockPanel::showCountdown(int elapsed, int limit)

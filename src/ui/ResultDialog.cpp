@@ -2,7 +2,6 @@
 
 #include "assets/Assets.h"
 #include "game/BestTimes.h"
-#include "platform/Numbers.h"
 #include "ui/TextFit.h"
 
 #include <QBoxLayout>
@@ -13,6 +12,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QToolButton>
+
+#include <cmath>
 
 using besttimes::GameEnd;
 
@@ -155,8 +156,8 @@ ResultDialog::ResultDialog(QWidget *parent, const Game::Result &result, texts::L
     // Centred on the screen, three pixels to the right, at the size its
     // texts have given it.
     layout()->activate();
-    move(platform::roundToInt16((screen.width() - width()) / 2.0 + 3),
-         platform::roundToInt16((screen.height() - height()) / 2.0));
+    move(int(std::nearbyint((screen.width() - width()) / 2.0 + 3)),
+         int(std::nearbyint((screen.height() - height()) / 2.0)));
 }
 
 void ResultDialog::compose(const Game::Result &result, texts::Language language)
@@ -167,8 +168,9 @@ void ResultDialog::compose(const Game::Result &result, texts::Language language)
         m_message->setFont(font);
     }
 
-    m_icon = besttimes::endIcon(result.end);
-    const QImage icon = assets::icon(assets::Icon(m_icon));
+    const assets::Icon shown = besttimes::endIcon(result.end);
+    m_icon = int(shown);
+    const QImage icon = assets::icon(shown);
     if (icon.isNull())
         m_icon = 0;
     else
@@ -180,8 +182,7 @@ void ResultDialog::compose(const Game::Result &result, texts::Language language)
         m_namePrompt->setVisible(true);
         m_name->setVisible(true);
     }
-    m_message->setText(besttimes::forDisplay(
-        besttimes::endMessage(result.end, language, result.level, result.seconds)));
+    m_message->setText(besttimes::endMessage(result.end, language, result.level, result.seconds));
     ui::fitLabelToText(m_message, TextWidth, MessageHeight);
     ui::fitLabelToText(m_namePrompt, TextWidth - 2 - m_name->width(), m_name->height());
 }

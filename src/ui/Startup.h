@@ -13,10 +13,6 @@ namespace startup {
 // The game needs a screen of at least 800 x 600 pixels.
 bool screenIsLargeEnough(QSize screen);
 
-// The message shown on a smaller screen: Italian, English and French
-// paragraphs, lines broken by CR LF.
-QString screenTooSmallMessage();
-
 // Starts the game: on a screen that is too small it says so and returns
 // null; otherwise it makes, loads and shows the main window. The window is
 // returned even when its load failed (it has then asked the program to end).

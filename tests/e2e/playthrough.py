@@ -135,8 +135,6 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
 
         # A few pieces dropped on another cell go back to their slot.
         wrong = {8: 22, 15: 1, 29: 36, 36: 7}
-        for n, cell in wrong.items():
-            s.drag(pieces[n].grab, drop_point(pieces[n], board, cell))
         where = lambda b: b and (b.left, b.top, b.size)
 
         def back(shot):
@@ -144,14 +142,27 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
             return all(where(seen.get(n)) == where(pieces[n])
                        and not shot.count(COLOURS[n], (*home_body(board, cell), CELL, CELL))
                        for n, cell in wrong.items())
+        for n, cell in wrong.items():
+            p, target = pieces[n], (*home_body(board, cell), CELL, CELL)
+            slot = (p.left, p.top, p.right - p.left + 1, p.bottom - p.top + 1)
+            both = (min(slot[0], target[0]), min(slot[1], target[1]),
+                    max(slot[0] + slot[2], target[0] + CELL) - min(slot[0], target[0]),
+                    max(slot[1] + slot[3], target[1] + CELL) - min(slot[1], target[1]))
+            s.drag_until(p.grab, drop_point(p, board, cell),
+                         lambda shot: shot.count(COLOURS[n], slot) >= p.size and not shot.count(COLOURS[n], target),
+                         both, "piece %d dropped on cell %d does not go back to its slot" % (n, cell))
         s.poll("wrong-drops", back, 5, "a piece dropped on another cell does not go back to its slot")
 
         # Every piece home, in a player's order: the finished picture shows,
         # without the pieces' edges, for a few seconds.
         order = list(range(1, PIECES + 1))
         random.Random(3).shuffle(order)
-        for n in order:
-            s.drag(pieces[n].grab, drop_point(pieces[n], board, n))
+        for placed, n in enumerate(order):
+            last_drop = time.monotonic()
+            home = (*home_body(board, n), CELL, CELL)
+            s.drag_until(pieces[n].grab, drop_point(pieces[n], board, n),
+                         lambda shot: shot.count(COLOURS[n], home) >= MIN_BODY,
+                         home, "piece %d is not home (%d of %d placed)" % (n, placed, PIECES))
         finished = time.monotonic()
         s.poll("finished", lambda shot: board_on(shot) == board and not loose_pieces(shot, board), 8,
                "the finished picture is not shown")
@@ -160,7 +171,8 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
         # the program's second window; its name box has the keyboard.
         dialog = s.until(lambda: [w for w in s.program_windows() if w != main_window], 10,
                          "no end-of-game window")[0]
-        pause = time.monotonic() - finished
+        # Counted from the last drag, before its drop was confirmed.
+        pause = time.monotonic() - last_drop
         if pause < 3.5:
             raise Failure("the finished picture was on show for only %.1f s" % pause)
         dx, dy = s.window_position(dialog)

@@ -56,8 +56,9 @@ def home_body(board, n):
 class Shot:
     """One screenshot, one integer per pixel: its R, G, B, A bytes in machine order."""
 
-    def __init__(self, width, height, pixels):
+    def __init__(self, width, height, pixels, origin=(0, 0)):
         self.width, self.height, self.pixels = width, height, pixels
+        self.origin = origin  # where a shot of a part of the screen lies on it
 
     @staticmethod
     def key(rgb):
@@ -65,6 +66,7 @@ class Shot:
 
     def rows(self, rect):  # the pixels of rect (left, top, width, height) on screen, row by row
         left, top, w, h = rect
+        left, top = left - self.origin[0], top - self.origin[1]
         return [self.pixels[y * self.width + max(left, 0):y * self.width + min(left + w, self.width)]
                 for y in range(max(top, 0), min(top + h, self.height))]
 
@@ -223,15 +225,23 @@ class Session:
                                                         str(wid)).stdout.split())
         return int(values["X"]), int(values["Y"])
 
-    def screenshot(self, label):
-        """The screen now; a label used again overwrites its file, so a poll keeps its last try."""
+    def screenshot(self, label, area=None):
+        """The screen now, or only the part `area` (left, top, width, height) of it, which is
+        quicker on a large screen; a label used again overwrites its file, so a poll keeps its
+        last try."""
         path = self.path("%02d-%s.png" % (self.labels.setdefault(label, len(self.labels) + 1), label))
-        self.run("import", "-window", "root", path)
+        crop, origin, size = [], (0, 0), self.screen
+        if area:
+            left, top = max(area[0], 0), max(area[1], 0)
+            right, bottom = min(area[0] + area[2], self.screen[0]), min(area[1] + area[3], self.screen[1])
+            origin, size = (left, top), (right - left, bottom - top)
+            crop = ["-crop", "%dx%d+%d+%d" % (*size, *origin), "+repage"]
+        self.run("import", "-window", "root", *crop, path)
         raw = subprocess.run(["convert", path, "-depth", "8", "rgba:-"], check=True,
                              stdout=subprocess.PIPE, timeout=10).stdout
-        if len(raw) != self.screen[0] * self.screen[1] * 4:
+        if len(raw) != size[0] * size[1] * 4:
             raise Failure("screenshot %s has %d bytes" % (path, len(raw)))
-        return Shot(*self.screen, memoryview(raw).cast("I").tolist())
+        return Shot(*size, memoryview(raw).cast("I").tolist(), origin)
 
     def until(self, test, timeout, what):
         """Tries test() every 0.1 s, while the game runs, until it gives something true; returns that."""
@@ -251,12 +261,24 @@ class Session:
         return self.until(lambda: test(self.screenshot(label)), timeout, what)
 
     def drag(self, start, end, steps=4):
-        """Press on start, move to end in a few steps, let go there."""
+        """Press on start, move to end in a few steps, let go there. Each move waits until the
+        pointer is there (--sync); nothing waits a fixed time."""
         args = ["xdotool", "mousemove", "--sync", str(start[0]), str(start[1]), "mousedown", "1"]
         for k in range(1, steps + 1):
-            args += ["sleep", "0.02", "mousemove", "--sync",
-                     *(str(round(a + (b - a) * k / steps)) for a, b in zip(start, end))]
-        self.run(*args, "sleep", "0.02", "mouseup", "1")
+            args += ["mousemove", "--sync", *(str(round(a + (b - a) * k / steps)) for a, b in zip(start, end))]
+        self.run(*args, "mouseup", "1")
+
+    def drag_until(self, start, end, landed, area, what, timeout=30):
+        """Drags from start to end, then screenshots `area` until landed(shot) holds, so that each
+        drop is confirmed before the next begins. A loaded machine may take long to answer; a drag
+        it lost altogether (the piece never left) is made once more."""
+        check = lambda: landed(self.screenshot("drop", area))
+        self.drag(start, end)
+        try:
+            return self.until(check, timeout / 2, what)
+        except Failure:
+            self.drag(start, end)
+            return self.until(check, timeout / 2, what)
 
     def game_ended(self, timeout):  # its exit status, or None if it still runs
         try:

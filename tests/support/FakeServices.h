@@ -1,8 +1,10 @@
 #pragma once
 
+#include "game/Preferences.h"
 #include "platform/Services.h"
 
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -121,6 +123,28 @@ class FakeEnd final : public platform::ProgramEnd
 public:
     int quits = 0;
     void quit() override { ++quits; }
+};
+
+// Preferences kept in memory; every write fails with `failure` when it is set.
+class FakeSettings final : public SettingsStore
+{
+public:
+    QMap<QString, QString> values; // "section/key"
+    std::optional<SaveFailure> failure;
+    QString where = QStringLiteral("/home/ann/.config/Quadrifoglio.sco");
+
+    QString location() const override { return where; }
+    QString value(const QString &section, const QString &key, const QString &fallback) override
+    {
+        return values.value(section + u'/' + key, fallback);
+    }
+    std::optional<SaveFailure> setValue(const QString &section, const QString &key,
+                                        const QString &value) override
+    {
+        if (!failure)
+            values[section + u'/' + key] = value;
+        return failure;
+    }
 };
 
 class FakeServices

@@ -218,5 +218,177 @@ you set the best time ever in the category: Game</translation>
         <extracomment>why a picture cannot be read: %1 x %2 its size, %3 the most pixels taken, in millions</extracomment>
         <translation>The picture is too large: %1&#xa0;×&#xa0;%2 pixels, more than %3 million pixels.</translation>
     </message>
+    <message id="140">
+        <source>Your best time could not be saved in
+%1
+%2</source>
+        <extracomment>message: a new best time could not be written; %1 is the file, %2 says why</extracomment>
+        <translation>Your best time could not be saved in
+%1
+%2</translation>
+    </message>
+    <message id="141">
+        <source>Your best time could not be saved: there is no folder for the game&apos;s settings.</source>
+        <extracomment>message: a new best time could not be written, as the user has no folder for settings</extracomment>
+        <translation>Your best time could not be saved: there is no folder for the game&apos;s settings.</translation>
+    </message>
+    <message id="142">
+        <source>The folder does not exist.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message id="143">
+        <source>Something that is not a file has that name.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>Something that is not a file has that name.</translation>
+    </message>
+    <message id="144">
+        <source>The system does not allow the file to be written.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>The system does not allow the file to be written.</translation>
+    </message>
+    <message id="145">
+        <source>The disk is full.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>The disk is full.</translation>
+    </message>
+    <message id="146">
+        <source>The disk refused to write the file.</source>
+        <extracomment>why a best time could not be saved: any other failure of the disk</extracomment>
+        <translation>The disk refused to write the file.</translation>
+    </message>
+    <message id="147">
+        <source>There is not enough memory to cut the pieces. Close some other programs and press Play again.</source>
+        <extracomment>message: Play was pressed but the pieces could not be made</extracomment>
+        <translation>There is not enough memory to cut the pieces. Close some other programs and press Play again.</translation>
+    </message>
+    <message id="148">
+        <source>Wait, please.....</source>
+        <extracomment>on the board while the picture loads: first line, at the top</extracomment>
+        <translation>Wait, please.....</translation>
+    </message>
+    <message id="149">
+        <source>...loading image.</source>
+        <extracomment>on the board while the picture loads: second line, at the bottom</extracomment>
+        <translation>...loading image.</translation>
+    </message>
+    <message id="150">
+        <source>The game needs a screen resolution of at least 800&#xa0;×&#xa0;600 pixels.
+Change the screen resolution and try again.</source>
+        <extracomment>message at start when the screen is smaller than 800 x 600 pixels</extracomment>
+        <translation>The game needs a screen resolution of at least 800&#xa0;×&#xa0;600 pixels.
+Change the screen resolution and try again.</translation>
+    </message>
+    <message id="151">
+        <source>Pause</source>
+        <extracomment>the pause button, for a screen reader</extracomment>
+        <translation>Pause</translation>
+    </message>
+    <message id="152">
+        <source>Pause (P or Space)</source>
+        <extracomment>tool tip of the pause button</extracomment>
+        <translation>Pause (P or Space)</translation>
+    </message>
+    <message id="153">
+        <source>Game paused: press P to go on</source>
+        <extracomment>on the cover over the board while the game is paused</extracomment>
+        <translation>Game paused: press P to go on</translation>
+    </message>
+    <message id="154">
+        <source>Sound</source>
+        <extracomment>the sound switch, for a screen reader</extracomment>
+        <translation>Sound</translation>
+    </message>
+    <message id="155">
+        <source>Sound on or off (M)</source>
+        <extracomment>tool tip of the sound switch</extracomment>
+        <translation>Sound on or off (M)</translation>
+    </message>
+    <message id="156">
+        <source>Background color</source>
+        <extracomment>the background colour button, for a screen reader</extracomment>
+        <translation>Background color</translation>
+    </message>
+    <message id="157">
+        <source>3D edge</source>
+        <extracomment>the 3D switch, for a screen reader</extracomment>
+        <translation>3D edge</translation>
+    </message>
+    <message id="158">
+        <source>Give up</source>
+        <extracomment>the &lt;&lt; button, for a screen reader</extracomment>
+        <translation>Give up</translation>
+    </message>
+    <message id="159">
+        <source>About</source>
+        <extracomment>the ? button, for a screen reader</extracomment>
+        <translation>About</translation>
+    </message>
+    <message id="160">
+        <source>Who made the game, and its version</source>
+        <extracomment>the ? button, what a screen reader says of it</extracomment>
+        <translation>Who made the game, and its version</translation>
+    </message>
+    <message id="161">
+        <source>Puzzle board</source>
+        <extracomment>the board, for a screen reader</extracomment>
+        <translation>Puzzle board</translation>
+    </message>
+    <message id="162">
+        <source>Every piece goes here, in its own place</source>
+        <extracomment>the board, what a screen reader says of it</extracomment>
+        <translation>Every piece goes here, in its own place</translation>
+    </message>
+    <message id="163">
+        <source>Piece %1, loose</source>
+        <extracomment>a piece not yet home, for a screen reader; %1 its number</extracomment>
+        <translation>Piece %1, loose</translation>
+    </message>
+    <message id="164">
+        <source>Piece %1, in place</source>
+        <extracomment>a piece home, for a screen reader; %1 its number</extracomment>
+        <translation>Piece %1, in place</translation>
+    </message>
+    <message id="165">
+        <source>Drag it to its place on the board</source>
+        <extracomment>a piece, what a screen reader says of it</extracomment>
+        <translation>Drag it to its place on the board</translation>
+    </message>
+    <message id="166">
+        <source>Time</source>
+        <extracomment>the clock, for a screen reader</extracomment>
+        <translation>Time</translation>
+    </message>
+    <message id="167">
+        <source>Pieces in place</source>
+        <extracomment>the count of pieces placed, for a screen reader</extracomment>
+        <translation>Pieces in place</translation>
+    </message>
+    <message id="168">
+        <source>How to play</source>
+        <extracomment>title of the How to play window (F1)</extracomment>
+        <translation>How to play</translation>
+    </message>
+    <message id="169">
+        <source>Choose a level and press Play. Drag the 36 pieces onto the board: a piece let go on its own place stays there, any other goes back. Finish the puzzle before the time is up, or press Timer to play without a limit.
+
+P or Space: pause
+M: sound on or off
+F1: this window
+F11: full screen or window
+Esc: closes a window
+Ctrl+Q: exit
+Alt+R: 3D edge    Alt+O: color    Alt+N: new game</source>
+        <extracomment>the How to play window: the rules and the keys</extracomment>
+        <translation>Choose a level and press Play. Drag the 36 pieces onto the board: a piece let go on its own place stays there, any other goes back. Finish the puzzle before the time is up, or press Timer to play without a limit.
+
+P or Space: pause
+M: sound on or off
+F1: this window
+F11: full screen or window
+Esc: closes a window
+Ctrl+Q: exit
+Alt+R: 3D edge    Alt+O: color    Alt+N: new game</translation>
+    </message>
 </context>
 </TS>

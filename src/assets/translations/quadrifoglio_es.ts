@@ -219,5 +219,177 @@ no hay ningún archivo Matrix.bmp, Matrix.jpg ni Matrix.gif.</translation>
         <extracomment>why a picture cannot be read: %1 x %2 its size, %3 the most pixels taken, in millions</extracomment>
         <translation>La imagen es demasiado grande: %1&#xa0;×&#xa0;%2 píxeles, más de %3 millones de píxeles.</translation>
     </message>
+    <message id="140">
+        <source>Your best time could not be saved in
+%1
+%2</source>
+        <extracomment>message: a new best time could not be written; %1 is the file, %2 says why</extracomment>
+        <translation>No se ha podido guardar tu mejor tiempo en
+%1
+%2</translation>
+    </message>
+    <message id="141">
+        <source>Your best time could not be saved: there is no folder for the game&apos;s settings.</source>
+        <extracomment>message: a new best time could not be written, as the user has no folder for settings</extracomment>
+        <translation>No se ha podido guardar tu mejor tiempo: no hay ninguna carpeta para los ajustes del juego.</translation>
+    </message>
+    <message id="142">
+        <source>The folder does not exist.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>La carpeta no existe.</translation>
+    </message>
+    <message id="143">
+        <source>Something that is not a file has that name.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>Con ese nombre hay algo que no es un archivo.</translation>
+    </message>
+    <message id="144">
+        <source>The system does not allow the file to be written.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>El sistema no permite escribir el archivo.</translation>
+    </message>
+    <message id="145">
+        <source>The disk is full.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message id="146">
+        <source>The disk refused to write the file.</source>
+        <extracomment>why a best time could not be saved: any other failure of the disk</extracomment>
+        <translation>El disco se ha negado a escribir el archivo.</translation>
+    </message>
+    <message id="147">
+        <source>There is not enough memory to cut the pieces. Close some other programs and press Play again.</source>
+        <extracomment>message: Play was pressed but the pieces could not be made</extracomment>
+        <translation>No hay memoria suficiente para cortar las piezas. Cierra algún otro programa y pulsa de nuevo Jugar.</translation>
+    </message>
+    <message id="148">
+        <source>Wait, please.....</source>
+        <extracomment>on the board while the picture loads: first line, at the top</extracomment>
+        <translation>Un momento, por favor...</translation>
+    </message>
+    <message id="149">
+        <source>...loading image.</source>
+        <extracomment>on the board while the picture loads: second line, at the bottom</extracomment>
+        <translation>...cargando la imagen.</translation>
+    </message>
+    <message id="150">
+        <source>The game needs a screen resolution of at least 800&#xa0;×&#xa0;600 pixels.
+Change the screen resolution and try again.</source>
+        <extracomment>message at start when the screen is smaller than 800 x 600 pixels</extracomment>
+        <translation>El juego necesita una resolución de pantalla de al menos 800&#xa0;×&#xa0;600 píxeles.
+Cambia la resolución de la pantalla y vuelve a intentarlo.</translation>
+    </message>
+    <message id="151">
+        <source>Pause</source>
+        <extracomment>the pause button, for a screen reader</extracomment>
+        <translation>Pausa</translation>
+    </message>
+    <message id="152">
+        <source>Pause (P or Space)</source>
+        <extracomment>tool tip of the pause button</extracomment>
+        <translation>Pausa (P o barra espaciadora)</translation>
+    </message>
+    <message id="153">
+        <source>Game paused: press P to go on</source>
+        <extracomment>on the cover over the board while the game is paused</extracomment>
+        <translation>Juego en pausa: pulsa P para continuar</translation>
+    </message>
+    <message id="154">
+        <source>Sound</source>
+        <extracomment>the sound switch, for a screen reader</extracomment>
+        <translation>Sonido</translation>
+    </message>
+    <message id="155">
+        <source>Sound on or off (M)</source>
+        <extracomment>tool tip of the sound switch</extracomment>
+        <translation>Sonido sí o no (M)</translation>
+    </message>
+    <message id="156">
+        <source>Background color</source>
+        <extracomment>the background colour button, for a screen reader</extracomment>
+        <translation>Color del fondo</translation>
+    </message>
+    <message id="157">
+        <source>3D edge</source>
+        <extracomment>the 3D switch, for a screen reader</extracomment>
+        <translation>Marco 3D</translation>
+    </message>
+    <message id="158">
+        <source>Give up</source>
+        <extracomment>the &lt;&lt; button, for a screen reader</extracomment>
+        <translation>Abandonar</translation>
+    </message>
+    <message id="159">
+        <source>About</source>
+        <extracomment>the ? button, for a screen reader</extracomment>
+        <translation>Acerca de</translation>
+    </message>
+    <message id="160">
+        <source>Who made the game, and its version</source>
+        <extracomment>the ? button, what a screen reader says of it</extracomment>
+        <translation>Quién hizo el juego, y su versión</translation>
+    </message>
+    <message id="161">
+        <source>Puzzle board</source>
+        <extracomment>the board, for a screen reader</extracomment>
+        <translation>Tablero del puzzle</translation>
+    </message>
+    <message id="162">
+        <source>Every piece goes here, in its own place</source>
+        <extracomment>the board, what a screen reader says of it</extracomment>
+        <translation>Aquí va cada pieza, en su sitio</translation>
+    </message>
+    <message id="163">
+        <source>Piece %1, loose</source>
+        <extracomment>a piece not yet home, for a screen reader; %1 its number</extracomment>
+        <translation>Pieza %1, suelta</translation>
+    </message>
+    <message id="164">
+        <source>Piece %1, in place</source>
+        <extracomment>a piece home, for a screen reader; %1 its number</extracomment>
+        <translation>Pieza %1, en su sitio</translation>
+    </message>
+    <message id="165">
+        <source>Drag it to its place on the board</source>
+        <extracomment>a piece, what a screen reader says of it</extracomment>
+        <translation>Arrástrala a su sitio en el tablero</translation>
+    </message>
+    <message id="166">
+        <source>Time</source>
+        <extracomment>the clock, for a screen reader</extracomment>
+        <translation>Tiempo</translation>
+    </message>
+    <message id="167">
+        <source>Pieces in place</source>
+        <extracomment>the count of pieces placed, for a screen reader</extracomment>
+        <translation>Piezas en su sitio</translation>
+    </message>
+    <message id="168">
+        <source>How to play</source>
+        <extracomment>title of the How to play window (F1)</extracomment>
+        <translation>Cómo se juega</translation>
+    </message>
+    <message id="169">
+        <source>Choose a level and press Play. Drag the 36 pieces onto the board: a piece let go on its own place stays there, any other goes back. Finish the puzzle before the time is up, or press Timer to play without a limit.
+
+P or Space: pause
+M: sound on or off
+F1: this window
+F11: full screen or window
+Esc: closes a window
+Ctrl+Q: exit
+Alt+R: 3D edge    Alt+O: color    Alt+N: new game</source>
+        <extracomment>the How to play window: the rules and the keys</extracomment>
+        <translation>Elige un nivel y pulsa Jugar. Arrastra las 36 piezas al tablero: una pieza soltada en su sitio se queda allí, las demás vuelven. Termina el puzzle antes de que se acabe el tiempo, o pulsa Reloj para jugar sin límite.
+
+P o barra espaciadora: pausa
+M: sonido sí o no
+F1: esta ventana
+F11: pantalla completa o ventana
+Esc: cierra una ventana
+Ctrl+Q: salir
+Alt+R: marco 3D    Alt+O: color    Alt+N: juego nuevo</translation>
+    </message>
 </context>
 </TS>

@@ -218,5 +218,177 @@ tu as réalisé le meilleur temps pour la catégorie&#xa0;: Jeu</translation>
         <extracomment>why a picture cannot be read: %1 x %2 its size, %3 the most pixels taken, in millions</extracomment>
         <translation>L&apos;image est trop grande&#xa0;: %1&#xa0;×&#xa0;%2 pixels, plus de %3 millions de pixels.</translation>
     </message>
+    <message id="140">
+        <source>Your best time could not be saved in
+%1
+%2</source>
+        <extracomment>message: a new best time could not be written; %1 is the file, %2 says why</extracomment>
+        <translation>Votre meilleur temps n&apos;a pas pu être enregistré dans
+%1
+%2</translation>
+    </message>
+    <message id="141">
+        <source>Your best time could not be saved: there is no folder for the game&apos;s settings.</source>
+        <extracomment>message: a new best time could not be written, as the user has no folder for settings</extracomment>
+        <translation>Votre meilleur temps n&apos;a pas pu être enregistré&#xa0;: il n&apos;y a aucun dossier pour les réglages du jeu.</translation>
+    </message>
+    <message id="142">
+        <source>The folder does not exist.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>Le dossier n&apos;existe pas.</translation>
+    </message>
+    <message id="143">
+        <source>Something that is not a file has that name.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>Quelque chose qui n&apos;est pas un fichier porte ce nom.</translation>
+    </message>
+    <message id="144">
+        <source>The system does not allow the file to be written.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>Le système ne permet pas d&apos;écrire le fichier.</translation>
+    </message>
+    <message id="145">
+        <source>The disk is full.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message id="146">
+        <source>The disk refused to write the file.</source>
+        <extracomment>why a best time could not be saved: any other failure of the disk</extracomment>
+        <translation>Le disque a refusé d&apos;écrire le fichier.</translation>
+    </message>
+    <message id="147">
+        <source>There is not enough memory to cut the pieces. Close some other programs and press Play again.</source>
+        <extracomment>message: Play was pressed but the pieces could not be made</extracomment>
+        <translation>Il n&apos;y a pas assez de mémoire pour découper les pièces. Fermez d&apos;autres programmes et appuyez de nouveau sur Jouer.</translation>
+    </message>
+    <message id="148">
+        <source>Wait, please.....</source>
+        <extracomment>on the board while the picture loads: first line, at the top</extracomment>
+        <translation>Patientez, s&apos;il vous plaît...</translation>
+    </message>
+    <message id="149">
+        <source>...loading image.</source>
+        <extracomment>on the board while the picture loads: second line, at the bottom</extracomment>
+        <translation>Chargement de l&apos;image...</translation>
+    </message>
+    <message id="150">
+        <source>The game needs a screen resolution of at least 800&#xa0;×&#xa0;600 pixels.
+Change the screen resolution and try again.</source>
+        <extracomment>message at start when the screen is smaller than 800 x 600 pixels</extracomment>
+        <translation>Le jeu nécessite une résolution d&apos;écran d&apos;au moins 800&#xa0;×&#xa0;600 pixels.
+Modifiez la résolution de l&apos;écran et réessayez.</translation>
+    </message>
+    <message id="151">
+        <source>Pause</source>
+        <extracomment>the pause button, for a screen reader</extracomment>
+        <translation>Pause</translation>
+    </message>
+    <message id="152">
+        <source>Pause (P or Space)</source>
+        <extracomment>tool tip of the pause button</extracomment>
+        <translation>Pause (P ou Espace)</translation>
+    </message>
+    <message id="153">
+        <source>Game paused: press P to go on</source>
+        <extracomment>on the cover over the board while the game is paused</extracomment>
+        <translation>Jeu en pause : appuyez sur P pour continuer</translation>
+    </message>
+    <message id="154">
+        <source>Sound</source>
+        <extracomment>the sound switch, for a screen reader</extracomment>
+        <translation>Son</translation>
+    </message>
+    <message id="155">
+        <source>Sound on or off (M)</source>
+        <extracomment>tool tip of the sound switch</extracomment>
+        <translation>Son activé ou coupé (M)</translation>
+    </message>
+    <message id="156">
+        <source>Background color</source>
+        <extracomment>the background colour button, for a screen reader</extracomment>
+        <translation>Couleur du fond</translation>
+    </message>
+    <message id="157">
+        <source>3D edge</source>
+        <extracomment>the 3D switch, for a screen reader</extracomment>
+        <translation>Bord 3D</translation>
+    </message>
+    <message id="158">
+        <source>Give up</source>
+        <extracomment>the &lt;&lt; button, for a screen reader</extracomment>
+        <translation>Abandonner</translation>
+    </message>
+    <message id="159">
+        <source>About</source>
+        <extracomment>the ? button, for a screen reader</extracomment>
+        <translation>À propos</translation>
+    </message>
+    <message id="160">
+        <source>Who made the game, and its version</source>
+        <extracomment>the ? button, what a screen reader says of it</extracomment>
+        <translation>Qui a fait le jeu, et sa version</translation>
+    </message>
+    <message id="161">
+        <source>Puzzle board</source>
+        <extracomment>the board, for a screen reader</extracomment>
+        <translation>Plateau du puzzle</translation>
+    </message>
+    <message id="162">
+        <source>Every piece goes here, in its own place</source>
+        <extracomment>the board, what a screen reader says of it</extracomment>
+        <translation>Chaque pièce va ici, à sa place</translation>
+    </message>
+    <message id="163">
+        <source>Piece %1, loose</source>
+        <extracomment>a piece not yet home, for a screen reader; %1 its number</extracomment>
+        <translation>Pièce %1, libre</translation>
+    </message>
+    <message id="164">
+        <source>Piece %1, in place</source>
+        <extracomment>a piece home, for a screen reader; %1 its number</extracomment>
+        <translation>Pièce %1, en place</translation>
+    </message>
+    <message id="165">
+        <source>Drag it to its place on the board</source>
+        <extracomment>a piece, what a screen reader says of it</extracomment>
+        <translation>Faites-la glisser à sa place sur le plateau</translation>
+    </message>
+    <message id="166">
+        <source>Time</source>
+        <extracomment>the clock, for a screen reader</extracomment>
+        <translation>Temps</translation>
+    </message>
+    <message id="167">
+        <source>Pieces in place</source>
+        <extracomment>the count of pieces placed, for a screen reader</extracomment>
+        <translation>Pièces en place</translation>
+    </message>
+    <message id="168">
+        <source>How to play</source>
+        <extracomment>title of the How to play window (F1)</extracomment>
+        <translation>Comment jouer</translation>
+    </message>
+    <message id="169">
+        <source>Choose a level and press Play. Drag the 36 pieces onto the board: a piece let go on its own place stays there, any other goes back. Finish the puzzle before the time is up, or press Timer to play without a limit.
+
+P or Space: pause
+M: sound on or off
+F1: this window
+F11: full screen or window
+Esc: closes a window
+Ctrl+Q: exit
+Alt+R: 3D edge    Alt+O: color    Alt+N: new game</source>
+        <extracomment>the How to play window: the rules and the keys</extracomment>
+        <translation>Choisissez un niveau et appuyez sur Jouer. Faites glisser les 36 pièces sur le plateau : une pièce lâchée à sa place y reste, les autres reviennent. Terminez le puzzle avant la fin du temps, ou appuyez sur Chrono pour jouer sans limite.
+
+P ou Espace : pause
+M : son activé ou coupé
+F1 : cette fenêtre
+F11 : plein écran ou fenêtre
+Échap : ferme une fenêtre
+Ctrl+Q : quitter
+Alt+R : bord 3D    Alt+O : couleur    Alt+N : nouveau jeu</translation>
+    </message>
 </context>
 </TS>

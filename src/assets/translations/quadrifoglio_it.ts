@@ -219,5 +219,177 @@ non c&apos;è nessun file Matrix.bmp, Matrix.jpg o Matrix.gif.</translation>
         <extracomment>why a picture cannot be read: %1 x %2 its size, %3 the most pixels taken, in millions</extracomment>
         <translation>L&apos;immagine è troppo grande: %1&#xa0;×&#xa0;%2 pixel, più di %3 milioni di pixel.</translation>
     </message>
+    <message id="140">
+        <source>Your best time could not be saved in
+%1
+%2</source>
+        <extracomment>message: a new best time could not be written; %1 is the file, %2 says why</extracomment>
+        <translation>Non è stato possibile salvare il tuo miglior tempo in
+%1
+%2</translation>
+    </message>
+    <message id="141">
+        <source>Your best time could not be saved: there is no folder for the game&apos;s settings.</source>
+        <extracomment>message: a new best time could not be written, as the user has no folder for settings</extracomment>
+        <translation>Non è stato possibile salvare il tuo miglior tempo: non c&apos;è nessuna cartella per le impostazioni del gioco.</translation>
+    </message>
+    <message id="142">
+        <source>The folder does not exist.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>La cartella non esiste.</translation>
+    </message>
+    <message id="143">
+        <source>Something that is not a file has that name.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>Con quel nome c&apos;è qualcosa che non è un file.</translation>
+    </message>
+    <message id="144">
+        <source>The system does not allow the file to be written.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>Il sistema non permette di scrivere il file.</translation>
+    </message>
+    <message id="145">
+        <source>The disk is full.</source>
+        <extracomment>why a best time could not be saved</extracomment>
+        <translation>Il disco è pieno.</translation>
+    </message>
+    <message id="146">
+        <source>The disk refused to write the file.</source>
+        <extracomment>why a best time could not be saved: any other failure of the disk</extracomment>
+        <translation>Il disco ha rifiutato di scrivere il file.</translation>
+    </message>
+    <message id="147">
+        <source>There is not enough memory to cut the pieces. Close some other programs and press Play again.</source>
+        <extracomment>message: Play was pressed but the pieces could not be made</extracomment>
+        <translation>Non c&apos;è abbastanza memoria per tagliare i pezzi. Chiudi qualche altro programma e premi di nuovo Gioca.</translation>
+    </message>
+    <message id="148">
+        <source>Wait, please.....</source>
+        <extracomment>on the board while the picture loads: first line, at the top</extracomment>
+        <translation>Un attimo di pazienza...</translation>
+    </message>
+    <message id="149">
+        <source>...loading image.</source>
+        <extracomment>on the board while the picture loads: second line, at the bottom</extracomment>
+        <translation>...carico l&apos;immagine.</translation>
+    </message>
+    <message id="150">
+        <source>The game needs a screen resolution of at least 800&#xa0;×&#xa0;600 pixels.
+Change the screen resolution and try again.</source>
+        <extracomment>message at start when the screen is smaller than 800 x 600 pixels</extracomment>
+        <translation>Il gioco richiede una risoluzione video di almeno 800&#xa0;×&#xa0;600 pixel.
+Modificare la risoluzione video e riprovare.</translation>
+    </message>
+    <message id="151">
+        <source>Pause</source>
+        <extracomment>the pause button, for a screen reader</extracomment>
+        <translation>Pausa</translation>
+    </message>
+    <message id="152">
+        <source>Pause (P or Space)</source>
+        <extracomment>tool tip of the pause button</extracomment>
+        <translation>Pausa (P o barra spaziatrice)</translation>
+    </message>
+    <message id="153">
+        <source>Game paused: press P to go on</source>
+        <extracomment>on the cover over the board while the game is paused</extracomment>
+        <translation>Gioco in pausa: premi P per continuare</translation>
+    </message>
+    <message id="154">
+        <source>Sound</source>
+        <extracomment>the sound switch, for a screen reader</extracomment>
+        <translation>Suono</translation>
+    </message>
+    <message id="155">
+        <source>Sound on or off (M)</source>
+        <extracomment>tool tip of the sound switch</extracomment>
+        <translation>Suono sì o no (M)</translation>
+    </message>
+    <message id="156">
+        <source>Background color</source>
+        <extracomment>the background colour button, for a screen reader</extracomment>
+        <translation>Colore dello sfondo</translation>
+    </message>
+    <message id="157">
+        <source>3D edge</source>
+        <extracomment>the 3D switch, for a screen reader</extracomment>
+        <translation>Bordo 3D</translation>
+    </message>
+    <message id="158">
+        <source>Give up</source>
+        <extracomment>the &lt;&lt; button, for a screen reader</extracomment>
+        <translation>Abbandona</translation>
+    </message>
+    <message id="159">
+        <source>About</source>
+        <extracomment>the ? button, for a screen reader</extracomment>
+        <translation>Informazioni</translation>
+    </message>
+    <message id="160">
+        <source>Who made the game, and its version</source>
+        <extracomment>the ? button, what a screen reader says of it</extracomment>
+        <translation>Chi ha fatto il gioco, e la sua versione</translation>
+    </message>
+    <message id="161">
+        <source>Puzzle board</source>
+        <extracomment>the board, for a screen reader</extracomment>
+        <translation>Tavola del puzzle</translation>
+    </message>
+    <message id="162">
+        <source>Every piece goes here, in its own place</source>
+        <extracomment>the board, what a screen reader says of it</extracomment>
+        <translation>Qui va ogni pezzo, al suo posto</translation>
+    </message>
+    <message id="163">
+        <source>Piece %1, loose</source>
+        <extracomment>a piece not yet home, for a screen reader; %1 its number</extracomment>
+        <translation>Pezzo %1, libero</translation>
+    </message>
+    <message id="164">
+        <source>Piece %1, in place</source>
+        <extracomment>a piece home, for a screen reader; %1 its number</extracomment>
+        <translation>Pezzo %1, al suo posto</translation>
+    </message>
+    <message id="165">
+        <source>Drag it to its place on the board</source>
+        <extracomment>a piece, what a screen reader says of it</extracomment>
+        <translation>Trascinalo al suo posto sulla tavola</translation>
+    </message>
+    <message id="166">
+        <source>Time</source>
+        <extracomment>the clock, for a screen reader</extracomment>
+        <translation>Tempo</translation>
+    </message>
+    <message id="167">
+        <source>Pieces in place</source>
+        <extracomment>the count of pieces placed, for a screen reader</extracomment>
+        <translation>Pezzi al loro posto</translation>
+    </message>
+    <message id="168">
+        <source>How to play</source>
+        <extracomment>title of the How to play window (F1)</extracomment>
+        <translation>Come si gioca</translation>
+    </message>
+    <message id="169">
+        <source>Choose a level and press Play. Drag the 36 pieces onto the board: a piece let go on its own place stays there, any other goes back. Finish the puzzle before the time is up, or press Timer to play without a limit.
+
+P or Space: pause
+M: sound on or off
+F1: this window
+F11: full screen or window
+Esc: closes a window
+Ctrl+Q: exit
+Alt+R: 3D edge    Alt+O: color    Alt+N: new game</source>
+        <extracomment>the How to play window: the rules and the keys</extracomment>
+        <translation>Scegli un livello e premi Gioca. Trascina i 36 pezzi sulla tavola: un pezzo lasciato sul suo posto vi resta, altrimenti torna indietro. Finisci il puzzle prima che scada il tempo, o premi Timer per giocare senza limite.
+
+P o barra spaziatrice: pausa
+M: suono sì o no
+F1: questa finestra
+F11: schermo intero o finestra
+Esc: chiude una finestra
+Ctrl+Q: esce
+Alt+R: bordo 3D    Alt+O: colore    Alt+N: nuovo gioco</translation>
+    </message>
 </context>
 </TS>

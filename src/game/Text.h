@@ -5,7 +5,7 @@
 
 #include <optional>
 
-namespace platform {
+namespace textcodec {
 
 // Text from files the game did not write itself: files made on Linux hold
 // UTF-8, files made on Windows the Windows-1252 code page.
@@ -24,4 +24,4 @@ QString decodeText(const QByteArray &bytes);
 // that begins with one never merges with the digit before it.
 qsizetype firstCharacterLength(const QString &text);
 
-} // namespace platform
+} // namespace textcodec

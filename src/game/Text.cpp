@@ -1,8 +1,8 @@
-#include "platform/Text.h"
+#include "game/Text.h"
 
 #include <QStringDecoder>
 
-namespace platform {
+namespace textcodec {
 
 QString decodeWindows1252(const QByteArray &bytes)
 {
@@ -45,4 +45,4 @@ qsizetype firstCharacterLength(const QString &text)
     return text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate() ? 2 : 1;
 }
 
-} // namespace platform
+} // namespace textcodec

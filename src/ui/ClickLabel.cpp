@@ -1,8 +1,6 @@
-#include "platform/ClickLabel.h"
+#include "ui/ClickLabel.h"
 
 #include <QMouseEvent>
-
-namespace platform {
 
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
@@ -26,5 +24,3 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
     }
     QLabel::mouseReleaseEvent(event);
 }
-
-} // namespace platform

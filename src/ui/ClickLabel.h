@@ -4,8 +4,6 @@
 
 class QMouseEvent;
 
-namespace platform {
-
 // A label or image that takes a click: pressed and released again over it
 // with the left button.
 class ClickLabel : public QLabel
@@ -25,5 +23,3 @@ protected:
 private:
     bool m_pressed = false;
 };
-
-} // namespace platform
