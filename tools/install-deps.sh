@@ -17,6 +17,8 @@ packages=(
     # the zstd decoder its single file carries (libzstd linked in) and the
     # packing of its runtime
     patchelf qt6-wayland libzstd-dev zstd
+    # ICU's data trimmed to what the game needs (icupkg)
+    icu-devtools
     # the game's font (built in), and the one font of a bare desktop
     fonts-liberation2 fonts-dejavu-core
     # the friend's desktops for the copy's tests: Debian roots, and a

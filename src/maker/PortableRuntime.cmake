@@ -112,6 +112,19 @@ foreach(library IN LISTS libraries)
     set_runpath("${stage}/lib/${name}" "$ORIGIN")
 endforeach()
 
+# ICU's data, trimmed to what the game can ask of it (TRIM_ICU: the script
+# that does it, packaging/runtime/trim-icu.sh; C_COMPILER assembles the
+# library again).
+if(DEFINED TRIM_ICU AND NOT TRIM_ICU STREQUAL "")
+    file(GLOB icu_data "${stage}/lib/libicudata.so.*")
+    foreach(library IN LISTS icu_data)
+        execute_process(COMMAND sh "${TRIM_ICU}" "${library}" "${C_COMPILER}" RESULT_VARIABLE status)
+        if(NOT status EQUAL 0)
+            message(FATAL_ERROR "could not trim ICU's data in ${library}")
+        endif()
+    endforeach()
+endif()
+
 foreach(plugin IN LISTS plugins)
     get_filename_component(folder "${plugin}" DIRECTORY)
     file(MAKE_DIRECTORY "${stage}/plugins/${folder}")
