@@ -107,7 +107,7 @@ EOF
 loader=/lib64/ld-linux-x86-64.so.2
 missing=$(
     {
-        "$loader" --list "$game"
+        LD_TRACE_LOADED_OBJECTS=1 "$game"
         if [ -n "$DISPLAY" ]; then
             "$loader" --list "$here/plugins/platforms/libqxcb.so"
         else

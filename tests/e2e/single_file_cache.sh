@@ -73,4 +73,16 @@ run env TMPDIR="$work/tmp" sh "$work/gift.run"
 chmod -R a-x "$work/folder/quadrifoglio" "$work/folder/quadrifoglio-game"
 run sh "$work/folder/quadrifoglio"
 ((status == 1)) && grep -q "aucun bureau graphique" "$work/said" || { cat "$work/said"; fail "no French words from the folder copy"; }
+# A library the copy needs is missing (as a friend's desktop may lack one of
+# the list): named with the packages that bring it, in the gift's language.
+chmod u+w "$work/folder/quadrifoglio-game"
+patchelf --add-needed libxkbcommon-x11.so.99 "$work/folder/quadrifoglio-game"
+run env DISPLAY=:999 sh "$work/folder/quadrifoglio"
+((status == 127)) && grep -q "il manque sur cet ordinateur des bibliothèques dont le jeu a besoin : libxkbcommon-x11.so.99. Installe-les avec :  sudo apt install libxkbcommon-x11-0  (Debian, Ubuntu, Mint)   sudo dnf install libxkbcommon-x11  (Fedora)" "$work/said" ||
+    { cat "$work/said"; fail "the missing library and its packages were not named in French"; }
+# An older C library than the game needs.
+sed -i 's/^glibc_needed=.*/glibc_needed=9.99/' "$work/folder/quadrifoglio"
+run env DISPLAY=:999 sh "$work/folder/quadrifoglio"
+((status == 1)) && grep -q "ce système est trop ancien pour le jeu : il faut la bibliothèque C GNU (glibc) 9.99" "$work/said" ||
+    { cat "$work/said"; fail "an old glibc was not told in French"; }
 echo "the single file unpacks once, checks its cache, and tells what is wrong in the gift's language"
