@@ -56,6 +56,11 @@ def start_up(command, env):
         except ProcessLookupError:
             pass
         game.wait()
+        # Gone from the screen before the next start is timed.
+        deadline = time.perf_counter() + 10
+        while subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
+                             capture_output=True).returncode == 0 and time.perf_counter() < deadline:
+            time.sleep(0.005)
 
 
 def main():

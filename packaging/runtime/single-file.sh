@@ -86,12 +86,12 @@ remove_leftovers() {
 
 if mkdir -p "$cache" 2>/dev/null; then
     remove_leftovers "$cache" .unpack-
-    rm -rf "$copy"
+    rm -rf "$copy" # damaged or unfinished
     stage=$(mktemp -d "$cache/.unpack-$$-XXXXXX" 2>/dev/null)
     if [ -n "$stage" ] && unpack_into "$stage" && manifest "$stage" >"$stage/.manifest.new" &&
         mv "$stage/.manifest.new" "$stage/.manifest" && mv -T "$stage" "$copy" 2>/dev/null; then
         # Three puzzles are kept at most: the oldest go.
-        ls -td "$cache"/*/ 2>/dev/null | tail -n +4 | while IFS= read -r old; do
+        ls -td "$cache"/[0-9a-f][0-9a-f][0-9a-f][0-9a-f]*/ 2>/dev/null | tail -n +4 | while IFS= read -r old; do
             rm -rf "$old"
         done
         exec "$copy/quadrifoglio" "$@"
