@@ -107,7 +107,10 @@ start() {
         env+=(XDG_RUNTIME_DIR=/run/friend WAYLAND_DISPLAY=friend XDG_SESSION_TYPE=wayland)
     fi
     local began=$(date +%s.%N)
-    setsid chroot "$root" env -i "${env[@]}" "$@" >"$work/$name.log" 2>&1 &
+    # In a session of its own, with Ctrl+C's signal as a terminal leaves it
+    # (a background job of this script would ignore it).
+    python3 -c 'import os, signal, sys; os.setsid(); signal.signal(signal.SIGINT, signal.SIG_DFL); os.execvp(sys.argv[1], sys.argv[1:])' \
+        chroot "$root" env -i "${env[@]}" "$@" >"$work/$name.log" 2>&1 &
     game=$!
     pids+=($game)
     if ! until_within 60 shows_picture "$kind"; then
@@ -117,12 +120,22 @@ start() {
     fi
     seconds=$(awk -v a="$began" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }')
 }
+# The games running inside the root (other tests may run copies meanwhile).
+games_in_root() {
+    local pid
+    for pid in $(pgrep -f '[q]uadrifoglio-game'); do
+        [[ $(readlink "/proc/$pid/root") == "$root" ]] && echo "$pid"
+    done
+    return 0
+}
+no_game_in_root() { [[ -z $(games_in_root) ]]; }
+
 # Ends the started game and waits until its window has gone from the screen,
 # so that the next start is judged by its own window.
 stop() {
     kill -TERM -- -"$game" 2>/dev/null || true
     wait "$game" 2>/dev/null || true
-    until_within 20 sh -c "! pgrep -f '[q]uadrifoglio-game' >/dev/null" || fail "the game did not end"
+    until_within 20 no_game_in_root || fail "the game did not end"
     until_within 20 not_showing x11 || fail "the game's window stayed on the X screen"
     until_within 20 not_showing wayland || fail "the game's window stayed on the Wayland screen"
 }
@@ -166,7 +179,7 @@ for kind in x11 wayland; do
             within_2px "$seen" "$expected" ||
                 { cp "$work/$copy.png" "$work/host.png" "$artifacts/"; fail "$copy: the greeting's ink is $seen, here $expected"; }
         else
-            grep -q 'plugins/platforms/libqwayland' "/proc/$(pgrep -n -f quadrifoglio-game)/maps" ||
+            grep -q 'plugins/platforms/libqwayland' "/proc/$(games_in_root | tail -1)/maps" ||
                 fail "$copy: the game did not start on Wayland"
         fi
         stop
@@ -196,11 +209,20 @@ stop
 [[ -z $(ls -d "$root"/tmp/quadrifoglio-* 2>/dev/null) ]] || fail "the private folder was not removed at the end"
 report single-file x11 "noexec TMPDIR, no cache: ${seconds} s; its folder removed at the end"
 
+# Ctrl+C in the terminal ends the game, and its private folder goes.
+start x11 ctrl-c sh /home/friend/gift.run
+ls -d "$root"/tmp/quadrifoglio-* >/dev/null 2>&1 || fail "no private folder in /tmp"
+kill -INT -- -"$game"
+until_within 20 no_game_in_root || fail "Ctrl+C did not end the game"
+wait "$game" 2>/dev/null || true
+[[ -z $(ls -d "$root"/tmp/quadrifoglio-* 2>/dev/null) ]] || fail "the private folder was not removed after Ctrl+C"
+report single-file x11 "Ctrl+C: the game ended, its folder removed"
+
 # A killed run leaves its folder; the next start removes it.
 start x11 killed sh /home/friend/gift.run
 kill -KILL -- -"$game"
 wait "$game" 2>/dev/null || true
-until_within 20 sh -c "! pgrep -f '[q]uadrifoglio-game' >/dev/null" || true
+until_within 20 no_game_in_root || true
 left=$(ls -d "$root"/tmp/quadrifoglio-* 2>/dev/null || true)
 [[ -n $left ]] || fail "the killed run left nothing to test with"
 start x11 after-kill sh /home/friend/gift.run
