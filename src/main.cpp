@@ -60,6 +60,7 @@ int main(int argc, char *argv[])
     answerInformationOptions(argc, argv);
 
     QApplication app(argc, argv);
+    assets::useGameFont();
     setApplicationNames();
     QApplication::setDesktopFileName(QStringLiteral("quadrifoglio"));
     // Every window of the game, the secondary ones included, carries the clover.

@@ -8,10 +8,14 @@
 #include "maker/CropView.h"
 #include "maker/Maker.h"
 #include "maker/MakerWindow.h"
+#include "maker/SingleFile.h"
 #include "ui/GreetingLayout.h"
 #include "ui/Panels.h"
 
 #include <QComboBox>
+#include <QFontInfo>
+#include <QPainter>
+#include <QTextLayout>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -428,7 +432,8 @@ private slots:
         const auto [status, err] = runMaker({m_png, "--language", "es", "--greeting", "Hola", "--out", out.path(), "--force"});
         QVERIFY2(status == 0, qPrintable(err));
         QCOMPARE(names(out.path()), QStringList({"LEEME.txt", "Matrix.dat", "Matrix.jpg", "Matrix.jpg.bak", "Matrix.png",
-                                                 "lib", "notes.txt", "photos", "plugins", "qt.conf", "quadrifoglio"}));
+                                                 "lib", "notes.txt", "photos", "plugins", "qt.conf", "quadrifoglio",
+                                                 "quadrifoglio-game"}));
         QCOMPARE(readFile(out.filePath("Matrix.dat")), QByteArray("4Hola\n"));
         QVERIFY(readFile(out.filePath("Matrix.jpg")).startsWith("\xFF\xD8\xFF"));
         QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(RUNTIME_DIR "/quadrifoglio"));
@@ -514,6 +519,135 @@ private slots:
             const QPoint source(taken.x() + int(f.x() * (taken.width() - 1)), taken.y() + int(f.y() * (taken.height() - 1)));
             QVERIFY2(near(got, positionColour(source, size)), qPrintable(QStringLiteral("at %1,%2").arg(f.x()).arg(f.y())));
         }
+    }
+
+    // The file is the start script, the decoder, the packed runtime and the
+    // gift's files; the packing can be stopped, and then leaves nothing.
+    void singleFileIsPackedOrStoppedCleanly_data()
+    {
+        QTest::addColumn<int>("stopAt"); // the percentage at which keepGoing says no; -1: never
+        QTest::newRow("made") << -1;
+        QTest::newRow("stopped at once") << 0;
+        QTest::newRow("stopped halfway") << 50;
+    }
+    void singleFileIsPackedOrStoppedCleanly()
+    {
+        QFETCH(int, stopAt);
+        QTemporaryDir dir;
+        const QString gift = dir.filePath("gift");
+        writeFile(gift + "/Matrix.dat", "2Bonjour !\n");
+        writeFile(gift + "/Matrix.jpg", readFile(m_jpg));
+        writeFile(gift + "/LISEZMOI.txt", maker::startNoteText(2).toUtf8());
+        const QString out = dir.filePath("gift.run");
+        QList<int> told;
+        QString error;
+        const bool made = maker::packSingleFile(gift, PACK_DIR, out, [&](int percent) {
+            told << percent;
+            return stopAt < 0 || percent < stopAt;
+        }, &error);
+        QCOMPARE(made, stopAt < 0);
+        if (!made) {
+            QCOMPARE(error, QStringLiteral("cancelled"));
+            QVERIFY(!QFileInfo::exists(out));
+            return;
+        }
+        QVERIFY(std::is_sorted(told.begin(), told.end()));
+        QCOMPARE(told.last(), 100);
+        QVERIFY(maker::isSingleFileCopy(out));
+        QVERIFY(QFileInfo(out).isExecutable());
+        const QByteArray bytes = readFile(out);
+        const qint64 unpacker = QFileInfo(PACK_DIR "/unpack").size(), runtime = QFileInfo(PACK_DIR "/runtime.tar.zst").size();
+        const qint64 giftBytes = bytes.size() - maker::SingleFileHeaderBytes - unpacker - runtime;
+        QVERIFY(giftBytes > 0 && giftBytes % 512 == 0);
+        const QByteArray header = bytes.left(maker::SingleFileHeaderBytes);
+        QVERIFY(header.contains("\nlanguage=2\n"));
+        QVERIFY(header.contains("\ngift_bytes=" + QByteArray::number(giftBytes) + "\n"));
+        QVERIFY(QRegularExpression("\\nkey=[0-9a-f]{16}\\n").match(QString::fromLatin1(header)).hasMatch());
+        QCOMPARE(bytes.mid(maker::SingleFileHeaderBytes, unpacker), readFile(PACK_DIR "/unpack"));
+        // The gift's files, as tar lists them.
+        QProcess tar;
+        tar.start("tar", {"-tf", "-"});
+        tar.write(bytes.right(giftBytes));
+        tar.closeWriteChannel();
+        QVERIFY(tar.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(tar.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                 QStringList({"LISEZMOI.txt", "Matrix.dat", "Matrix.jpg"}));
+        // The same gift makes the same file.
+        QVERIFY(maker::packSingleFile(gift, PACK_DIR, out + "2", {}, &error));
+        QCOMPARE(readFile(out + "2"), bytes);
+    }
+
+    // --force replaces only what the maker made as one file.
+    void singleFileCopiesAreRecognised_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<bool>("isCopy");
+        QTest::newRow("this maker's") << QByteArray("#!/bin/sh\n# Quadrifoglio 3D: a jigsaw puzzle made for you, in one file. Start\n") << true;
+        QTest::newRow("an older maker's") << QByteArray("#!/bin/sh\n# This script was generated using Makeself 2.4.5\nlabel=\"Quadrifoglio 3D\"\n") << true;
+        QTest::newRow("another script") << QByteArray("#!/bin/sh\necho Quadrifoglio 3D\n") << false;
+        QTest::newRow("a program") << QByteArray("\x7f" "ELF Quadrifoglio 3D: a jigsaw puzzle made for you, in one file.") << false;
+    }
+    void singleFileCopiesAreRecognised()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(bool, isCopy);
+        QCOMPARE(maker::isSingleFileCopy(work("copy.run", head + QByteArray(100, '#'))), isCopy);
+    }
+
+    // The game's font measures the greeting on every desktop, and a greeting
+    // the maker passes stays inside the panel's box when the scene draws the
+    // layout made at the design scale larger: at 1, 1.75 (1920 x 1080 scaled
+    // twice) and 3.5 (3840 x 2160), in each language.
+    void greetingThatFitsStaysInsideAtEveryScale_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("scale");
+        const QList<std::pair<const char *, QString>> languages = {
+            {"it", QStringLiteral("Tanti auguri di buon compleanno, cara Giulia! ")},
+            {"en", QStringLiteral("Happy birthday, dear Anna, with all our love! ")},
+            {"fr", QStringLiteral("Joyeux anniversaire, chère Amélie, à très bientôt ! ")},
+            {"de", QStringLiteral("Alles Gute zum Geburtstag, liebe Jürgen-Größe! ")},
+            {"es", QStringLiteral("¡Feliz cumpleaños, querida Begoña, con cariño! ")},
+        };
+        for (const auto &[code, sentence] : languages) {
+            for (const double scale : {1.0, 1.75, 3.5})
+                QTest::addRow("%s at %.2f", code, scale) << sentence.repeated(6) << scale;
+        }
+    }
+    void greetingThatFitsStaysInsideAtEveryScale()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, scale);
+        QCOMPARE(QFontInfo(greetinglayout::greetingFont()).family(), QStringLiteral("Liberation Sans"));
+        // The longest beginning the maker lets through.
+        const QString greeting = text.left(greetinglayout::charactersThatFit(text)).trimmed();
+        QVERIFY(greetinglayout::fits(greeting));
+        QVERIFY(maker::greetingFitProblem(greeting).isEmpty());
+        // Drawn as the panel draws it, scaled: no ink outside the scaled box.
+        const QSize box = greetinglayout::TextBox.size();
+        const int margin = 8;
+        QImage image((QSizeF(box + QSize(2 * margin, 2 * margin)) * scale).toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            painter.scale(scale, scale);
+            painter.setFont(greetinglayout::greetingFont());
+            painter.setPen(Qt::black);
+            painter.drawText(QRect(QPoint(margin, margin), box), greetinglayout::textFlags(), greeting);
+        }
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(line[x]) < 160)
+                    ink |= QRect(x, y, 1, 1);
+            }
+        }
+        const QRect inside = QRectF(QPointF(margin, margin) * scale, QSizeF(box) * scale).toAlignedRect().adjusted(-1, -1, 1, 1);
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(inside.contains(ink), qPrintable(QStringLiteral("ink %1,%2 %3x%4 outside %5,%6 %7x%8")
+                                                       .arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())
+                                                       .arg(inside.x()).arg(inside.y()).arg(inside.width()).arg(inside.height())));
     }
 
     // The rule is the game's own layout: a greeting the maker passes shows

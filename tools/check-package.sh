@@ -64,6 +64,19 @@ version=$(env -u DISPLAY quadrifoglio --version) || { remove; fail "quadrifoglio
 man -w quadrifoglio-maker >/dev/null || { remove; fail "man quadrifoglio-maker"; }
 echo "installed: $version"
 
+# The packaged maker makes complete copies: a folder with the game, its
+# libraries and plugins, and one file, from the pack alone.
+convert -size 64x64 xc:gold "$work/picture.png"
+env -u DISPLAY HOME="$work/home" quadrifoglio-maker "$work/picture.png" --language en --out "$work/gift" >"$work/maker.log" 2>&1 &&
+    env -u DISPLAY HOME="$work/home" quadrifoglio-maker "$work/picture.png" --language en --single-file "$work/gift.run" \
+        >>"$work/maker.log" 2>&1 || { cat "$work/maker.log"; remove; fail "the packaged maker made no copy"; }
+for part in quadrifoglio quadrifoglio-game lib/libQt6Core.so.6 lib/libicudata.so.72 plugins/platforms/libqxcb.so \
+    plugins/platforms/libqwayland-generic.so Matrix.jpg README.txt; do
+    [[ -e $work/gift/$part ]] || { remove; fail "the packaged maker's copy lacks $part"; }
+done
+head -c 200 "$work/gift.run" | grep -q 'in one file' || { remove; fail "the packaged maker's single file is not one"; }
+echo "the packaged maker made a folder ($(du -sm "$work/gift" | cut -f1) MB) and one file ($(du -m "$work/gift.run" | cut -f1) MB)"
+
 remove
 dpkg-query -W -f='${Status}' quadrifoglio 2>/dev/null | grep -q '^install' && fail "still installed"
 left=0

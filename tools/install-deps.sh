@@ -13,9 +13,17 @@ packages=(
     hunspell hunspell-it hunspell-en-us hunspell-fr hunspell-de-de hunspell-es
     # pictures in WebP, TIFF and other formats for the maker
     qt6-image-formats-plugins
-    # the gift copy: its runtime's RUNPATH, and one self-extracting file
-    patchelf makeself
+    # the gift copy: its runtime's RUNPATH, the Wayland platform it carries,
+    # the zstd decoder its single file carries (libzstd linked in) and the
+    # packing of its runtime
+    patchelf qt6-wayland libzstd-dev zstd
+    # ICU's data trimmed to what the game needs (icupkg)
+    icu-devtools
+    # the game's font (built in), and the one font of a bare desktop
     fonts-liberation2 fonts-dejavu-core
+    # the friend's desktops for the copy's tests: Debian roots, and a
+    # Wayland desktop without X11
+    debootstrap weston
     # real-window tests and screenshots
     xvfb xauth xdotool imagemagick x11-utils python3
     # a window manager with a taskbar, as on a desktop

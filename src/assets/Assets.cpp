@@ -3,6 +3,9 @@
 #include "platform/Services.h"
 
 #include <QFile>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QHash>
 #include <QPixmap>
 
@@ -110,6 +113,28 @@ QCursor cursor(Cursor id)
     if (it == cursors.constEnd())
         it = cursors.insert(int(id), makeCursor(id));
     return *it;
+}
+
+bool useGameFont()
+{
+    static const bool loaded = [] {
+        bool all = true;
+        for (const char *style : {"Regular", "Bold", "Italic", "BoldItalic"}) {
+            const QString file = QStringLiteral(":/res/fonts/LiberationSans-%1.ttf").arg(QLatin1String(style));
+            all = QFontDatabase::addApplicationFont(file) >= 0 && all;
+        }
+        // The texts ask for Arial, which few Linux desktops have, and each
+        // desktop would stand in for it with a font of its own, with other
+        // widths and line breaks: ours stands in everywhere. (A desktop with
+        // Arial itself keeps it: the two have the same widths, so the same
+        // line breaks.)
+        QFont::insertSubstitution(QStringLiteral("Arial"), QLatin1String(FontFamily));
+        QFont font = QGuiApplication::font();
+        font.setFamilies({QLatin1String(FontFamily)});
+        QGuiApplication::setFont(font);
+        return all;
+    }();
+    return loaded;
 }
 
 } // namespace assets

@@ -70,4 +70,14 @@ enum class Cursor : int {
 QCursor cursor(Cursor id);
 QPoint cursorHotSpot(Cursor id);
 
+// The game's own font, which every text of the scene and of its windows is
+// drawn in on every desktop: Liberation Sans (metric-compatible with Arial,
+// SIL Open Font License), carried in the game's resources.
+inline constexpr char FontFamily[] = "Liberation Sans";
+
+// Loads the game's font (once) and makes it the one the code's "Arial" and
+// the application's default stand for. Needs a GUI application; true when
+// the font is there.
+bool useGameFont();
+
 } // namespace assets

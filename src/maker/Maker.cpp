@@ -1,5 +1,7 @@
 #include "maker/Maker.h"
 
+#include "maker/SingleFile.h"
+
 #include "game/GiftSettings.h"
 #include "platform/Files.h"
 #include "platform/Pictures.h"
@@ -7,6 +9,7 @@
 #include "ui/GreetingLayout.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -38,12 +41,8 @@ namespace {
 constexpr int BoardSize = 360;
 
 const char StagingPrefix[] = ".quadrifoglio-maker-";
-// The label of a single-file copy, shown when it unpacks; it also tells
-// --force that a file is such a copy.
-const char SingleFileLabel[] = "Quadrifoglio 3D";
-
 // The runtime's parts in a copy, beside the game.
-const char *const RuntimeEntries[] = {"qt.conf", "lib", "plugins"};
+const char *const RuntimeEntries[] = {"qt.conf", "lib", "plugins", PortableGameName};
 
 bool isStartNoteName(const QString &name)
 {
@@ -355,6 +354,9 @@ QString findRuntime(const QString &makerDir)
         if (QFileInfo(QDir(candidate).filePath(QLatin1String(GameExecutableName))).isExecutable())
             return candidate;
     }
+    // An installed package carries the runtime packed only.
+    if (const QString pack = findPack(makerDir); !pack.isEmpty())
+        return unpackedRuntime(pack, nullptr);
     return {};
 }
 
@@ -369,33 +371,37 @@ QString startNoteText(int digit)
     static const char16_t *const notes[] = {
         u"Quadrifoglio 3D: un puzzle fatto per te.\n\n"
         u"Per giocare apri questa cartella e avvia il programma \"quadrifoglio\" (doppio clic; se il\n"
-        u"gestore dei file lo apre come un documento, clic destro e \"Esegui\"). Da un terminale:\n\n"
-        u"    cd questa-cartella\n    ./quadrifoglio\n\n"
+        u"gestore dei file lo apre come un documento, clic destro e \"Esegui\"). Da un terminale, anche se\n"
+        u"un download gli ha tolto il permesso di esecuzione:\n\n"
+        u"    cd questa-cartella\n    sh quadrifoglio\n\n"
         u"Funziona su un computer Linux a 64 bit con un desktop grafico; non serve installare nulla.\n"
         u"Tieni insieme tutti i file di questa cartella: al gioco servono tutti.\n",
         u"Quadrifoglio 3D: a jigsaw puzzle made for you.\n\n"
         u"To play, open this folder and start the program \"quadrifoglio\" (double-click it; if the\n"
-        u"file manager opens it as a document, right-click it and choose \"Run\"). From a terminal:\n\n"
-        u"    cd this-folder\n    ./quadrifoglio\n\n"
+        u"file manager opens it as a document, right-click it and choose \"Run\"). From a terminal, which\n"
+        u"works even when a download has taken away its permission to run:\n\n"
+        u"    cd this-folder\n    sh quadrifoglio\n\n"
         u"It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.\n"
         u"Keep all the files of this folder together: the game needs every one of them.\n",
         u"Quadrifoglio 3D : un puzzle fait pour toi.\n\n"
         u"Pour jouer, ouvre ce dossier et lance le programme « quadrifoglio » (double-clic ; si le\n"
         u"gestionnaire de fichiers l'ouvre comme un document, clic droit puis « Exécuter »). Depuis un\n"
-        u"terminal :\n\n"
-        u"    cd ce-dossier\n    ./quadrifoglio\n\n"
+        u"terminal, même si un téléchargement lui a retiré le droit d'exécution :\n\n"
+        u"    cd ce-dossier\n    sh quadrifoglio\n\n"
         u"Il fonctionne sur un ordinateur Linux 64 bits avec un bureau graphique ; rien à installer.\n"
         u"Garde ensemble tous les fichiers de ce dossier : le jeu a besoin de chacun d'eux.\n",
         u"Quadrifoglio 3D: ein Puzzle, für dich gemacht.\n\n"
         u"Zum Spielen diesen Ordner öffnen und das Programm „quadrifoglio“ starten (Doppelklick; öffnet\n"
-        u"die Dateiverwaltung es als Dokument, mit Rechtsklick „Ausführen“ wählen). Im Terminal:\n\n"
-        u"    cd dieser-ordner\n    ./quadrifoglio\n\n"
+        u"die Dateiverwaltung es als Dokument, mit Rechtsklick „Ausführen“ wählen). Im Terminal, auch\n"
+        u"wenn ein Download ihm das Ausführungsrecht genommen hat:\n\n"
+        u"    cd dieser-ordner\n    sh quadrifoglio\n\n"
         u"Es läuft auf einem 64-Bit-Linux-Rechner mit grafischer Oberfläche; nichts muss installiert\n"
         u"werden. Alle Dateien dieses Ordners zusammen lassen: das Spiel braucht jede davon.\n",
         u"Quadrifoglio 3D: un puzle hecho para ti.\n\n"
         u"Para jugar, abre esta carpeta y arranca el programa «quadrifoglio» (doble clic; si el gestor\n"
-        u"de archivos lo abre como un documento, clic derecho y «Ejecutar»). Desde una terminal:\n\n"
-        u"    cd esta-carpeta\n    ./quadrifoglio\n\n"
+        u"de archivos lo abre como un documento, clic derecho y «Ejecutar»). Desde una terminal, aunque\n"
+        u"una descarga le haya quitado el permiso de ejecución:\n\n"
+        u"    cd esta-carpeta\n    sh quadrifoglio\n\n"
         u"Funciona en un ordenador Linux de 64 bits con escritorio gráfico; no hay que instalar nada.\n"
         u"Mantén juntos todos los archivos de esta carpeta: el juego los necesita todos.\n",
     };
@@ -776,7 +782,8 @@ QString forceProblem(const QString &folder)
     }
     const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &name : entries) {
-        if (name != QLatin1String(GameExecutableName) && isProgram(dir.filePath(name)))
+        if (name != QLatin1String(GameExecutableName) && name != QLatin1String(PortableGameName)
+            && isProgram(dir.filePath(name)))
             return QStringLiteral("the folder %1 holds other programs (%2); --force only reuses a puzzle's folder")
                 .arg(quoted(folder), name);
     }
@@ -821,17 +828,6 @@ QStringList filesReplacedByCopy(const QStringList &names)
 }
 
 namespace {
-
-// A file the maker made with --single-file: makeself's shell header with
-// the game's label.
-bool isSingleFileCopy(const QString &path)
-{
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || QFileInfo(path).isSymLink() || !file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(32 << 10);
-    return head.startsWith("#!/bin/sh") && head.contains("Makeself") && head.contains(SingleFileLabel);
-}
 
 // One file or folder of the copy: where it comes from (empty: written from
 // `bytes`), and its name in the copy.
@@ -931,14 +927,21 @@ Result makeCopy(const Request &request, const Progress &progress)
                             .arg(request.game.isEmpty() ? QStringLiteral("none given") : quoted(request.game)));
         gamePath = game.canonicalFilePath();
     }
-    QString makeself;
+    QString pack;
     if (request.singleFile) {
-        makeself = QStandardPaths::findExecutable(QStringLiteral("makeself"));
-        if (makeself.isEmpty())
-            return fail(QStringLiteral("one file cannot be made: the program makeself is not installed (Debian "
-                                       "package makeself)"));
         if (!portable)
             return fail(QStringLiteral("one file is made from the portable copy only, not from the game alone"));
+        // The pack lies beside the runtime, or beside the maker.
+        pack = request.pack;
+        if (pack.isEmpty() && packProblem(QDir(request.runtime).filePath(QStringLiteral("../") + QLatin1String(PackFolderName))).isEmpty())
+            pack = QDir::cleanPath(QDir(request.runtime).filePath(QStringLiteral("../") + QLatin1String(PackFolderName)));
+        if (pack.isEmpty())
+            pack = findPack(QCoreApplication::applicationDirPath());
+        if (pack.isEmpty())
+            return fail(QStringLiteral("one file cannot be made: the game's pack was not found beside the runtime "
+                                       "or the maker; install the game again"));
+        if (const QString problem = packProblem(pack); !problem.isEmpty())
+            return fail(problem);
     }
 
     const QFileInfo source(request.picture);
@@ -965,7 +968,9 @@ Result makeCopy(const Request &request, const Progress &progress)
 
     // What the copy holds.
     QList<Part> parts;
-    if (portable) {
+    if (portable && request.singleFile) {
+        // The runtime comes from the pack, already compressed.
+    } else if (portable) {
         const QDir runtime(request.runtime);
         for (const QString &name : runtime.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
             parts << Part{name, runtime.filePath(name), {}};
@@ -1042,7 +1047,7 @@ Result makeCopy(const Request &request, const Progress &progress)
     qint64 total = 0;
     for (const Part &part : parts)
         total += partBytes(part);
-    const int copyEnd = request.singleFile ? 45 : 98;
+    const int copyEnd = request.singleFile ? 5 : 98;
     qint64 done = 0;
     const auto copied = [&](qint64 bytes) {
         done += bytes;
@@ -1058,34 +1063,12 @@ Result makeCopy(const Request &request, const Progress &progress)
         tell(copyEnd, QStringLiteral("Packing into one file"));
         giveUsualPermissions(folder);
         const QString packed = stage.filePath(QStringLiteral("copy.run"));
-        QProcess pack;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("TMPDIR"), stage.path()); // its scratch files go with the staging folder
-        pack.setProcessEnvironment(environment);
-        pack.setProcessChannelMode(QProcess::MergedChannels);
-        // Unpacked into a temporary folder where it is started, and removed
-        // when the game ends; no terminal window is opened for it.
-        pack.start(makeself, {QStringLiteral("--quiet"), QStringLiteral("--tar-quietly"), QStringLiteral("--xz"),
-                              QStringLiteral("--complevel"), QStringLiteral("6"), QStringLiteral("--threads"),
-                              QStringLiteral("0"), QStringLiteral("--nox11"),
-                              QStringLiteral("--noprogress"), folder, packed, QLatin1String(SingleFileLabel),
-                              QStringLiteral("./") + QLatin1String(GameExecutableName)});
-        const bool finished = pack.waitForFinished(-1);
-        const QString said = QString::fromLocal8Bit(pack.readAll()).trimmed();
-        if (!finished || pack.exitStatus() != QProcess::NormalExit || pack.exitCode() != 0 || !QFileInfo(packed).isFile())
-            return fail(QStringLiteral("cannot write %1: makeself failed%2")
-                            .arg(quoted(out), said.isEmpty() ? QString() : QStringLiteral(": ") + said.section(QLatin1Char('\n'), -1)));
-        // makeself does not sync what it wrote: a full disk must show now.
-        const int fd = ::open(QFile::encodeName(packed).constData(), O_RDONLY | O_CLOEXEC);
-        const bool synced = fd >= 0 && ::fsync(fd) == 0;
-        const int syncError = errno;
-        if (fd >= 0)
-            ::close(fd);
-        if (!synced)
-            return fail(cannotWrite(out, syncError));
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::chmod(QFile::encodeName(packed).constData(), 0777 & ~mask);
+        const auto keepGoing = [&](int percent) {
+            tell(copyEnd + (99 - copyEnd) * percent / 100, QStringLiteral("Packing into one file"));
+            return true;
+        };
+        if (!packSingleFile(folder, pack, packed, keepGoing, &why))
+            return fail(why.replace(quoted(packed), quoted(out)));
         if (!replaceFile(packed, out))
             return fail(cannotWrite(out, errno));
     } else if (!exists) {

@@ -16,8 +16,10 @@
 // plain functions; makeCopy checks everything before it writes anything.
 namespace maker {
 
-// The name of the game's executable, in the copy and beside the maker.
+// The name of the game's executable, in the copy and beside the maker. In a
+// portable copy it is the start script, and the game itself is beside it.
 inline constexpr char GameExecutableName[] = "quadrifoglio";
+inline constexpr char PortableGameName[] = "quadrifoglio-game";
 // The portable runtime's folder, beside the maker in the build and beside
 // the installed game.
 inline constexpr char RuntimeFolderName[] = "runtime";
@@ -185,6 +187,7 @@ struct Request
     PictureChoice picturing;
     QString runtime;  // the portable runtime to copy; when empty, the game alone:
     QString game;     // the game's executable, for a friend who has Qt 6
+    QString pack;     // with singleFile: the pack (found beside the runtime or the maker when empty)
 };
 
 struct Result

@@ -1,47 +1,69 @@
 # Prepares the portable runtime of the game: the folder a gift copy is made
 # from, which starts on a desktop that has no Qt.
 #
-#   RUNTIME/quadrifoglio    the game, stripped, RUNPATH $ORIGIN/lib
-#   RUNTIME/qt.conf         points Qt at RUNTIME/plugins
-#   RUNTIME/lib/            every shared library the game and its plugins
-#                           need, except those every desktop has
-#   RUNTIME/plugins/        the Qt plugins the game loads on an X11 desktop
+#   RUNTIME/quadrifoglio       the start script: starts the game, or says
+#                              why it cannot, in the puzzle's language
+#   RUNTIME/quadrifoglio-game  the game, stripped, RUNPATH $ORIGIN/lib
+#   RUNTIME/qt.conf            points Qt at RUNTIME/plugins
+#   RUNTIME/lib/               every shared library the game and its plugins
+#                              need, except those every desktop has
+#   RUNTIME/plugins/           the Qt plugins the game loads on an X11 or a
+#                              Wayland desktop
 #
 # Run by the build as a script:
 #   cmake -DGAME=... -DRUNTIME=... -DQT_PLUGINS=... -DDESKTOP_LIST=...
-#         -DSTRIP=... -DPATCHELF=... -P PortableRuntime.cmake
+#         -DSTART_SCRIPT=... -DSTRIP=... -DPATCHELF=... -P PortableRuntime.cmake
 # The libraries are resolved by the loader's own rules
 # (file(GET_RUNTIME_DEPENDENCIES)); what is left out is the one reviewed
 # list in packaging/runtime/desktop-libraries.txt.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable GAME RUNTIME QT_PLUGINS DESKTOP_LIST STRIP PATCHELF)
+foreach(variable GAME RUNTIME QT_PLUGINS DESKTOP_LIST START_SCRIPT STRIP PATCHELF)
     if(NOT DEFINED ${variable} OR "${${variable}}" STREQUAL "")
         message(FATAL_ERROR "PortableRuntime.cmake: ${variable} is not set")
     endif()
 endforeach()
 
 # The plugins the game loads: the X11 platform and its GL integrations (the
-# platform loads one at start-up), the input methods (accents typed with a
-# compose key in the record's name), and the two picture formats a copy can
-# hold besides the built-in bitmap and PNG. Qt Multimedia's media plugins are
-# left out: QAudioSink talks to PulseAudio from inside libQt6Multimedia.
+# platform loads one at start-up), the Wayland platform with its shell,
+# window decorations and EGL integration (a Wayland desktop without XWayland
+# has no X11), the input methods (accents typed with a compose key in the
+# record's name), and the two picture formats a copy can hold besides the
+# built-in bitmap and PNG. Qt Multimedia's media plugins are left out:
+# QAudioSink talks to PulseAudio from inside libQt6Multimedia.
 set(plugins
     platforms/libqxcb.so
     xcbglintegrations/libqxcb-glx-integration.so
     xcbglintegrations/libqxcb-egl-integration.so
+    platforms/libqwayland-generic.so
+    platforms/libqwayland-egl.so
+    wayland-shell-integration/libxdg-shell.so
+    wayland-decoration-client/libbradient.so
+    wayland-graphics-integration-client/libqt-plugin-wayland-egl.so
     platforminputcontexts/libcomposeplatforminputcontextplugin.so
     platforminputcontexts/libibusplatforminputcontextplugin.so
     imageformats/libqjpeg.so
     imageformats/libqgif.so)
 
+# Each entry: the library's pattern, then the Debian and Fedora packages
+# that bring it, which the start script names when it is missing.
 file(STRINGS "${DESKTOP_LIST}" list_lines)
 set(desktop_libraries)
+set(library_packages "")
 foreach(line IN LISTS list_lines)
     string(REGEX REPLACE "#.*" "" line "${line}")
     string(STRIP "${line}" line)
-    if(NOT line STREQUAL "")
-        list(APPEND desktop_libraries "${line}")
+    if(line STREQUAL "")
+        continue()
+    endif()
+    string(REGEX MATCHALL "[^ \t]+" fields "${line}")
+    list(GET fields 0 pattern)
+    list(APPEND desktop_libraries "${pattern}")
+    list(LENGTH fields count)
+    if(count EQUAL 3)
+        list(GET fields 1 apt)
+        list(GET fields 2 dnf)
+        string(APPEND library_packages "${pattern} ${apt} ${dnf}\n")
     endif()
 endforeach()
 if(NOT desktop_libraries)
@@ -90,6 +112,19 @@ foreach(library IN LISTS libraries)
     set_runpath("${stage}/lib/${name}" "$ORIGIN")
 endforeach()
 
+# ICU's data, trimmed to what the game can ask of it (TRIM_ICU: the script
+# that does it, packaging/runtime/trim-icu.sh; C_COMPILER assembles the
+# library again).
+if(DEFINED TRIM_ICU AND NOT TRIM_ICU STREQUAL "")
+    file(GLOB icu_data "${stage}/lib/libicudata.so.*")
+    foreach(library IN LISTS icu_data)
+        execute_process(COMMAND sh "${TRIM_ICU}" "${library}" "${C_COMPILER}" RESULT_VARIABLE status)
+        if(NOT status EQUAL 0)
+            message(FATAL_ERROR "could not trim ICU's data in ${library}")
+        endif()
+    endforeach()
+endif()
+
 foreach(plugin IN LISTS plugins)
     get_filename_component(folder "${plugin}" DIRECTORY)
     file(MAKE_DIRECTORY "${stage}/plugins/${folder}")
@@ -97,12 +132,32 @@ foreach(plugin IN LISTS plugins)
     set_runpath("${stage}/plugins/${plugin}" "$ORIGIN/../../lib")
 endforeach()
 
-file(COPY_FILE "${GAME}" "${stage}/quadrifoglio")
-execute_process(COMMAND "${STRIP}" --strip-all "${stage}/quadrifoglio" RESULT_VARIABLE status)
+file(COPY_FILE "${GAME}" "${stage}/quadrifoglio-game")
+execute_process(COMMAND "${STRIP}" --strip-all "${stage}/quadrifoglio-game" RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "strip failed on the game")
 endif()
-set_runpath("${stage}/quadrifoglio" "$ORIGIN/lib")
+set_runpath("${stage}/quadrifoglio-game" "$ORIGIN/lib")
+
+# The newest glibc the runtime asks for: the start script tells a friend
+# with an older one so, in words, before the loader would fail.
+set(glibc_needed "2.0")
+file(GLOB_RECURSE binaries "${stage}/quadrifoglio-game" "${stage}/lib/*" "${stage}/plugins/*")
+foreach(binary IN LISTS binaries)
+    file(STRINGS "${binary}" versions REGEX "^GLIBC_2\\.[0-9]+$")
+    foreach(version IN LISTS versions)
+        string(REPLACE "GLIBC_" "" version "${version}")
+        if(version VERSION_GREATER glibc_needed)
+            set(glibc_needed "${version}")
+        endif()
+    endforeach()
+endforeach()
+file(READ "${START_SCRIPT}" script)
+string(REPLACE "@GLIBC_NEEDED@" "${glibc_needed}" script "${script}")
+string(REPLACE "@LIBRARY_PACKAGES@\n" "${library_packages}" script "${script}")
+file(WRITE "${stage}/quadrifoglio" "${script}")
+file(CHMOD "${stage}/quadrifoglio" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 # Relative to the folder of the executable that reads it.
 file(WRITE "${stage}/qt.conf" "[Paths]\nPrefix = .\nPlugins = plugins\n")
@@ -110,4 +165,4 @@ file(WRITE "${stage}/qt.conf" "[Paths]\nPrefix = .\nPlugins = plugins\n")
 file(REMOVE_RECURSE "${RUNTIME}")
 file(RENAME "${stage}" "${RUNTIME}")
 list(LENGTH libraries count)
-message(STATUS "Portable runtime: ${count} libraries in ${RUNTIME}")
+message(STATUS "Portable runtime: ${count} libraries in ${RUNTIME}, glibc ${glibc_needed} or newer")

@@ -5,6 +5,7 @@
 //       [--fit crop|stretch] [--crop X,Y,SIDE] (--out FOLDER | --single-file FILE)
 //       [--game-only] [--force]
 
+#include "assets/Assets.h"
 #include "maker/Maker.h"
 #include "maker/MakerWindow.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
 
     if (argc <= 1) {
         QApplication app(argc, argv);
+        assets::useGameFont();
         const QString runtime = maker::findRuntime(QCoreApplication::applicationDirPath());
         if (runtime.isEmpty()) {
             refuse(QStringLiteral("the game's portable runtime was not found; looked in:\n  ")
@@ -53,6 +55,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
+    assets::useGameFont();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(

@@ -1,5 +1,7 @@
 #include "ui/GreetingLayout.h"
 
+#include "assets/Assets.h"
+
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QTextBoundaryFinder>
@@ -35,6 +37,9 @@ bool drawsNothing(const QString &character)
 
 QFont greetingFont()
 {
+    // Measured in the game's own font, which stands in for Arial in the
+    // friend's game as here.
+    assets::useGameFont();
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(GreetingPointSize);
     return font;
@@ -42,6 +47,7 @@ QFont greetingFont()
 
 QFont fontFor(gift::Greeting::Style style)
 {
+    assets::useGameFont();
     QFont font(QStringLiteral("Arial"), 28);
     switch (style) {
     case gift::Greeting::Style::Greeting:

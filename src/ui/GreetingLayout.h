@@ -19,7 +19,8 @@ inline constexpr QRect TextBox{12, 10, 356, 56};
 // The type of a greeting (the game's name alone is shown larger).
 inline constexpr double GreetingPointSize = 10;
 
-// The greeting's font: Arial, or what the desktop shows for Arial.
+// The greeting's font: Arial, for which the game's own font stands in on
+// every desktop (assets::useGameFont).
 QFont greetingFont();
 
 // The panel's font for each style of Matrix.dat's line: the greeting in

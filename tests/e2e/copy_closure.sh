@@ -23,14 +23,16 @@ if [[ ${1:-} == --probe ]]; then
     game=$2 maps=$3
     LD_LIBRARY_PATH= QT_PLUGIN_PATH= QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME=$(dirname "$maps")/config \
         "$game" >"$maps.log" 2>&1 &
-    pid=$!
-    trap 'kill $pid 2>/dev/null || true; wait $pid 2>/dev/null || true' EXIT
+    script=$!
+    trap 'kill $script 2>/dev/null || true; wait $script 2>/dev/null || true' EXIT
     for _ in $(seq 240); do
         xdotool search --onlyvisible --name '^Quadrifoglio 3D$' >/dev/null 2>&1 && break
         sleep 0.25
     done
     xdotool search --onlyvisible --name '^Quadrifoglio 3D$' >/dev/null || { cat "$maps.log" >&2; exit 1; }
     sleep 1 # the picture and its plugin are loaded after the window shows
+    # The copy's start script runs the game as its child.
+    pid=$(pgrep -P "$script" -f quadrifoglio-game)
     cp "/proc/$pid/maps" "$maps"
     exit 0
 fi
@@ -51,7 +53,7 @@ convert "$work/portrait.png" -crop 300x300+0+200 +repage "$work/square.png"
 
 xvfb-run -a -s "-screen 0 1024x768x24" "$0" --probe "$work/gift/quadrifoglio" "$work/maps" \
     || fail "the copy did not show its window"
-patterns=$(sed 's/#.*//; /^[[:space:]]*$/d' "$list")
+patterns=$(sed 's/#.*//; /^[[:space:]]*$/d' "$list" | awk '{ print $1 }')
 outside=()
 while read -r path; do
     [[ $path == "$work/gift/"* ]] && continue
@@ -64,5 +66,5 @@ echo "loaded from the copy: $(awk '{ print $6 }' "$work/maps" | grep -c "^$work/
 
 "$maker_dir/quadrifoglio-maker" "$work/portrait.png" --language it --crop 0,200,300 --single-file "$work/gift.run"
 mkdir -p "$work/unpack"
-TMPDIR=$work/unpack "$(dirname "$0")/expect_board.sh" "$artifacts" "$work/square.png" \
+XDG_CACHE_HOME=$work/cache TMPDIR=$work/unpack "$(dirname "$0")/expect_board.sh" "$artifacts" "$work/square.png" \
     env LD_LIBRARY_PATH= "$0" --single-file "$work/gift.run"
