@@ -4,6 +4,7 @@
 #include "support/BigPictures.h"
 #include "support/SmallDisk.h"
 
+#include "game/BoardSize.h"
 #include "game/GiftSettings.h"
 #include "maker/CropView.h"
 #include "maker/Maker.h"
@@ -11,7 +12,10 @@
 #include "ui/GreetingLayout.h"
 #include "ui/Panels.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -198,7 +202,7 @@ private slots:
         QCOMPARE(readFile(out.filePath("Matrix.dat")), dat);
         // Only the copy itself appears: no staging folder is left behind.
         QCOMPARE(names(parent.path()), QStringList{"gift"});
-        QCOMPARE(names(out.path()).size(), 3);
+        QCOMPARE(names(out.path()).size(), 4); // with the maker's list
         QCOMPARE(readFile(out.filePath(fileName)) == readFile(path), path != m_png);
         QCOMPARE(QImageReader(out.filePath(fileName)).size(), path == m_png ? QSize(180, 180) : QSize(180, 120));
         QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(GAME_EXECUTABLE));
@@ -287,40 +291,55 @@ private slots:
         QCOMPARE(names(parent.path()), QStringList());
     }
 
-    // --force reuses a puzzle's folder, never a folder of programs.
-    void forceRefusesFoldersThatAreNoPuzzles_data()
+    // --force replaces a copy the maker made and nothing else: the folder
+    // and every file it refuses for are named, and nothing is written.
+    void forceRefusesWhatTheMakerDidNotMake_data()
     {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("message");
-        QTest::newRow("launcher link") << "link" << "quadrifoglio\" is a link";
-        QTest::newRow("another file named like the game") << "text" << "is not a copy of the game";
-        QTest::newRow("the game without a puzzle beside it") << "bare game" << "is not a copy of the game";
-        QTest::newRow("a bin folder: another program") << "program" << "holds other programs \\(tool\\)";
-        QTest::newRow("a script") << "script" << "holds other programs \\(run.sh\\)";
+        QTest::newRow("someone else's files") << "home files"
+            << "not a copy made by the maker; it holds .*\"LEGGIMI.txt\".*\"README.txt\".*\"matrix.JPG\".*\"notes.txt\".*\"qt.conf\"";
+        QTest::newRow("a link to a folder of someone's files") << "link to home" << "is a link; the maker never writes through a link";
+        QTest::newRow("a copy, and notes added to it") << "copy and notes" << "holds files the maker did not make: \"notes.txt\"";
+        QTest::newRow("a copy, and a file added in its lib folder") << "copy and lib file" << "did not make: \"lib/mine.txt\"";
+        QTest::newRow("a copy made without a list") << "copy without list" << "not a copy made by the maker";
+        QTest::newRow("a list naming a path outside") << "list escapes" << "not a copy made by the maker";
+        QTest::newRow("launcher link in an old folder") << "game link" << "not a copy made by the maker";
     }
-    void forceRefusesFoldersThatAreNoPuzzles()
+    void forceRefusesWhatTheMakerDidNotMake()
     {
         QFETCH(QString, setup);
         QFETCH(QString, message);
-        QTemporaryDir out;
-        if (setup != "bare game")
-            writeFile(out.filePath("Matrix.dat"), "1Old\n");
-        if (setup == "link")
-            QVERIFY(QFile::link(GAME_EXECUTABLE, out.filePath("quadrifoglio")));
-        if (setup == "text")
-            writeFile(out.filePath("quadrifoglio"), "old");
-        if (setup == "bare game" || setup == "program" || setup == "script")
-            QVERIFY(QFile::copy(GAME_EXECUTABLE, out.filePath("quadrifoglio")));
-        if (setup == "program")
-            QVERIFY(QFile::copy("/bin/true", out.filePath("tool")));
-        if (setup == "script") {
-            writeFile(out.filePath("run.sh"), "#!/bin/sh\necho hi\n");
-            QFile::setPermissions(out.filePath("run.sh"), QFile::permissions(out.filePath("run.sh")) | QFile::ExeOwner);
+        QTemporaryDir parent;
+        const QString home = parent.filePath("home"), out = parent.filePath("gift");
+        for (const char *name : {"README.txt", "LEGGIMI.txt", "qt.conf", "matrix.JPG", "notes.txt"})
+            writeFile(home + '/' + name, "someone's own");
+        if (setup == "home files") {
+            QVERIFY(QDir().rename(home, out));
+        } else if (setup == "link to home") {
+            QVERIFY(QFile::link(home, out));
+        } else if (setup == "game link") {
+            QVERIFY(QDir().mkpath(out));
+            writeFile(out + "/Matrix.dat", "1Old\n");
+            QVERIFY(QFile::link(GAME_EXECUTABLE, out + "/quadrifoglio"));
+        } else {
+            const auto [status, err] = runMaker({m_jpg, "--language", "en", "--out", out, "--game-only"});
+            QVERIFY2(status == 0, qPrintable(err));
+            if (setup == "copy and notes")
+                writeFile(out + "/notes.txt", "mine");
+            if (setup == "copy and lib file") {
+                QVERIFY(runMaker({m_jpg, "--language", "en", "--out", out, "--force"}).first == 0);
+                writeFile(out + "/lib/mine.txt", "mine");
+            }
+            if (setup == "copy without list")
+                QVERIFY(QFile::remove(out + "/" + maker::CopyListName));
+            if (setup == "list escapes")
+                writeFile(out + "/" + maker::CopyListName, "quadrifoglio\nMatrix.dat\nMatrix.jpg\n../home/notes.txt\n");
         }
-        const auto before = snapshot(out.path());
-        const auto [status, err] = runMaker({m_jpg, "--language", "en", "--out", out.path(), "--force"});
+        const auto before = snapshot(parent.path());
+        const auto [status, err] = runMaker({m_jpg, "--language", "en", "--out", out, "--force"});
         QVERIFY2(status == 1 && err.contains(QRegularExpression(message)) && err.contains("nothing was written"), qPrintable(err));
-        QCOMPARE(snapshot(out.path()), before);
+        QCOMPARE(snapshot(parent.path()), before);
     }
 
     // Told as the system tells it, with the file that could not be written,
@@ -396,7 +415,7 @@ private slots:
             ::kill(pid_t(p.processId()), SIGKILL);
             QVERIFY(p.waitForFinished(10000));
             if (QFileInfo::exists(out)) {
-                QCOMPARE(names(out), QStringList({"Matrix.bmp", "Matrix.dat", "quadrifoglio"}));
+                QCOMPARE(names(out), QStringList({".quadrifoglio-copy", "Matrix.bmp", "Matrix.dat", "quadrifoglio"}));
                 QCOMPARE(readFile(out + "/quadrifoglio"), readFile(GAME_EXECUTABLE));
             }
             left += names(parent.path()).filter(".quadrifoglio-maker-").size();
@@ -414,27 +433,41 @@ private slots:
         QCOMPARE(names(parent.path()), QStringList({".quadrifoglio-maker-Run123", "gift"}));
     }
 
-    // The portable copy's own parts go too: the old runtime whole, a note in
-    // another language.
-    void forceReplacesOnlyThePuzzle()
+    // A copy the maker made is replaced whole in one step: its old files
+    // (a picture of another kind, a note in another language) go, nothing
+    // of the old copy stays hidden in the new one or beside it, and a folder
+    // of the copy turned into a link loses nothing where it leads.
+    void forceReplacesACopyTheMakerMade()
     {
-        QTemporaryDir out;
-        for (const char *old : {"MATRIX.BMP", "matrix.gif", "Matrix.dat", "README.txt", "lib/libOld.so.1"})
-            writeFile(out.filePath(old), "old");
-        // A previous copy: the game itself.
-        QVERIFY(QFile::copy(GAME_EXECUTABLE, out.filePath("quadrifoglio")));
-        for (const char *kept : {"Matrix.png", "Matrix.jpg.bak", "notes.txt", "photos/Matrix.bmp"})
-            writeFile(out.filePath(kept), "keep me");
-        const auto [status, err] = runMaker({m_png, "--language", "es", "--greeting", "Hola", "--out", out.path(), "--force"});
+        QTemporaryDir parent;
+        const QString out = parent.filePath("gift");
+        auto [status, err] = runMaker({m_gif, "--language", "it", "--out", out, "--fit", "stretch"});
         QVERIFY2(status == 0, qPrintable(err));
-        QCOMPARE(names(out.path()), QStringList({"LEEME.txt", "Matrix.dat", "Matrix.jpg", "Matrix.jpg.bak", "Matrix.png",
-                                                 "lib", "notes.txt", "photos", "plugins", "qt.conf", "quadrifoglio"}));
-        QCOMPARE(readFile(out.filePath("Matrix.dat")), QByteArray("4Hola\n"));
-        QVERIFY(readFile(out.filePath("Matrix.jpg")).startsWith("\xFF\xD8\xFF"));
-        QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(RUNTIME_DIR "/quadrifoglio"));
-        QCOMPARE(names(out.filePath("lib")), names(RUNTIME_DIR "/lib"));
-        for (const char *kept : {"Matrix.png", "photos/Matrix.bmp"})
-            QCOMPARE(readFile(out.filePath(kept)), QByteArray("keep me"));
+        QVERIFY(QFileInfo::exists(out + "/Matrix.gif") && QFileInfo::exists(out + "/LEGGIMI.txt"));
+        // A folder of the copy replaced by a link to someone's files.
+        writeFile(parent.filePath("elsewhere/libQt6Core.so.6"), "someone's own");
+        QVERIFY(QDir(out + "/lib").removeRecursively());
+        QVERIFY(QFile::link(parent.filePath("elsewhere"), out + "/lib"));
+
+        std::tie(status, err) = runMaker({m_png, "--language", "es", "--greeting", "Hola", "--out", out, "--force"});
+        QVERIFY2(status == 0, qPrintable(err));
+        QCOMPARE(names(parent.path()), QStringList({"elsewhere", "gift"}));
+        QCOMPARE(names(out), QStringList({".quadrifoglio-copy", "LEEME.txt", "Matrix.dat", "Matrix.jpg", "lib", "plugins",
+                                          "qt.conf", "quadrifoglio"}));
+        QCOMPARE(readFile(out + "/Matrix.dat"), QByteArray("4Hola\n"));
+        QCOMPARE(readFile(out + "/quadrifoglio"), readFile(RUNTIME_DIR "/quadrifoglio"));
+        QCOMPARE(names(out + "/lib"), names(RUNTIME_DIR "/lib"));
+        QCOMPARE(readFile(parent.filePath("elsewhere/libQt6Core.so.6")), QByteArray("someone's own"));
+        // The list names exactly what is there.
+        QStringList listed;
+        for (const QByteArray &line : readFile(out + "/" + maker::CopyListName).split('\n'))
+            if (!line.isEmpty() && !line.startsWith('#'))
+                listed << QString::fromUtf8(line);
+        QStringList present = snapshot(out).keys();
+        present.removeOne(maker::CopyListName);
+        listed.sort();
+        present.sort();
+        QCOMPARE(listed, present);
     }
 
     // The colour of a picture whose colour tells where a pixel lies: red
@@ -467,7 +500,7 @@ private slots:
         QTest::newRow("portrait JPEG: cropped, not kept") << QSize(300, 600) << "jpg" << "crop" << QRect() << QRect(0, 150, 300, 300) << 300;
         QTest::newRow("panorama: its middle") << QSize(4000, 500) << "png" << "crop" << QRect() << QRect(1750, 0, 500, 500) << 500;
         QTest::newRow("one pixel") << QSize(1, 1) << "png" << "crop" << QRect() << QRect(0, 0, 1, 1) << 1;
-        QTest::newRow("24 megapixels: scaled to the board") << QSize(6000, 4000) << "jpg" << "crop" << QRect() << QRect(1000, 0, 4000, 4000) << 1080;
+        QTest::newRow("24 megapixels: scaled to the board") << QSize(6000, 4000) << "jpg" << "crop" << QRect() << QRect(1000, 0, 4000, 4000) << maker::MadePictureMaxSide;
         QTest::newRow("the square asked, bottom corner") << QSize(300, 600) << "png" << "crop" << QRect(0, 300, 300, 300) << QRect(0, 300, 300, 300) << 300;
         QTest::newRow("square asked in a huge bitmap") << QSize(5000, 3000) << "bmp" << "crop" << QRect(4000, 2000, 1000, 1000) << QRect(4000, 2000, 1000, 1000) << 1000;
         QTest::newRow("stretched portrait") << QSize(300, 600) << "png" << "stretch" << QRect() << QRect(0, 0, 300, 600) << 600;
@@ -589,6 +622,154 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, code);
         QCOMPARE(maker::defaultLanguageCode(QLocale(locale)), code);
+    }
+
+    // The commands the maker prints work as printed: the friend's
+    // instruction, run by a shell in the file's folder, starts that file.
+    void printedInstructionsWorkAsPrinted_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("spaces") << "Gift for Anna.run";
+        QTest::newRow("apostrophe") << "Anna's gift.run";
+        QTest::newRow("shell characters") << "$HOME `x` \"q\" & ; (1).run";
+        QTest::newRow("plain") << "gift.run";
+    }
+    void printedInstructionsWorkAsPrinted()
+    {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        writeFile(dir.filePath(fileName), "echo started > started.txt\n");
+        for (int digit = 0; digit < 5; ++digit) {
+            const QString text = maker::singleFileInstructions(digit, fileName);
+            const QRegularExpressionMatch command = QRegularExpression("  (sh .*?)  ").match(text);
+            QVERIFY2(command.hasMatch(), qPrintable(text));
+            QFile::remove(dir.filePath("started.txt"));
+            QProcess shell;
+            shell.setWorkingDirectory(dir.path());
+            shell.start("/bin/sh", {"-c", command.captured(1)});
+            QVERIFY(shell.waitForFinished(10000));
+            QCOMPARE(readFile(dir.filePath("started.txt")), QByteArray("started\n"));
+        }
+        QCOMPARE(maker::shellQuoted("/tmp/Gift for Anna/quadrifoglio"), QStringLiteral("'/tmp/Gift for Anna/quadrifoglio'"));
+    }
+
+    // Smaller than the board on a 1920 x 1080 screen: made, with a word.
+    void smallPictureOrCropIsWarnedOf_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("crop");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("1 x 1 picture") << QSize(1, 1) << "" << true;
+        QTest::newRow("120 px crop of a large picture") << QSize(1400, 1400) << "100,100,120" << true;
+        QTest::newRow("629 px") << QSize(629, 900) << "" << true;
+        QTest::newRow("630 px") << QSize(630, 900) << "" << false;
+        QTest::newRow("1400 px, whole") << QSize(1400, 1400) << "" << false;
+    }
+    void smallPictureOrCropIsWarnedOf()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QString, crop);
+        QFETCH(bool, warned);
+        const QString picture = m_work.filePath("small.png");
+        QVERIFY(TestFolder::cellPicture(size).save(picture));
+        QTemporaryDir parent;
+        QStringList arguments{picture, "--language", "en", "--out", parent.filePath("gift"), "--game-only"};
+        if (!crop.isEmpty())
+            arguments << "--crop" << crop;
+        const auto [status, err] = runMaker(arguments);
+        QVERIFY2(status == 0, qPrintable(err));
+        QCOMPARE(err.contains(QRegularExpression("warning: .*only \\d+ pixels a side.*630")), warned);
+        // Made pictures go up to the largest board, never above.
+        const QSize made = QImageReader(parent.filePath("gift/Matrix.jpg")).size();
+        QVERIFY(made.width() <= boardsize::LargestSide);
+        if (size.width() >= boardsize::LargestSide && crop.isEmpty())
+            QCOMPARE(made.width(), boardsize::LargestSide);
+    }
+
+    // Stopped at any step, by Cancel, closing the window or Ctrl+C: nothing
+    // is left behind, not even the folders above the copy.
+    void stoppedCopyLeavesNothing_data()
+    {
+        QTest::addColumn<int>("stopAt"); // percent
+        QTest::addColumn<bool>("singleFile");
+        QTest::newRow("at once") << 0 << false;
+        QTest::newRow("while copying the libraries") << 50 << false;
+        QTest::newRow("after the last file") << 98 << false;
+        QTest::newRow("one file, while packing") << 46 << true;
+    }
+    void stoppedCopyLeavesNothing()
+    {
+        QFETCH(int, stopAt);
+        QFETCH(bool, singleFile);
+        QTemporaryDir parent;
+        maker::Request request;
+        request.picture = m_png;
+        request.language = "en";
+        request.out = parent.filePath(singleFile ? "more/gift.run" : "more/gift");
+        request.singleFile = singleFile;
+        request.runtime = RUNTIME_DIR;
+        int reached = 0;
+        const maker::Result result = maker::makeCopy(
+            request, [&reached](int percent, const QString &) { reached = qMax(reached, percent); },
+            [&] { return reached < stopAt; });
+        QVERIFY2(result.cancelled && !result.ok, qPrintable(result.error));
+        QVERIFY(reached >= stopAt && reached < 100);
+        QCOMPARE(names(parent.path()), QStringList());
+    }
+
+    // The window: the preview keeps its size whatever the texts say, the bar
+    // says nothing before Make, the focus stays on Make's row, "one file"
+    // proposes a file name, and Cancel leaves nothing.
+    void windowStaysPutAndCancels()
+    {
+        QTemporaryDir parent;
+        MakerWindow window(RUNTIME_DIR);
+        window.resize(700, 900);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *view = window.findChild<CropView *>("cropView");
+        auto *progress = window.findChild<QProgressBar *>("progress");
+        auto *out = window.findChild<QLineEdit *>("outPath");
+        auto *make = window.findChild<QPushButton *>("make");
+        QVERIFY(!progress->isTextVisible() || !progress->text().contains('%'));
+        const QSize viewSize = view->size();
+        window.setPicture(m_text);
+        QCoreApplication::processEvents();
+        QVERIFY(window.findChild<QLabel *>("pictureStatus")->text().contains("cannot be used"));
+        window.setPicture(m_png); // 180 x 120: small, warned of
+        QVERIFY(window.findChild<QLabel *>("pictureStatus")->text().contains("630"));
+        QTest::qWait(0);
+        QCOMPARE(view->size(), viewSize);
+
+        out->setText(parent.filePath("Gift for Anna"));
+        auto *single = window.findChild<QCheckBox *>("singleFile");
+        single->setChecked(true);
+        QCOMPARE(out->text(), parent.filePath("Gift for Anna.run"));
+        single->setChecked(false);
+        QCOMPARE(out->text(), parent.filePath("Gift for Anna"));
+
+        QSignalSpy finished(&window, &MakerWindow::finished);
+        make->setFocus();
+        QTest::keyClick(make, Qt::Key_Space);
+        QVERIFY(window.isMaking());
+        QVERIFY(!window.findChild<QLineEdit *>("picturePath")->hasFocus());
+        window.cancel();
+        QVERIFY(finished.wait(60000));
+        QVERIFY(!finished.first().at(0).toBool());
+        QVERIFY2(finished.first().at(1).toString().startsWith("Stopped"), qPrintable(finished.first().at(1).toString()));
+        QCOMPARE(names(parent.path()), QStringList());
+        QVERIFY(make->hasFocus());
+
+        // Made: the message is for a person and the focus is still on Make.
+        finished.clear();
+        QTest::keyClick(make, Qt::Key_Space);
+        QVERIFY(finished.wait(120000));
+        QVERIFY2(finished.first().at(0).toBool(), qPrintable(finished.first().at(1).toString()));
+        const QString message = finished.first().at(1).toString();
+        QVERIFY2(message.startsWith("Your puzzle is ready") && message.contains("'" + parent.filePath("Gift for Anna/quadrifoglio") + "'")
+                     && !message.contains(QRegularExpression("\\d+,\\d+,\\d+")), qPrintable(message));
+        QVERIFY(make->hasFocus());
+        QCOMPARE(view->size(), viewSize);
     }
 
     // A gift made in the window, as a gift-maker would: picture typed in,

@@ -7,7 +7,10 @@
 #include "support/BigPictures.h"
 #include "support/Deadline.h"
 
+#include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -200,6 +203,151 @@ private slots:
         QFile::remove(path);
         QCOMPARE(int(picture.problem), problem);
         QCOMPARE(picture.image.isNull(), problem != int(PictureProblem::None));
+    }
+
+    // Run-length coded bitmaps, small and large, decoded row by row here:
+    // what Qt gives for the whole picture, in little memory.
+    void runLengthBitmapsLoad_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("3000 x 3000, 8 bits") << QSize(3000, 3000) << 8;
+        QTest::newRow("2000 x 1500, 4 bits") << QSize(2000, 1500) << 4;
+        QTest::newRow("600 x 400, 8 bits") << QSize(600, 400) << 8;
+        QTest::newRow("20000 x 9000, 8 bits") << QSize(20000, 9000) << 8;
+    }
+    void runLengthBitmapsLoad()
+    {
+        QFETCH(QSize, size);
+        QFETCH(int, bits);
+        const QString path = m_dir.filePath(u"rle.bmp"_s);
+        QVERIFY(bigpictures::writeRunLengthBitmap(path, size.width(), size.height(), bits));
+        const QImage reference = size.width() * size.height() <= 9'000'000 ? wholeDecode(path) : QImage();
+        LoadedPicture picture;
+        {
+            const AllocationLimit limit(48);
+            picture = loadPicture(path, Board);
+        }
+        QFile::remove(path);
+        QCOMPARE(picture.problem, PictureProblem::None);
+        QCOMPARE(picture.size, size);
+        for (int row = 0; row < 6; ++row)
+            for (int column = 0; column < 6; ++column) {
+                const int index = (row * 6 + column) % (bits == 8 ? 256 : 16);
+                QCOMPARE(picture.image.pixel(column * 60 + 30, row * 60 + 30), TestFolder::cellColor(index / 6, index % 6).rgb());
+            }
+        if (!reference.isNull())
+            QVERIFY(cellDifference(picture.image, reference) <= 1);
+    }
+
+    // Rows too wide for a band are read in pieces: 200 million pixels in a
+    // row need no more memory than a band.
+    void veryWideBitmapLoads_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("3000000 x 2, 24 bits") << 3'000'000 << 24;
+        QTest::newRow("2500001 x 2, 8 bits") << 2'500'001 << 8;
+        QTest::newRow("2100000 x 2, 32 bits") << 2'100'000 << 32;
+    }
+    void veryWideBitmapLoads()
+    {
+        QFETCH(int, width);
+        QFETCH(int, bits);
+        const QString path = m_dir.filePath(u"wide.bmp"_s);
+        QVERIFY(bigpictures::writeCellBitmap(path, width, 2, bits, false));
+        LoadedPicture picture;
+        {
+            const AllocationLimit limit(16);
+            picture = loadPicture(path, Board);
+        }
+        QFile::remove(path);
+        QCOMPARE(picture.problem, PictureProblem::None);
+        for (int column = 0; column < 6; ++column) {
+            QCOMPARE(picture.image.pixel(column * 60 + 30, 30), TestFolder::cellColor(0, column).rgb());
+            QCOMPARE(picture.image.pixel(column * 60 + 30, 330), TestFolder::cellColor(3, column).rgb());
+        }
+    }
+
+    // The cause told is the right one: a damaged file is damaged (whatever
+    // sizes its broken header claims), a cut JPEG is not shown half grey.
+    void causeIsTheRightOne_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("bitmap header overwritten") << "corrupt bmp" << int(PictureProblem::Damaged);
+        QTest::newRow("JPEG cut at two thirds") << "cut jpeg" << int(PictureProblem::Damaged);
+        QTest::newRow("JPEG cut just before its end marker") << "cut jpeg end" << int(PictureProblem::Damaged);
+        QTest::newRow("JPEG with a camera's data after its end") << "jpeg and more" << int(PictureProblem::None);
+        QTest::newRow("GIF whose screen is larger than its frame") << "gif screen" << int(PictureProblem::None);
+        QTest::newRow("bitmap with a JPEG inside") << "bmp jpeg" << int(PictureProblem::NotAPicture);
+    }
+    void causeIsTheRightOne()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, problem);
+        const QString path = m_dir.filePath(u"cause"_s);
+        QByteArray bytes;
+        if (kind == "corrupt bmp" || kind == "bmp jpeg") {
+            bytes = bigpictures::bitmapHeaders(600, 400, 24, false) + QByteArray(600 * 3 * 400, '\x40');
+            if (kind == "corrupt bmp")
+                bytes.replace(18, 12, QByteArray::fromHex("19 91 82 66 8f 60 5f 11 75 61 6e 65"));
+            else
+                bytes[30] = 4;
+        } else if (kind.contains("jpeg")) {
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            TestFolder::cellPicture(QSize(900, 900)).save(&buffer, "jpeg", 90);
+            if (kind == "cut jpeg")
+                bytes.truncate(bytes.size() * 2 / 3);
+            if (kind == "cut jpeg end")
+                bytes.chop(2);
+            if (kind == "jpeg and more")
+                bytes += QByteArray(5000, '\xAB') + "\xFF\xD8\xFF\xE1 trailing";
+        } else {
+            const QString gif = m_dir.filePath(u"screen.gif"_s);
+            QVERIFY(bigpictures::writeCellGif(gif, QSize(900, 700), QRect(100, 100, 600, 500), false));
+            QFile file(gif);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            bytes = file.readAll();
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        const LoadedPicture picture = loadPicture(path, Board);
+        QCOMPARE(int(picture.problem), problem);
+        QCOMPARE(picture.image.isNull(), problem != int(PictureProblem::None));
+    }
+
+    // Formats Qt decodes whole get the allocation they need, above Qt's
+    // own 128 MB.
+    void webpAndTiffAboveQtsLimitLoad_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("TIFF") << QByteArray("tiff");
+        QTest::newRow("WebP") << QByteArray("webp");
+    }
+    void webpAndTiffAboveQtsLimitLoad()
+    {
+        QFETCH(QByteArray, format);
+        if (!QImageReader::supportedImageFormats().contains(format))
+            QSKIP("no plugin for the format");
+        const QString path = m_dir.filePath(u"big."_s + QString::fromLatin1(format));
+        {
+            QImage big(6000, 6000, QImage::Format_RGB32);
+            QPainter painter(&big);
+            painter.drawImage(big.rect(), TestFolder::cellPicture(QSize(600, 600)));
+            painter.end();
+            QImageWriter writer(path, format);
+            writer.setCompression(1);
+            writer.setQuality(40);
+            QVERIFY2(writer.write(big), qPrintable(writer.errorString()));
+        }
+        const LoadedPicture picture = loadPicture(path, Board);
+        QFile::remove(path);
+        QCOMPARE(picture.problem, PictureProblem::None);
+        QCOMPARE(picture.size, QSize(6000, 6000));
+        QCOMPARE(QImageReader::allocationLimit(), 128);
     }
 
     void onlyARegularFileIsAPicture_data()

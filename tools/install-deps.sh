@@ -13,6 +13,8 @@ packages=(
     hunspell hunspell-it hunspell-en-us hunspell-fr hunspell-de-de hunspell-es
     # pictures in WebP, TIFF and other formats for the maker
     qt6-image-formats-plugins
+    # bench_pictures writes its 200-megapixel JPEGs and PNGs a row at a time
+    libjpeg-dev libpng-dev
     # the gift copy: its runtime's RUNPATH, and one self-extracting file
     patchelf makeself
     fonts-liberation2 fonts-dejavu-core

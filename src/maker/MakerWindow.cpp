@@ -6,6 +6,7 @@
 #include "ui/Panels.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -96,6 +97,7 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     m_progress->setObjectName(QStringLiteral("progress"));
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
+    m_progress->setTextVisible(false); // no "0%" before anything starts
     m_result = new QLabel(this);
     m_result->setObjectName(QStringLiteral("result"));
     m_result->setTextFormat(Qt::PlainText);
@@ -104,6 +106,11 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     m_try = new QPushButton(QStringLiteral("&Try the copy"), this);
     m_try->setObjectName(QStringLiteral("tryCopy"));
     m_try->setEnabled(false);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setEnabled(false);
+    // The preview keeps its size whatever the texts beside and below it say.
+    m_cropView->setFixedSize(m_cropView->sizeHint());
 
     auto *pictureRow = new QHBoxLayout;
     pictureRow->addWidget(m_picturePath, 1);
@@ -126,6 +133,7 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     outRow->addWidget(chooseOut);
     auto *makeRow = new QHBoxLayout;
     makeRow->addWidget(m_make);
+    makeRow->addWidget(m_cancel);
     makeRow->addWidget(m_progress, 1);
     makeRow->addWidget(m_try);
 
@@ -169,7 +177,11 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     connect(m_cropView, &CropView::cropChanged, this, [this] {
         const QSignalBlocker blocker(m_cropSize);
         m_cropSize->setValue(m_cropView->cropPercent());
+        updatePictureStatus();
     });
+    connect(m_fitStretch, &QRadioButton::toggled, this, &MakerWindow::updatePictureStatus);
+    connect(m_singleFile, &QCheckBox::toggled, this, &MakerWindow::proposeOutput);
+    connect(m_cancel, &QPushButton::clicked, this, &MakerWindow::cancel);
     connect(m_language, &QComboBox::currentIndexChanged, this, &MakerWindow::updateGreeting);
     connect(m_greeting, &QLineEdit::textChanged, this, &MakerWindow::updateGreeting);
     connect(m_out, &QLineEdit::textChanged, this, &MakerWindow::updateMakeButton);
@@ -182,9 +194,23 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
 
 MakerWindow::~MakerWindow()
 {
-    // A copy half-made would be left in its staging folder: it is let end.
-    if (m_thread)
+    // The copy being made stops and removes what it wrote.
+    if (m_thread) {
+        m_stop->store(true);
         m_thread->wait();
+    }
+}
+
+void MakerWindow::closeEvent(QCloseEvent *event)
+{
+    cancel();
+    QWidget::closeEvent(event);
+}
+
+void MakerWindow::cancel()
+{
+    if (m_stop)
+        m_stop->store(true);
 }
 
 void MakerWindow::setPicture(const QString &path)
@@ -199,9 +225,36 @@ void MakerWindow::setPicture(const QString &path)
         m_pictureStatus->setText(sentence(QStringLiteral("this picture cannot be used: ") + why));
     } else {
         m_cropView->setPicture(preview, size);
-        m_pictureStatus->setText(QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height()));
+        updatePictureStatus();
     }
     updateMakeButton();
+}
+
+void MakerWindow::updatePictureStatus()
+{
+    if (!m_pictureReady)
+        return;
+    const QSize size = m_cropView->pictureSize();
+    const int side = m_fitStretch->isChecked() ? qMin(size.width(), size.height()) : m_cropView->crop().width();
+    QString text = QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
+    if (const QString small = maker::smallPictureWarning(side); !small.isEmpty())
+        text += QStringLiteral(". ") + sentence(small);
+    m_pictureStatus->setText(text);
+}
+
+void MakerWindow::proposeOutput(bool singleFile)
+{
+    QString path = m_out->text().trimmed();
+    if (path.isEmpty())
+        path = QDir(QDir::homePath()).filePath(QStringLiteral("Puzzle"));
+    while (path.endsWith(QLatin1Char('/')) && path.size() > 1)
+        path.chop(1);
+    const QString suffix = QStringLiteral(".run");
+    if (singleFile && !path.endsWith(suffix))
+        path += suffix;
+    else if (!singleFile && path.endsWith(suffix))
+        path.chop(suffix.size());
+    m_out->setText(path);
 }
 
 void MakerWindow::updateGreeting()
@@ -280,27 +333,52 @@ void MakerWindow::make()
     // The copy is made on a thread of its own and reports back through
     // queued calls: the window stays alive while a large one is packed.
     QPointer<MakerWindow> self(this);
-    m_thread = QThread::create([self, wanted, digit] {
-        const maker::Result result = maker::makeCopy(wanted, [self](int percent, const QString &step) {
-            QMetaObject::invokeMethod(self, [self, percent, step] {
-                if (self)
-                    self->showProgress(percent, step);
-            }, Qt::QueuedConnection);
-        });
+    m_stop = std::make_shared<std::atomic_bool>(false);
+    const std::shared_ptr<std::atomic_bool> stop = m_stop;
+    m_thread = QThread::create([self, wanted, digit, stop] {
+        const maker::Result result = maker::makeCopy(
+            wanted,
+            [self](int percent, const QString &step) {
+                QMetaObject::invokeMethod(self, [self, percent, step] {
+                    if (self)
+                        self->showProgress(percent, step);
+                }, Qt::QueuedConnection);
+            },
+            [stop] { return !stop->load(); });
         QMetaObject::invokeMethod(self, [self, result, digit] {
             if (self)
                 self->showResult(result, digit);
         }, Qt::QueuedConnection);
     });
     m_thread->setObjectName(QStringLiteral("copy maker"));
+    // The keyboard focus stays on the row of Make: Cancel takes it while
+    // Make is off.
+    const bool makeHadFocus = m_make->hasFocus();
+    m_cancel->setEnabled(true);
+    if (makeHadFocus)
+        m_cancel->setFocus();
     updateMakeButton();
+    m_started.start();
+    m_progress->setValue(0);
+    m_progress->setTextVisible(true);
+    m_progress->setFormat(QStringLiteral("Starting: %p%"));
     m_thread->start();
 }
 
 void MakerWindow::showProgress(int percent, const QString &step)
 {
+    if (!m_thread)
+        return;
     m_progress->setValue(percent);
-    m_progress->setFormat(step + QStringLiteral(": %p%"));
+    QString format = step + QStringLiteral(": %p%");
+    // An estimate once there is something to go by.
+    const qint64 elapsed = m_started.elapsed();
+    if (percent >= 5 && percent < 100 && elapsed > 2000) {
+        const qint64 left = (elapsed * (100 - percent) / percent + 999) / 1000;
+        format += left < 60 ? QStringLiteral(", about %1 s left").arg(left)
+                            : QStringLiteral(", about %1 min left").arg((left + 59) / 60);
+    }
+    m_progress->setFormat(format);
 }
 
 void MakerWindow::showResult(const maker::Result &result, int digit)
@@ -310,10 +388,20 @@ void MakerWindow::showResult(const maker::Result &result, int digit)
         delete m_thread;
         m_thread = nullptr;
     }
+    const bool cancelHadFocus = m_cancel->hasFocus();
     updateMakeButton();
+    if (cancelHadFocus)
+        m_make->setFocus();
+    m_cancel->setEnabled(false);
+    m_stop.reset();
     m_progress->setFormat(QStringLiteral("%p%"));
     QString message;
-    if (result.ok) {
+    if (result.cancelled) {
+        m_progress->setValue(0);
+        m_progress->setTextVisible(false);
+        message = QStringLiteral("Stopped. Nothing was written.");
+        m_result->setStyleSheet(QString());
+    } else if (result.ok) {
         m_progress->setValue(100);
         m_lastCopy = result.folder;
         message = maker::describeCopy(result, digit);
@@ -323,6 +411,7 @@ void MakerWindow::showResult(const maker::Result &result, int digit)
         m_try->setEnabled(true);
     } else {
         m_progress->setValue(0);
+        m_progress->setTextVisible(false);
         message = QStringLiteral("The copy was not made. ") + sentence(result.error);
         if (!result.touched)
             message += QStringLiteral(" Nothing was written.");

@@ -2,8 +2,12 @@
 
 #include "maker/Maker.h"
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
+
+#include <atomic>
+#include <memory>
 
 class CropView;
 class GreetingPanel;
@@ -39,14 +43,22 @@ public:
 public slots:
     void setPicture(const QString &path);
     void make();
+    // Stops the copy being made; what it wrote so far is removed.
+    void cancel();
     void tryCopy();
 
 signals:
     // The copy is made, or was refused (`ok` false, with the reason).
     void finished(bool ok, const QString &message);
 
+protected:
+    // Closing the window while a copy is made stops it.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void updateGreeting();
+    void updatePictureStatus();
+    void proposeOutput(bool singleFile);
     void updateMakeButton();
     void chooseOutput();
     void showProgress(int percent, const QString &step);
@@ -69,6 +81,9 @@ private:
     QProgressBar *m_progress = nullptr;
     QLabel *m_result = nullptr;
     QPushButton *m_try = nullptr;
+    QPushButton *m_cancel = nullptr;
+    std::shared_ptr<std::atomic_bool> m_stop;
+    QElapsedTimer m_started;
     bool m_pictureReady = false;
     bool m_greetingFits = true;
     QString m_lastCopy;
