@@ -26,6 +26,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <csignal>
 #include <sys/file.h>
@@ -770,6 +771,88 @@ private slots:
                      && !message.contains(QRegularExpression("\\d+,\\d+,\\d+")), qPrintable(message));
         QVERIFY(make->hasFocus());
         QCOMPARE(view->size(), viewSize);
+    }
+
+    // The window speaks the desktop's language (English for any other);
+    // the gift's language stays a choice of its own. In each language every
+    // access key is used once and every button shows its whole text.
+    void windowSpeaksTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("make");
+        QTest::newRow("Italian") << "it_IT" << "&Crea";
+        QTest::newRow("English") << "en_GB" << "&Make";
+        QTest::newRow("French") << "fr_FR" << "C&réer";
+        QTest::newRow("German") << "de_DE" << "&Machen";
+        QTest::newRow("Spanish") << "es_ES" << "C&rear";
+        QTest::newRow("Portuguese: English") << "pt_BR" << "&Make";
+    }
+    void windowSpeaksTheDesktopsLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, make);
+        QVERIFY(MakerWindow::loadTranslation(QLocale(locale)));
+        MakerWindow window(RUNTIME_DIR);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.findChild<QPushButton *>("make")->text(), make);
+        QCOMPARE(window.findChild<QComboBox *>("language")->currentData().toString(), maker::defaultLanguageCode());
+        QStringList keys;
+        for (QWidget *widget : window.findChildren<QWidget *>()) {
+            QString text;
+            if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                text = button->text();
+            else if (auto *label = qobject_cast<QLabel *>(widget))
+                text = label->text();
+            const qsizetype mark = text.indexOf(u'&');
+            if (mark >= 0 && mark + 1 < text.size())
+                keys << text.mid(mark + 1, 1).toLower();
+            if (auto *button = qobject_cast<QAbstractButton *>(widget); button && button->isVisible())
+                QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+        }
+        QCOMPARE(keys.size(), 10);
+        keys.removeDuplicates();
+        QVERIFY2(keys.size() == 10, qPrintable(keys.join(',')));
+        QVERIFY(window.width() <= 1280);
+        MakerWindow::loadTranslation(QLocale(QLocale::English));
+    }
+
+    // Every text of the window, in each language, spelt right.
+    void windowTextsAreSpeltRight_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("dictionary");
+        QTest::newRow("it") << "it" << "it_IT";
+        QTest::newRow("en") << "en" << "en_US";
+        QTest::newRow("fr") << "fr" << "fr_FR";
+        QTest::newRow("de") << "de" << "de_DE";
+        QTest::newRow("es") << "es" << "es_ES";
+    }
+    void windowTextsAreSpeltRight()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, dictionary);
+        QFile ts(MAKER_TRANSLATIONS "/quadrifoglio-maker_" + code + ".ts");
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QStringList texts;
+        QXmlStreamReader xml(&ts);
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation")
+                texts << xml.readElementText();
+        }
+        QCOMPARE(texts.size(), 41);
+        QString all;
+        for (QString text : std::as_const(texts)) {
+            QVERIFY2(!text.isEmpty(), qPrintable(code));
+            all += text.remove(u'&').remove(QRegularExpression("%\\d")) + u'\n';
+        }
+        QProcess hunspell;
+        hunspell.start("hunspell", {"-i", "utf-8", "-d", dictionary, "-p", MAKER_WORD_LIST, "-l"});
+        QVERIFY2(hunspell.waitForStarted(), "hunspell does not run: tools/install-deps.sh installs it");
+        hunspell.write(all.toUtf8());
+        hunspell.closeWriteChannel();
+        QVERIFY(hunspell.waitForFinished());
+        QCOMPARE(QString::fromUtf8(hunspell.readAllStandardOutput()).trimmed(), QString());
     }
 
     // A gift made in the window, as a gift-maker would: picture typed in,

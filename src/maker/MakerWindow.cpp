@@ -1,5 +1,6 @@
 #include "maker/MakerWindow.h"
 
+#include "game/BoardSize.h"
 #include "game/GiftSettings.h"
 #include "maker/CropView.h"
 #include "ui/GreetingLayout.h"
@@ -23,9 +24,19 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 namespace {
+
+// The steps makeCopy tells, for the translations.
+[[maybe_unused]] const char *const Steps[] = {
+    QT_TRANSLATE_NOOP("MakerWindow", "Checking"),
+    QT_TRANSLATE_NOOP("MakerWindow", "Preparing the picture"),
+    QT_TRANSLATE_NOOP("MakerWindow", "Copying the game"),
+    QT_TRANSLATE_NOOP("MakerWindow", "Packing into one file"),
+    QT_TRANSLATE_NOOP("MakerWindow", "Done"),
+};
 
 // The maker's reasons are clauses ("the picture ... cannot be used: ..."):
 // shown alone, they start a sentence.
@@ -38,32 +49,51 @@ QString sentence(const QString &clause)
 
 } // namespace
 
+bool MakerWindow::loadTranslation(const QLocale &desktop)
+{
+    static QTranslator *installed = nullptr;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    auto *translator = new QTranslator(qApp);
+    const QString code = maker::defaultLanguageCode(desktop);
+    if (!translator->load(QStringLiteral(":/maker-i18n/quadrifoglio-maker_") + code)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    installed = translator;
+    return true;
+}
+
 MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(parent), m_runtime(runtime)
 {
     setObjectName(QStringLiteral("makerWindow"));
-    setWindowTitle(QStringLiteral("Make a Quadrifoglio puzzle"));
+    setWindowTitle(tr("Make a Quadrifoglio puzzle"));
 
     // The picture and its square.
     m_picturePath = new QLineEdit(this);
     m_picturePath->setObjectName(QStringLiteral("picturePath"));
-    m_picturePath->setPlaceholderText(QStringLiteral("A photo: JPEG, PNG, WebP, TIFF, BMP, GIF..."));
-    auto *choosePicture = new QPushButton(QStringLiteral("Choose a &picture..."), this);
+    m_picturePath->setPlaceholderText(tr("A photo: JPEG, PNG, WebP, TIFF, BMP, GIF..."));
+    auto *choosePicture = new QPushButton(tr("Choose a &picture..."), this);
     choosePicture->setObjectName(QStringLiteral("choosePicture"));
     m_pictureStatus = new QLabel(this);
     m_pictureStatus->setObjectName(QStringLiteral("pictureStatus"));
     m_pictureStatus->setTextFormat(Qt::PlainText);
     m_pictureStatus->setWordWrap(true);
     m_cropView = new CropView(this);
-    m_fitCrop = new QRadioButton(QStringLiteral("A &square of it (drag the square to move it)"), this);
+    m_fitCrop = new QRadioButton(tr("A &square of it (drag the square to move it)"), this);
     m_fitCrop->setObjectName(QStringLiteral("fitCrop"));
     m_fitCrop->setChecked(true);
-    m_fitStretch = new QRadioButton(QStringLiteral("The whole picture, s&tretched to a square"), this);
+    m_fitStretch = new QRadioButton(tr("The whole picture, s&tretched to a square"), this);
     m_fitStretch->setObjectName(QStringLiteral("fitStretch"));
     m_cropSize = new QSlider(Qt::Horizontal, this);
     m_cropSize->setObjectName(QStringLiteral("cropSize"));
     m_cropSize->setRange(10, 100);
     m_cropSize->setValue(100);
-    m_cropSize->setToolTip(QStringLiteral("The size of the square"));
+    m_cropSize->setToolTip(tr("The size of the square"));
 
     // The language and the greeting, shown in the game's own panel.
     m_language = new QComboBox(this);
@@ -73,7 +103,7 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     m_language->setCurrentIndex(*maker::languageDigit(maker::defaultLanguageCode()));
     m_greeting = new QLineEdit(this);
     m_greeting->setObjectName(QStringLiteral("greetingEdit"));
-    m_greeting->setPlaceholderText(QStringLiteral("Happy birthday, Anna!"));
+    m_greeting->setPlaceholderText(tr("Happy birthday, Anna!"));
     m_panel = new GreetingPanel(this);
     m_panel->setFixedSize(m_panel->size());
     m_greetingStatus = new QLabel(this);
@@ -84,13 +114,13 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     // Where it goes.
     m_out = new QLineEdit(this);
     m_out->setObjectName(QStringLiteral("outPath"));
-    m_out->setPlaceholderText(QStringLiteral("A new folder, or the file to make"));
-    auto *chooseOut = new QPushButton(QStringLiteral("C&hoose..."), this);
+    m_out->setPlaceholderText(tr("A new folder, or the file to make"));
+    auto *chooseOut = new QPushButton(tr("C&hoose..."), this);
     chooseOut->setObjectName(QStringLiteral("chooseOut"));
-    m_singleFile = new QCheckBox(QStringLiteral("As &one file that unpacks and starts the game"), this);
+    m_singleFile = new QCheckBox(tr("As &one file that unpacks and starts the game"), this);
     m_singleFile->setObjectName(QStringLiteral("singleFile"));
 
-    m_make = new QPushButton(QStringLiteral("&Make"), this);
+    m_make = new QPushButton(tr("&Make"), this);
     m_make->setObjectName(QStringLiteral("make"));
     m_make->setDefault(true);
     m_progress = new QProgressBar(this);
@@ -103,10 +133,10 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     m_result->setTextFormat(Qt::PlainText);
     m_result->setWordWrap(true);
     m_result->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_try = new QPushButton(QStringLiteral("&Try the copy"), this);
+    m_try = new QPushButton(tr("T&ry the copy"), this);
     m_try->setObjectName(QStringLiteral("tryCopy"));
     m_try->setEnabled(false);
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_cancel->setEnabled(false);
     // The preview keeps its size whatever the texts beside and below it say.
@@ -119,7 +149,7 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     fitColumn->addWidget(m_fitCrop);
     auto *sizeRow = new QHBoxLayout;
     sizeRow->addSpacing(20);
-    sizeRow->addWidget(new QLabel(QStringLiteral("Size:"), this));
+    sizeRow->addWidget(new QLabel(tr("Size:"), this));
     sizeRow->addWidget(m_cropSize, 1);
     fitColumn->addLayout(sizeRow);
     fitColumn->addWidget(m_fitStretch);
@@ -138,13 +168,13 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     makeRow->addWidget(m_try);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Picture:"), pictureRow);
+    form->addRow(tr("Picture:"), pictureRow);
     form->addRow(viewRow);
-    form->addRow(QStringLiteral("&Language:"), m_language);
-    form->addRow(QStringLiteral("&Greeting:"), m_greeting);
+    form->addRow(tr("&Language:"), m_language);
+    form->addRow(tr("&Greeting:"), m_greeting);
     form->addRow(QString(), m_panel);
     form->addRow(QString(), m_greetingStatus);
-    form->addRow(QStringLiteral("Save as:"), outRow);
+    form->addRow(tr("Save as:"), outRow);
     form->addRow(QString(), m_singleFile);
     auto *top = new QVBoxLayout(this);
     top->addLayout(form);
@@ -152,13 +182,13 @@ MakerWindow::MakerWindow(const QString &runtime, QWidget *parent) : QWidget(pare
     top->addWidget(m_result);
 
     connect(choosePicture, &QPushButton::clicked, this, [this] {
-        auto *dialog = new QFileDialog(this, QStringLiteral("Choose the puzzle's picture"),
+        auto *dialog = new QFileDialog(this, tr("Choose the puzzle's picture"),
                                        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
         QStringList patterns;
         for (const QByteArray &format : QImageReader::supportedImageFormats())
             patterns << QStringLiteral("*.") + QString::fromLatin1(format);
-        dialog->setNameFilters({QStringLiteral("Pictures (%1)").arg(patterns.join(QLatin1Char(' '))),
-                                QStringLiteral("All files (*)")});
+        dialog->setNameFilters({tr("Pictures (%1)").arg(patterns.join(QLatin1Char(' '))),
+                                tr("All files (*)")});
         dialog->setFileMode(QFileDialog::ExistingFile);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         connect(dialog, &QFileDialog::fileSelected, this, &MakerWindow::setPicture);
@@ -222,7 +252,7 @@ void MakerWindow::setPicture(const QString &path)
     m_pictureReady = !preview.isNull();
     if (!m_pictureReady) {
         m_cropView->setPicture({}, {});
-        m_pictureStatus->setText(sentence(QStringLiteral("this picture cannot be used: ") + why));
+        m_pictureStatus->setText(tr("This picture cannot be used: %1").arg(sentence(why)));
     } else {
         m_cropView->setPicture(preview, size);
         updatePictureStatus();
@@ -236,9 +266,12 @@ void MakerWindow::updatePictureStatus()
         return;
     const QSize size = m_cropView->pictureSize();
     const int side = m_fitStretch->isChecked() ? qMin(size.width(), size.height()) : m_cropView->crop().width();
-    QString text = QStringLiteral("%1 x %2 pixels").arg(size.width()).arg(size.height());
-    if (const QString small = maker::smallPictureWarning(side); !small.isEmpty())
-        text += QStringLiteral(". ") + sentence(small);
+    QString text = tr("%1 x %2 pixels").arg(size.width()).arg(size.height());
+    if (!maker::smallPictureWarning(side).isEmpty())
+        text += QLatin1Char(' ') + tr("Only %1 pixels a side: on a 1920 x 1080 screen the board is %2 pixels, so the "
+                                      "picture will show enlarged and blurred.")
+                                       .arg(side)
+                                       .arg(boardsize::CommonSide);
     m_pictureStatus->setText(text);
 }
 
@@ -271,9 +304,9 @@ void MakerWindow::updateGreeting()
     else if (const QString problem = maker::greetingFitProblem(text); !problem.isEmpty())
         notes << sentence(problem);
     else if (text.isEmpty())
-        notes << QStringLiteral("Without a greeting the game shows its name.");
+        notes << tr("Without a greeting the game shows its name.");
     else
-        notes << QStringLiteral("The greeting fits.");
+        notes << tr("The greeting fits.");
     if (const QString warning = maker::greetingGlyphWarning(text); !warning.isEmpty())
         notes << sentence(warning);
     m_greetingStatus->setText(notes.join(QLatin1Char(' ')));
@@ -288,8 +321,8 @@ void MakerWindow::updateMakeButton()
 void MakerWindow::chooseOutput()
 {
     const bool single = m_singleFile->isChecked();
-    auto *dialog = new QFileDialog(this, single ? QStringLiteral("Save the puzzle as one file")
-                                                : QStringLiteral("Save the puzzle as a new folder"),
+    auto *dialog = new QFileDialog(this, single ? tr("Save the puzzle as one file")
+                                                : tr("Save the puzzle as a new folder"),
                                    QDir::homePath());
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
@@ -361,7 +394,7 @@ void MakerWindow::make()
     m_started.start();
     m_progress->setValue(0);
     m_progress->setTextVisible(true);
-    m_progress->setFormat(QStringLiteral("Starting: %p%"));
+    m_progress->setFormat(tr("Starting") + QStringLiteral(": %p%"));
     m_thread->start();
 }
 
@@ -370,13 +403,14 @@ void MakerWindow::showProgress(int percent, const QString &step)
     if (!m_thread)
         return;
     m_progress->setValue(percent);
-    QString format = step + QStringLiteral(": %p%");
+    // The steps makeCopy names are translated here.
+    QString format = tr(qPrintable(step)) + QStringLiteral(": %p%");
     // An estimate once there is something to go by.
     const qint64 elapsed = m_started.elapsed();
     if (percent >= 5 && percent < 100 && elapsed > 2000) {
         const qint64 left = (elapsed * (100 - percent) / percent + 999) / 1000;
-        format += left < 60 ? QStringLiteral(", about %1 s left").arg(left)
-                            : QStringLiteral(", about %1 min left").arg((left + 59) / 60);
+        format += left < 60 ? tr(", about %1 s left").arg(left)
+                            : tr(", about %1 min left").arg((left + 59) / 60);
     }
     m_progress->setFormat(format);
 }
@@ -399,12 +433,12 @@ void MakerWindow::showResult(const maker::Result &result, int digit)
     if (result.cancelled) {
         m_progress->setValue(0);
         m_progress->setTextVisible(false);
-        message = QStringLiteral("Stopped. Nothing was written.");
+        message = tr("Stopped. Nothing was written.");
         m_result->setStyleSheet(QString());
     } else if (result.ok) {
         m_progress->setValue(100);
         m_lastCopy = result.folder;
-        message = maker::describeCopy(result, digit);
+        message = readyMessage(result, digit);
         if (!result.warning.isEmpty())
             message += QLatin1Char('\n') + sentence(result.warning);
         m_result->setStyleSheet(QString());
@@ -412,13 +446,25 @@ void MakerWindow::showResult(const maker::Result &result, int digit)
     } else {
         m_progress->setValue(0);
         m_progress->setTextVisible(false);
-        message = QStringLiteral("The copy was not made. ") + sentence(result.error);
+        message = tr("The copy was not made. %1").arg(sentence(result.error));
         if (!result.touched)
-            message += QStringLiteral(" Nothing was written.");
+            message += QLatin1Char(' ') + tr("Nothing was written.");
         m_result->setStyleSheet(QStringLiteral("color: #a00000"));
     }
     m_result->setText(message);
     emit finished(result.ok, message);
+}
+
+QString MakerWindow::readyMessage(const maker::Result &result, int digit) const
+{
+    const QFileInfo copy(result.folder);
+    const QString where = QLatin1Char('"') + QDir::toNativeSeparators(result.folder) + QLatin1Char('"');
+    if (copy.isFile())
+        return tr("Your puzzle is ready: %1 (%2), one file. Tell your friend how to start it:\n  %3")
+            .arg(where, maker::sizeInWords(result.bytes), maker::singleFileInstructions(digit, copy.fileName()));
+    return tr("Your puzzle is ready in the folder %1 (%2). Give your friend the whole folder; the game starts with:\n  %3")
+        .arg(where, maker::sizeInWords(result.bytes),
+             maker::shellQuoted(QDir(result.folder).filePath(QLatin1String(maker::GameExecutableName))));
 }
 
 void MakerWindow::tryCopy()

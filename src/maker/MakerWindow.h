@@ -3,6 +3,7 @@
 #include "maker/Maker.h"
 
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QPointer>
 #include <QWidget>
 
@@ -30,6 +31,10 @@ class MakerWindow : public QWidget
     Q_OBJECT
 
 public:
+    // Installs the window's texts in the desktop's language (one of the
+    // five, else English) into the application; false when none is found.
+    static bool loadTranslation(const QLocale &desktop = QLocale::system());
+
     // `runtime` is the portable runtime the copies are made of.
     explicit MakerWindow(const QString &runtime, QWidget *parent = nullptr);
     ~MakerWindow() override;
@@ -63,6 +68,7 @@ private:
     void chooseOutput();
     void showProgress(int percent, const QString &step);
     void showResult(const maker::Result &result, int digit);
+    QString readyMessage(const maker::Result &result, int digit) const;
 
     QString m_runtime;
     QLineEdit *m_picturePath = nullptr;

@@ -90,6 +90,7 @@ int main(int argc, char *argv[])
 
     if (argc <= 1) {
         QApplication app(argc, argv);
+        MakerWindow::loadTranslation();
         const QString runtime = maker::findRuntime(QCoreApplication::applicationDirPath());
         if (runtime.isEmpty()) {
             refuse(QStringLiteral("the game's portable runtime was not found; looked in:\n  ")
