@@ -652,6 +652,17 @@ private slots:
             QCOMPARE(readFile(dir.filePath("started.txt")), QByteArray("started\n"));
         }
         QCOMPARE(maker::shellQuoted("/tmp/Gift for Anna/quadrifoglio"), QStringLiteral("'/tmp/Gift for Anna/quadrifoglio'"));
+
+        // The command the maker prints last starts the copy it made.
+        QTemporaryDir parent;
+        QProcess made;
+        made.start(MAKER_EXECUTABLE, {m_jpg, "--language", "en", "--out", parent.filePath(fileName.chopped(4)), "--game-only"});
+        QVERIFY(made.waitForFinished(30000) && made.exitCode() == 0);
+        const QString command = QString::fromUtf8(made.readAllStandardOutput()).trimmed().section('\n', -1).trimmed();
+        QProcess shell;
+        shell.start("/bin/sh", {"-c", command + " --version"});
+        QVERIFY(shell.waitForFinished(30000));
+        QVERIFY2(shell.exitCode() == 0 && shell.readAllStandardOutput().contains(QUADRIFOGLIO_VERSION), qPrintable(command));
     }
 
     // Smaller than the board on a 1920 x 1080 screen: made, with a word.

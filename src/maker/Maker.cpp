@@ -1270,13 +1270,13 @@ QString describeCopy(const Result &result, int digit)
     const QFileInfo copy(result.folder);
     if (copy.isFile()) {
         return QStringLiteral("Your puzzle is ready: %1 (%2), one file with the game, your picture (%3) and your "
-                              "greeting in %4.\\nTell your friend how to start it:\\n  %5")
+                              "greeting in %4.\nTell your friend how to start it:\n  %5")
             .arg(quoted(result.folder), sizeInWords(result.bytes), picture, languageName(digit),
                  singleFileInstructions(digit, copy.fileName()));
     }
     const bool portable = QFileInfo::exists(QDir(result.folder).filePath(startNoteName(digit)));
     return QStringLiteral("Your puzzle is ready in the folder %1 (%2): %3, your picture (%4) and your greeting in "
-                          "%5.\\nGive your friend the whole folder%6. The game starts with:\\n  %7")
+                          "%5.\nGive your friend the whole folder%6. The game starts with:\n  %7")
         .arg(quoted(result.folder), sizeInWords(result.bytes),
              portable ? QStringLiteral("the game with its libraries") : QStringLiteral("the game alone (your friend needs Qt 6)"),
              picture, languageName(digit),
