@@ -348,6 +348,14 @@ private slots:
         QCOMPARE(picture.problem, PictureProblem::None);
         QCOMPARE(picture.size, QSize(6000, 6000));
         QCOMPARE(QImageReader::allocationLimit(), 128);
+        // What Qt shows, within what the lossy formats lose.
+        for (int row = 0; row < 6; ++row)
+            for (int column = 0; column < 6; ++column) {
+                const QColor got = picture.image.pixelColor(column * 60 + 30, row * 60 + 30);
+                const QColor want = TestFolder::cellColor(row, column);
+                QVERIFY2(qAbs(got.red() - want.red()) + qAbs(got.green() - want.green()) + qAbs(got.blue() - want.blue()) < 24,
+                         qPrintable(u"%1,%2"_s.arg(row).arg(column)));
+            }
     }
 
     void onlyARegularFileIsAPicture_data()

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include <png.h>
+#include <webp/decode.h>
 #include <unistd.h>
 
 namespace platform {
@@ -497,6 +498,48 @@ private:
     QString m_error;
 };
 
+// A WebP decoded by libwebp straight to the size asked, which keeps only a
+// few rows of the picture at a time: Qt decodes it whole. An animation is
+// left to Qt (nullopt).
+std::optional<LoadedPicture> loadWebpScaled(QIODevice *device, QSize picture, QSize size)
+{
+    const auto damaged = [picture](const QString &why) { return failed(PictureProblem::Damaged, why, picture); };
+    if (!device->seek(0))
+        return damaged(device->errorString());
+    const QByteArray data = device->readAll();
+    WebPDecoderConfig config;
+    if (!WebPInitDecoderConfig(&config))
+        return std::nullopt;
+    const auto *bytes = reinterpret_cast<const uint8_t *>(data.constData());
+    if (WebPGetFeatures(bytes, size_t(data.size()), &config.input) != VP8_STATUS_OK)
+        return damaged(QStringLiteral("the WebP's header is damaged"));
+    if (config.input.has_animation)
+        return std::nullopt;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return damaged(QStringLiteral("out of memory"));
+    config.options.use_scaling = 1;
+    config.options.scaled_width = size.width();
+    config.options.scaled_height = size.height();
+    config.output.colorspace = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? MODE_bgrA : MODE_Argb;
+    config.output.is_external_memory = 1;
+    config.output.u.RGBA.rgba = image.bits();
+    config.output.u.RGBA.stride = int(image.bytesPerLine());
+    config.output.u.RGBA.size = size_t(image.sizeInBytes());
+    const VP8StatusCode status = WebPDecode(bytes, size_t(data.size()), &config);
+    WebPFreeDecBuffer(&config.output);
+    if (status == VP8_STATUS_NOT_ENOUGH_DATA)
+        return damaged(QStringLiteral("the file ends early"));
+    if (status != VP8_STATUS_OK)
+        return damaged(QStringLiteral("the WebP is damaged"));
+    if (!config.input.has_alpha)
+        image.reinterpretAsFormat(QImage::Format_RGB32);
+    LoadedPicture result;
+    result.image = image;
+    result.size = picture;
+    return result;
+}
+
 // A JPEG without its end marker after the first scan was cut short: Qt
 // would show the missing part grey. Inside the coded data a 0xFF byte is
 // always followed by 0x00 or a restart marker, so the first FF D9 after the
@@ -826,6 +869,12 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
         if (format == "gif" && pixels(stated) > WholeDecodeMaxPixels) {
             device->seek(0);
             return GifDecoder(device, size).load();
+        }
+        if (format == "webp" && pixels(stated) > WholeDecodeMaxPixels) {
+            if (std::optional<LoadedPicture> webp = loadWebpScaled(device, stated, size))
+                return *webp;
+            device->seek(0);
+            reader.setDevice(device);
         }
         if (format == "png" && pixels(stated) > WholeDecodeMaxPixels) {
             device->seek(0);
