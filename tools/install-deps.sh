@@ -13,9 +13,9 @@ packages=(
     hunspell hunspell-it hunspell-en-us hunspell-fr hunspell-de-de hunspell-es
     # pictures in WebP, TIFF and other formats for the maker
     qt6-image-formats-plugins
-    # large PNGs and WebPs are decoded a row at a time, or straight to the
+    # large PNGs, TIFFs and WebPs are decoded a strip at a time, or straight to the
     # board's size; bench_pictures writes its 200-megapixel JPEGs and PNGs
-    libjpeg-dev libpng-dev libwebp-dev
+    libjpeg-dev libpng-dev libtiff-dev libwebp-dev
     # the gift copy: its runtime's RUNPATH, and one self-extracting file
     patchelf makeself
     fonts-liberation2 fonts-dejavu-core

@@ -11,12 +11,14 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <memory>
 #include <cstring>
 #include <optional>
 #include <mutex>
 #include <vector>
 
 #include <png.h>
+#include <tiffio.h>
 #include <webp/decode.h>
 #include <unistd.h>
 
@@ -540,6 +542,72 @@ std::optional<LoadedPicture> loadWebpScaled(QIODevice *device, QSize picture, QS
     return result;
 }
 
+// A TIFF in strips, read a strip at a time by libtiff, each row into the
+// scaler: Qt decodes the whole picture at once. A tiled TIFF, or one turned
+// on its side, is left to Qt (nullopt).
+std::optional<LoadedPicture> loadTiffInStrips(QIODevice *device, QSize picture, QSize size)
+{
+    const auto damaged = [picture](const QString &why) { return failed(PictureProblem::Damaged, why, picture); };
+    if (!device->seek(0))
+        return damaged(device->errorString());
+    struct Io
+    {
+        static tmsize_t read(thandle_t h, void *data, tmsize_t n)
+        {
+            return tmsize_t(static_cast<QIODevice *>(h)->read(static_cast<char *>(data), qint64(n)));
+        }
+        static tmsize_t write(thandle_t, void *, tmsize_t) { return 0; }
+        static toff_t seek(thandle_t h, toff_t offset, int whence)
+        {
+            auto *d = static_cast<QIODevice *>(h);
+            const qint64 at = whence == SEEK_SET ? qint64(offset)
+                              : whence == SEEK_CUR ? d->pos() + qint64(offset)
+                                                   : d->size() + qint64(offset);
+            return d->seek(at) ? toff_t(at) : toff_t(-1);
+        }
+        static int close(thandle_t) { return 0; }
+        static toff_t size(thandle_t h) { return toff_t(static_cast<QIODevice *>(h)->size()); }
+        static int map(thandle_t, void **, toff_t *) { return 0; }
+        static void unmap(thandle_t, void *, toff_t) {}
+    };
+    TIFFSetWarningHandler(nullptr);
+    TIFFSetErrorHandler(nullptr);
+    TIFF *tiff = TIFFClientOpen("picture", "rm", device, &Io::read, &Io::write, &Io::seek, &Io::close, &Io::size,
+                                &Io::map, &Io::unmap);
+    if (!tiff)
+        return damaged(QStringLiteral("the TIFF's header is damaged"));
+    const std::unique_ptr<TIFF, void (*)(TIFF *)> closer(tiff, &TIFFClose);
+    uint32_t width = 0, height = 0, rowsPerStrip = 0;
+    uint16_t orientation = ORIENTATION_TOPLEFT;
+    char message[1024] = {};
+    TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &orientation);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+    if (TIFFIsTiled(tiff) || orientation != ORIENTATION_TOPLEFT || QSize(int(width), int(height)) != picture
+        || !TIFFRGBAImageOK(tiff, message))
+        return std::nullopt;
+    rowsPerStrip = qBound<uint32_t>(1, rowsPerStrip, height);
+    if (qint64(rowsPerStrip) * width > 16 * BandPixels)
+        return std::nullopt; // one strip larger than a band: Qt's way costs no more
+    std::vector<uint32_t> strip(size_t(rowsPerStrip) * width);
+    std::vector<QRgb> row(width);
+    AreaScaler scaler(picture, size);
+    for (uint32_t top = 0; top < height; top += rowsPerStrip) {
+        if (!TIFFReadRGBAStrip(tiff, top, strip.data()))
+            return damaged(QStringLiteral("the TIFF is damaged or cut short"));
+        const uint32_t rows = qMin(rowsPerStrip, height - top);
+        // The strip's rows come bottom first.
+        for (uint32_t r = 0; r < rows; ++r) {
+            const uint32_t *in = strip.data() + size_t(rows - 1 - r) * width;
+            for (uint32_t x = 0; x < width; ++x)
+                row[x] = qPremultiply(qRgba(int(TIFFGetR(in[x])), int(TIFFGetG(in[x])), int(TIFFGetB(in[x])), int(TIFFGetA(in[x]))));
+            scaler.addRow(int(top + r), 0, row.data(), int(width));
+        }
+    }
+    return scaledResult(scaler, picture, size);
+}
+
 // A JPEG without its end marker after the first scan was cut short: Qt
 // would show the missing part grey. Inside the coded data a 0xFF byte is
 // always followed by 0x00 or a restart marker, so the first FF D9 after the
@@ -873,6 +941,12 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
         if (format == "webp" && pixels(stated) > WholeDecodeMaxPixels) {
             if (std::optional<LoadedPicture> webp = loadWebpScaled(device, stated, size))
                 return *webp;
+            device->seek(0);
+            reader.setDevice(device);
+        }
+        if (format == "tiff" && pixels(stated) > WholeDecodeMaxPixels) {
+            if (std::optional<LoadedPicture> tiff = loadTiffInStrips(device, stated, size))
+                return *tiff;
             device->seek(0);
             reader.setDevice(device);
         }
