@@ -782,6 +782,16 @@ private slots:
                      && !message.contains(QRegularExpression("\\d+,\\d+,\\d+")), qPrintable(message));
         QVERIFY(make->hasFocus());
         QCOMPARE(view->size(), viewSize);
+
+        // Closed while making: the copy stops and nothing of it is left.
+        finished.clear();
+        out->setText(parent.filePath("second/gift"));
+        QTest::keyClick(make, Qt::Key_Space);
+        QVERIFY(window.isMaking());
+        window.close();
+        QVERIFY(finished.wait(60000));
+        QVERIFY(finished.first().at(1).toString().startsWith("Stopped"));
+        QCOMPARE(names(parent.path()), QStringList{"Gift for Anna"});
     }
 
     // The window speaks the desktop's language (English for any other);
