@@ -1176,6 +1176,9 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
             tell(qMin(99, copyEnd + int((99 - copyEnd) * written / qMax<qint64>(1, total / 3))),
                  QStringLiteral("Packing into one file"));
         }
+        // Ctrl+C on a terminal reaches the packer too: it ends first.
+        if (stopped())
+            return cancelled();
         const QString said = QString::fromLocal8Bit(pack.readAll()).trimmed();
         if (!finished || pack.exitStatus() != QProcess::NormalExit || pack.exitCode() != 0 || !QFileInfo(packed).isFile())
             return fail(QStringLiteral("cannot write %1: makeself failed%2")
