@@ -1,10 +1,12 @@
 #include "platform/Pictures.h"
 
 #include "platform/Files.h"
+#include "platform/JpegEighth.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QTransform>
 #include <QtEndian>
 
 #include <algorithm>
@@ -29,6 +31,14 @@ namespace {
 // Bitmaps and GIFs above this many pixels are not decoded whole: Qt would
 // need four bytes a pixel at once (and refuses above 128 MB).
 constexpr qint64 WholeDecodeMaxPixels = 8'000'000;
+
+// A progressive JPEG above this many pixels is read from its DC scans alone
+// when 1/8 of it is as large as asked (libjpeg reads no more at that scale,
+// but holds every coefficient of the picture first: six bytes a pixel).
+constexpr qint64 EighthFromDcMinPixels = 16'000'000;
+// Above this, whatever the size asked: libjpeg would need more than about
+// 400 MB.
+constexpr qint64 ProgressiveWholeMaxPixels = 64'000'000;
 
 // The pixels of one band of a bitmap decoded at a time.
 constexpr qint64 BandPixels = 2'000'000;
@@ -899,6 +909,19 @@ qint64 pixels(QSize size)
     return qint64(size.width()) * qint64(size.height());
 }
 
+// A picture turned upright as its orientation mark says, as Qt does.
+QImage turned(const QImage &image, QImageIOHandler::Transformations turn)
+{
+    if (turn == QImageIOHandler::TransformationNone)
+        return image;
+    if (turn == QImageIOHandler::TransformationRotate270)
+        return image.transformed(QTransform().rotate(270));
+    QImage result = image.mirrored(turn & QImageIOHandler::TransformationMirror, turn & QImageIOHandler::TransformationFlip);
+    if (turn & QImageIOHandler::TransformationRotate90)
+        result = result.transformed(QTransform().rotate(90));
+    return result;
+}
+
 } // namespace
 
 LoadedPicture loadPicture(QIODevice *device, QSize size)
@@ -958,6 +981,21 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
         const qint64 readerAt = device->pos();
         if (format == "jpeg" && jpegEndsEarly(device))
             return failed(PictureProblem::Damaged, QStringLiteral("the file ends early"), stated);
+        if (format == "jpeg" && pixels(stated) > EighthFromDcMinPixels
+            && ((stated.width() >= 8 * size.width() && stated.height() >= 8 * size.height())
+                || pixels(stated) > ProgressiveWholeMaxPixels)) {
+            const QImageIOHandler::Transformations turn = reader.transformation();
+            device->seek(0);
+            const JpegEighth eighth = decodeProgressiveJpegEighth(device);
+            if (eighth.outcome == JpegEighth::Outcome::Damaged)
+                return failed(PictureProblem::Damaged, eighth.detail, stated);
+            if (eighth.outcome == JpegEighth::Outcome::Decoded) {
+                LoadedPicture result;
+                result.image = turned(eighth.image, turn).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                result.size = stated;
+                return result;
+            }
+        }
         device->seek(readerAt);
     }
 
