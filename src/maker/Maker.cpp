@@ -541,12 +541,13 @@ bool keptAsItIs(const QByteArray &format)
 }
 
 // The picture decoded, turned upright, to exactly `size` (stretched when its
-// proportions differ). Bitmaps and GIFs go through the game's own loader,
-// which reads those too large to decode whole in bands; the other formats
-// are decoded straight to the size where their decoder can.
+// proportions differ). Bitmaps, GIFs and JPEGs go through the game's own
+// loader, which reads those too large to decode whole in bands (a large
+// progressive JPEG from its first scans); the other formats are decoded
+// straight to the size where their decoder can.
 std::optional<QImage> decodeTo(const QString &path, const QByteArray &format, QSize size, QString *why)
 {
-    if (format == "bmp" || format == "gif") {
+    if (format == "bmp" || format == "gif" || format == "jpeg") {
         const platform::LoadedPicture loaded = platform::loadPicture(path, size);
         if (loaded.problem != platform::PictureProblem::None) {
             *why = platform::describePictureProblem(loaded);

@@ -1001,7 +1001,8 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
 
     // Decoded whole by Qt: straight to the size where the format can (a
     // JPEG decodes at a fraction of its size), else whole and scaled after.
-    reader.setScaledSize(size);
+    // The decoder scales before it turns the picture upright.
+    reader.setScaledSize(reader.transformation() & QImageIOHandler::TransformationRotate90 ? size.transposed() : size);
     const bool scaledByDecoder = reader.supportsOption(QImageIOHandler::ScaledSize);
     const RaisedAllocationLimit limit(4 * pixels(scaledByDecoder ? stated / 8 : stated) + 4 * pixels(size));
     QImage image = reader.read();
