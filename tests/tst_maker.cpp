@@ -4,6 +4,7 @@
 #include "support/BigPictures.h"
 #include "support/SmallDisk.h"
 
+#include "game/BoardSize.h"
 #include "game/GiftSettings.h"
 #include "maker/CropView.h"
 #include "maker/Maker.h"
@@ -12,10 +13,13 @@
 #include "ui/GreetingLayout.h"
 #include "ui/Panels.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QPainter>
 #include <QTextLayout>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -26,6 +30,7 @@
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 
 #include <csignal>
 #include <sys/file.h>
@@ -202,7 +207,7 @@ private slots:
         QCOMPARE(readFile(out.filePath("Matrix.dat")), dat);
         // Only the copy itself appears: no staging folder is left behind.
         QCOMPARE(names(parent.path()), QStringList{"gift"});
-        QCOMPARE(names(out.path()).size(), 3);
+        QCOMPARE(names(out.path()).size(), 4); // with the maker's list
         QCOMPARE(readFile(out.filePath(fileName)) == readFile(path), path != m_png);
         QCOMPARE(QImageReader(out.filePath(fileName)).size(), path == m_png ? QSize(180, 180) : QSize(180, 120));
         QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(GAME_EXECUTABLE));
@@ -291,40 +296,55 @@ private slots:
         QCOMPARE(names(parent.path()), QStringList());
     }
 
-    // --force reuses a puzzle's folder, never a folder of programs.
-    void forceRefusesFoldersThatAreNoPuzzles_data()
+    // --force replaces a copy the maker made and nothing else: the folder
+    // and every file it refuses for are named, and nothing is written.
+    void forceRefusesWhatTheMakerDidNotMake_data()
     {
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("message");
-        QTest::newRow("launcher link") << "link" << "quadrifoglio\" is a link";
-        QTest::newRow("another file named like the game") << "text" << "is not a copy of the game";
-        QTest::newRow("the game without a puzzle beside it") << "bare game" << "is not a copy of the game";
-        QTest::newRow("a bin folder: another program") << "program" << "holds other programs \\(tool\\)";
-        QTest::newRow("a script") << "script" << "holds other programs \\(run.sh\\)";
+        QTest::newRow("someone else's files") << "home files"
+            << "not a copy made by the maker; it holds .*\"LEGGIMI.txt\".*\"README.txt\".*\"matrix.JPG\".*\"notes.txt\".*\"qt.conf\"";
+        QTest::newRow("a link to a folder of someone's files") << "link to home" << "is a link; the maker never writes through a link";
+        QTest::newRow("a copy, and notes added to it") << "copy and notes" << "holds files the maker did not make: \"notes.txt\"";
+        QTest::newRow("a copy, and a file added in its lib folder") << "copy and lib file" << "did not make: \"lib/mine.txt\"";
+        QTest::newRow("a copy made without a list") << "copy without list" << "not a copy made by the maker";
+        QTest::newRow("a list naming a path outside") << "list escapes" << "not a copy made by the maker";
+        QTest::newRow("launcher link in an old folder") << "game link" << "not a copy made by the maker";
     }
-    void forceRefusesFoldersThatAreNoPuzzles()
+    void forceRefusesWhatTheMakerDidNotMake()
     {
         QFETCH(QString, setup);
         QFETCH(QString, message);
-        QTemporaryDir out;
-        if (setup != "bare game")
-            writeFile(out.filePath("Matrix.dat"), "1Old\n");
-        if (setup == "link")
-            QVERIFY(QFile::link(GAME_EXECUTABLE, out.filePath("quadrifoglio")));
-        if (setup == "text")
-            writeFile(out.filePath("quadrifoglio"), "old");
-        if (setup == "bare game" || setup == "program" || setup == "script")
-            QVERIFY(QFile::copy(GAME_EXECUTABLE, out.filePath("quadrifoglio")));
-        if (setup == "program")
-            QVERIFY(QFile::copy("/bin/true", out.filePath("tool")));
-        if (setup == "script") {
-            writeFile(out.filePath("run.sh"), "#!/bin/sh\necho hi\n");
-            QFile::setPermissions(out.filePath("run.sh"), QFile::permissions(out.filePath("run.sh")) | QFile::ExeOwner);
+        QTemporaryDir parent;
+        const QString home = parent.filePath("home"), out = parent.filePath("gift");
+        for (const char *name : {"README.txt", "LEGGIMI.txt", "qt.conf", "matrix.JPG", "notes.txt"})
+            writeFile(home + '/' + name, "someone's own");
+        if (setup == "home files") {
+            QVERIFY(QDir().rename(home, out));
+        } else if (setup == "link to home") {
+            QVERIFY(QFile::link(home, out));
+        } else if (setup == "game link") {
+            QVERIFY(QDir().mkpath(out));
+            writeFile(out + "/Matrix.dat", "1Old\n");
+            QVERIFY(QFile::link(GAME_EXECUTABLE, out + "/quadrifoglio"));
+        } else {
+            const auto [status, err] = runMaker({m_jpg, "--language", "en", "--out", out, "--game-only"});
+            QVERIFY2(status == 0, qPrintable(err));
+            if (setup == "copy and notes")
+                writeFile(out + "/notes.txt", "mine");
+            if (setup == "copy and lib file") {
+                QVERIFY(runMaker({m_jpg, "--language", "en", "--out", out, "--force"}).first == 0);
+                writeFile(out + "/lib/mine.txt", "mine");
+            }
+            if (setup == "copy without list")
+                QVERIFY(QFile::remove(out + "/" + maker::CopyListName));
+            if (setup == "list escapes")
+                writeFile(out + "/" + maker::CopyListName, "quadrifoglio\nMatrix.dat\nMatrix.jpg\n../home/notes.txt\n");
         }
-        const auto before = snapshot(out.path());
-        const auto [status, err] = runMaker({m_jpg, "--language", "en", "--out", out.path(), "--force"});
+        const auto before = snapshot(parent.path());
+        const auto [status, err] = runMaker({m_jpg, "--language", "en", "--out", out, "--force"});
         QVERIFY2(status == 1 && err.contains(QRegularExpression(message)) && err.contains("nothing was written"), qPrintable(err));
-        QCOMPARE(snapshot(out.path()), before);
+        QCOMPARE(snapshot(parent.path()), before);
     }
 
     // Told as the system tells it, with the file that could not be written,
@@ -400,7 +420,7 @@ private slots:
             ::kill(pid_t(p.processId()), SIGKILL);
             QVERIFY(p.waitForFinished(10000));
             if (QFileInfo::exists(out)) {
-                QCOMPARE(names(out), QStringList({"Matrix.bmp", "Matrix.dat", "quadrifoglio"}));
+                QCOMPARE(names(out), QStringList({".quadrifoglio-copy", "Matrix.bmp", "Matrix.dat", "quadrifoglio"}));
                 QCOMPARE(readFile(out + "/quadrifoglio"), readFile(GAME_EXECUTABLE));
             }
             left += names(parent.path()).filter(".quadrifoglio-maker-").size();
@@ -418,28 +438,41 @@ private slots:
         QCOMPARE(names(parent.path()), QStringList({".quadrifoglio-maker-Run123", "gift"}));
     }
 
-    // The portable copy's own parts go too: the old runtime whole, a note in
-    // another language.
-    void forceReplacesOnlyThePuzzle()
+    // A copy the maker made is replaced whole in one step: its old files
+    // (a picture of another kind, a note in another language) go, nothing
+    // of the old copy stays hidden in the new one or beside it, and a folder
+    // of the copy turned into a link loses nothing where it leads.
+    void forceReplacesACopyTheMakerMade()
     {
-        QTemporaryDir out;
-        for (const char *old : {"MATRIX.BMP", "matrix.gif", "Matrix.dat", "README.txt", "lib/libOld.so.1"})
-            writeFile(out.filePath(old), "old");
-        // A previous copy: the game itself.
-        QVERIFY(QFile::copy(GAME_EXECUTABLE, out.filePath("quadrifoglio")));
-        for (const char *kept : {"Matrix.png", "Matrix.jpg.bak", "notes.txt", "photos/Matrix.bmp"})
-            writeFile(out.filePath(kept), "keep me");
-        const auto [status, err] = runMaker({m_png, "--language", "es", "--greeting", "Hola", "--out", out.path(), "--force"});
+        QTemporaryDir parent;
+        const QString out = parent.filePath("gift");
+        auto [status, err] = runMaker({m_gif, "--language", "it", "--out", out, "--fit", "stretch"});
         QVERIFY2(status == 0, qPrintable(err));
-        QCOMPARE(names(out.path()), QStringList({"LEEME.txt", "Matrix.dat", "Matrix.jpg", "Matrix.jpg.bak", "Matrix.png",
-                                                 "lib", "notes.txt", "photos", "plugins", "qt.conf", "quadrifoglio",
-                                                 "quadrifoglio-game"}));
-        QCOMPARE(readFile(out.filePath("Matrix.dat")), QByteArray("4Hola\n"));
-        QVERIFY(readFile(out.filePath("Matrix.jpg")).startsWith("\xFF\xD8\xFF"));
-        QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(RUNTIME_DIR "/quadrifoglio"));
-        QCOMPARE(names(out.filePath("lib")), names(RUNTIME_DIR "/lib"));
-        for (const char *kept : {"Matrix.png", "photos/Matrix.bmp"})
-            QCOMPARE(readFile(out.filePath(kept)), QByteArray("keep me"));
+        QVERIFY(QFileInfo::exists(out + "/Matrix.gif") && QFileInfo::exists(out + "/LEGGIMI.txt"));
+        // A folder of the copy replaced by a link to someone's files.
+        writeFile(parent.filePath("elsewhere/libQt6Core.so.6"), "someone's own");
+        QVERIFY(QDir(out + "/lib").removeRecursively());
+        QVERIFY(QFile::link(parent.filePath("elsewhere"), out + "/lib"));
+
+        std::tie(status, err) = runMaker({m_png, "--language", "es", "--greeting", "Hola", "--out", out, "--force"});
+        QVERIFY2(status == 0, qPrintable(err));
+        QCOMPARE(names(parent.path()), QStringList({"elsewhere", "gift"}));
+        QCOMPARE(names(out), QStringList({".quadrifoglio-copy", "LEEME.txt", "Matrix.dat", "Matrix.jpg", "lib", "plugins",
+                                          "qt.conf", "quadrifoglio", "quadrifoglio-game"}));
+        QCOMPARE(readFile(out + "/Matrix.dat"), QByteArray("4Hola\n"));
+        QCOMPARE(readFile(out + "/quadrifoglio"), readFile(RUNTIME_DIR "/quadrifoglio"));
+        QCOMPARE(names(out + "/lib"), names(RUNTIME_DIR "/lib"));
+        QCOMPARE(readFile(parent.filePath("elsewhere/libQt6Core.so.6")), QByteArray("someone's own"));
+        // The list names exactly what is there.
+        QStringList listed;
+        for (const QByteArray &line : readFile(out + "/" + maker::CopyListName).split('\n'))
+            if (!line.isEmpty() && !line.startsWith('#'))
+                listed << QString::fromUtf8(line);
+        QStringList present = snapshot(out).keys();
+        present.removeOne(maker::CopyListName);
+        listed.sort();
+        present.sort();
+        QCOMPARE(listed, present);
     }
 
     // The colour of a picture whose colour tells where a pixel lies: red
@@ -472,7 +505,7 @@ private slots:
         QTest::newRow("portrait JPEG: cropped, not kept") << QSize(300, 600) << "jpg" << "crop" << QRect() << QRect(0, 150, 300, 300) << 300;
         QTest::newRow("panorama: its middle") << QSize(4000, 500) << "png" << "crop" << QRect() << QRect(1750, 0, 500, 500) << 500;
         QTest::newRow("one pixel") << QSize(1, 1) << "png" << "crop" << QRect() << QRect(0, 0, 1, 1) << 1;
-        QTest::newRow("24 megapixels: scaled to the board") << QSize(6000, 4000) << "jpg" << "crop" << QRect() << QRect(1000, 0, 4000, 4000) << 1080;
+        QTest::newRow("24 megapixels: scaled to the board") << QSize(6000, 4000) << "jpg" << "crop" << QRect() << QRect(1000, 0, 4000, 4000) << maker::MadePictureMaxSide;
         QTest::newRow("the square asked, bottom corner") << QSize(300, 600) << "png" << "crop" << QRect(0, 300, 300, 300) << QRect(0, 300, 300, 300) << 300;
         QTest::newRow("square asked in a huge bitmap") << QSize(5000, 3000) << "bmp" << "crop" << QRect(4000, 2000, 1000, 1000) << QRect(4000, 2000, 1000, 1000) << 1000;
         QTest::newRow("stretched portrait") << QSize(300, 600) << "png" << "stretch" << QRect() << QRect(0, 0, 300, 600) << 600;
@@ -723,6 +756,257 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, code);
         QCOMPARE(maker::defaultLanguageCode(QLocale(locale)), code);
+    }
+
+    // The commands the maker prints work as printed: the friend's
+    // instruction, run by a shell in the file's folder, starts that file.
+    void printedInstructionsWorkAsPrinted_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("spaces") << "Gift for Anna.run";
+        QTest::newRow("apostrophe") << "Anna's gift.run";
+        QTest::newRow("shell characters") << "$HOME `x` \"q\" & ; (1).run";
+        QTest::newRow("plain") << "gift.run";
+    }
+    void printedInstructionsWorkAsPrinted()
+    {
+        QFETCH(QString, fileName);
+        QTemporaryDir dir;
+        writeFile(dir.filePath(fileName), "echo started > started.txt\n");
+        for (int digit = 0; digit < 5; ++digit) {
+            const QString text = maker::singleFileInstructions(digit, fileName);
+            const QRegularExpressionMatch command = QRegularExpression("  (sh .*?)  ").match(text);
+            QVERIFY2(command.hasMatch(), qPrintable(text));
+            QFile::remove(dir.filePath("started.txt"));
+            QProcess shell;
+            shell.setWorkingDirectory(dir.path());
+            shell.start("/bin/sh", {"-c", command.captured(1)});
+            QVERIFY(shell.waitForFinished(10000));
+            QCOMPARE(readFile(dir.filePath("started.txt")), QByteArray("started\n"));
+        }
+        QCOMPARE(maker::shellQuoted("/tmp/Gift for Anna/quadrifoglio"), QStringLiteral("'/tmp/Gift for Anna/quadrifoglio'"));
+
+        // The command the maker prints last starts the copy it made.
+        QTemporaryDir parent;
+        QProcess made;
+        made.start(MAKER_EXECUTABLE, {m_jpg, "--language", "en", "--out", parent.filePath(fileName.chopped(4)), "--game-only"});
+        QVERIFY(made.waitForFinished(30000) && made.exitCode() == 0);
+        const QString command = QString::fromUtf8(made.readAllStandardOutput()).trimmed().section('\n', -1).trimmed();
+        QProcess shell;
+        shell.start("/bin/sh", {"-c", command + " --version"});
+        QVERIFY(shell.waitForFinished(30000));
+        QVERIFY2(shell.exitCode() == 0 && shell.readAllStandardOutput().contains(QUADRIFOGLIO_VERSION), qPrintable(command));
+    }
+
+    // Smaller than the board on a 1920 x 1080 screen: made, with a word.
+    void smallPictureOrCropIsWarnedOf_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QString>("crop");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("1 x 1 picture") << QSize(1, 1) << "" << true;
+        QTest::newRow("120 px crop of a large picture") << QSize(1400, 1400) << "100,100,120" << true;
+        QTest::newRow("629 px") << QSize(629, 900) << "" << true;
+        QTest::newRow("630 px") << QSize(630, 900) << "" << false;
+        QTest::newRow("1400 px, whole") << QSize(1400, 1400) << "" << false;
+    }
+    void smallPictureOrCropIsWarnedOf()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QString, crop);
+        QFETCH(bool, warned);
+        const QString picture = m_work.filePath("small.png");
+        QVERIFY(TestFolder::cellPicture(size).save(picture));
+        QTemporaryDir parent;
+        QStringList arguments{picture, "--language", "en", "--out", parent.filePath("gift"), "--game-only"};
+        if (!crop.isEmpty())
+            arguments << "--crop" << crop;
+        const auto [status, err] = runMaker(arguments);
+        QVERIFY2(status == 0, qPrintable(err));
+        QCOMPARE(err.contains(QRegularExpression("warning: .*only \\d+ pixels a side.*630")), warned);
+        // Made pictures go up to the largest board, never above.
+        const QSize made = QImageReader(parent.filePath("gift/Matrix.jpg")).size();
+        QVERIFY(made.width() <= boardsize::LargestSide);
+        if (size.width() >= boardsize::LargestSide && crop.isEmpty())
+            QCOMPARE(made.width(), boardsize::LargestSide);
+    }
+
+    // Stopped at any step, by Cancel, closing the window or Ctrl+C: nothing
+    // is left behind, not even the folders above the copy.
+    void stoppedCopyLeavesNothing_data()
+    {
+        QTest::addColumn<int>("stopAt"); // percent
+        QTest::addColumn<bool>("singleFile");
+        QTest::newRow("at once") << 0 << false;
+        QTest::newRow("while copying the libraries") << 50 << false;
+        QTest::newRow("after the last file") << 98 << false;
+        QTest::newRow("one file, while packing") << 46 << true;
+    }
+    void stoppedCopyLeavesNothing()
+    {
+        QFETCH(int, stopAt);
+        QFETCH(bool, singleFile);
+        QTemporaryDir parent;
+        maker::Request request;
+        request.picture = m_png;
+        request.language = "en";
+        request.out = parent.filePath(singleFile ? "more/gift.run" : "more/gift");
+        request.singleFile = singleFile;
+        request.runtime = RUNTIME_DIR;
+        int reached = 0;
+        const maker::Result result = maker::makeCopy(
+            request, [&reached](int percent, const QString &) { reached = qMax(reached, percent); },
+            [&] { return reached < stopAt; });
+        QVERIFY2(result.cancelled && !result.ok, qPrintable(result.error));
+        QVERIFY(reached >= stopAt && reached < 100);
+        QCOMPARE(names(parent.path()), QStringList());
+    }
+
+    // The window: the preview keeps its size whatever the texts say, the bar
+    // says nothing before Make, the focus stays on Make's row, "one file"
+    // proposes a file name, and Cancel leaves nothing.
+    void windowStaysPutAndCancels()
+    {
+        QTemporaryDir parent;
+        MakerWindow window(RUNTIME_DIR);
+        window.resize(700, 900);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *view = window.findChild<CropView *>("cropView");
+        auto *progress = window.findChild<QProgressBar *>("progress");
+        auto *out = window.findChild<QLineEdit *>("outPath");
+        auto *make = window.findChild<QPushButton *>("make");
+        QVERIFY(!progress->isTextVisible() || !progress->text().contains('%'));
+        const QSize viewSize = view->size();
+        window.setPicture(m_text);
+        QCoreApplication::processEvents();
+        QVERIFY(window.findChild<QLabel *>("pictureStatus")->text().contains("cannot be used"));
+        window.setPicture(m_png); // 180 x 120: small, warned of
+        QVERIFY(window.findChild<QLabel *>("pictureStatus")->text().contains("630"));
+        QTest::qWait(0);
+        QCOMPARE(view->size(), viewSize);
+
+        out->setText(parent.filePath("Gift for Anna"));
+        auto *single = window.findChild<QCheckBox *>("singleFile");
+        single->setChecked(true);
+        QCOMPARE(out->text(), parent.filePath("Gift for Anna.run"));
+        single->setChecked(false);
+        QCOMPARE(out->text(), parent.filePath("Gift for Anna"));
+
+        QSignalSpy finished(&window, &MakerWindow::finished);
+        make->setFocus();
+        QTest::keyClick(make, Qt::Key_Space);
+        QVERIFY(window.isMaking());
+        QVERIFY(!window.findChild<QLineEdit *>("picturePath")->hasFocus());
+        window.cancel();
+        QVERIFY(finished.wait(60000));
+        QVERIFY(!finished.first().at(0).toBool());
+        QVERIFY2(finished.first().at(1).toString().startsWith("Stopped"), qPrintable(finished.first().at(1).toString()));
+        QCOMPARE(names(parent.path()), QStringList());
+        QVERIFY(make->hasFocus());
+
+        // Made: the message is for a person and the focus is still on Make.
+        finished.clear();
+        QTest::keyClick(make, Qt::Key_Space);
+        QVERIFY(finished.wait(120000));
+        QVERIFY2(finished.first().at(0).toBool(), qPrintable(finished.first().at(1).toString()));
+        const QString message = finished.first().at(1).toString();
+        QVERIFY2(message.startsWith("Your puzzle is ready") && message.contains("'" + parent.filePath("Gift for Anna/quadrifoglio") + "'")
+                     && !message.contains(QRegularExpression("\\d+,\\d+,\\d+")), qPrintable(message));
+        QVERIFY(make->hasFocus());
+        QCOMPARE(view->size(), viewSize);
+
+        // Closed while making: the copy stops and nothing of it is left.
+        finished.clear();
+        out->setText(parent.filePath("second/gift"));
+        QTest::keyClick(make, Qt::Key_Space);
+        QVERIFY(window.isMaking());
+        window.close();
+        QVERIFY(finished.wait(60000));
+        QVERIFY(finished.first().at(1).toString().startsWith("Stopped"));
+        QCOMPARE(names(parent.path()), QStringList{"Gift for Anna"});
+    }
+
+    // The window speaks the desktop's language (English for any other);
+    // the gift's language stays a choice of its own. In each language every
+    // access key is used once and every button shows its whole text.
+    void windowSpeaksTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("make");
+        QTest::newRow("Italian") << "it_IT" << "&Crea";
+        QTest::newRow("English") << "en_GB" << "&Make";
+        QTest::newRow("French") << "fr_FR" << "C&réer";
+        QTest::newRow("German") << "de_DE" << "&Machen";
+        QTest::newRow("Spanish") << "es_ES" << "C&rear";
+        QTest::newRow("Portuguese: English") << "pt_BR" << "&Make";
+    }
+    void windowSpeaksTheDesktopsLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, make);
+        QVERIFY(MakerWindow::loadTranslation(QLocale(locale)));
+        MakerWindow window(RUNTIME_DIR);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.findChild<QPushButton *>("make")->text(), make);
+        QCOMPARE(window.findChild<QComboBox *>("language")->currentData().toString(), maker::defaultLanguageCode());
+        QStringList keys;
+        for (QWidget *widget : window.findChildren<QWidget *>()) {
+            QString text;
+            if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                text = button->text();
+            else if (auto *label = qobject_cast<QLabel *>(widget))
+                text = label->text();
+            const qsizetype mark = text.indexOf(u'&');
+            if (mark >= 0 && mark + 1 < text.size())
+                keys << text.mid(mark + 1, 1).toLower();
+            if (auto *button = qobject_cast<QAbstractButton *>(widget); button && button->isVisible())
+                QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->text()));
+        }
+        QCOMPARE(keys.size(), 10);
+        keys.removeDuplicates();
+        QVERIFY2(keys.size() == 10, qPrintable(keys.join(',')));
+        QVERIFY(window.width() <= 1280);
+        MakerWindow::loadTranslation(QLocale(QLocale::English));
+    }
+
+    // Every text of the window, in each language, spelt right.
+    void windowTextsAreSpeltRight_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("dictionary");
+        QTest::newRow("it") << "it" << "it_IT";
+        QTest::newRow("en") << "en" << "en_US";
+        QTest::newRow("fr") << "fr" << "fr_FR";
+        QTest::newRow("de") << "de" << "de_DE";
+        QTest::newRow("es") << "es" << "es_ES";
+    }
+    void windowTextsAreSpeltRight()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, dictionary);
+        QFile ts(MAKER_TRANSLATIONS "/quadrifoglio-maker_" + code + ".ts");
+        QVERIFY(ts.open(QIODevice::ReadOnly));
+        QStringList texts;
+        QXmlStreamReader xml(&ts);
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation")
+                texts << xml.readElementText();
+        }
+        QCOMPARE(texts.size(), 41);
+        QString all;
+        for (QString text : std::as_const(texts)) {
+            QVERIFY2(!text.isEmpty(), qPrintable(code));
+            all += text.remove(u'&').remove(QRegularExpression("%\\d")) + u'\n';
+        }
+        QProcess hunspell;
+        hunspell.start("hunspell", {"-i", "utf-8", "-d", dictionary, "-p", MAKER_WORD_LIST, "-l"});
+        QVERIFY2(hunspell.waitForStarted(), "hunspell does not run: tools/install-deps.sh installs it");
+        hunspell.write(all.toUtf8());
+        hunspell.closeWriteChannel();
+        QVERIFY(hunspell.waitForFinished());
+        QCOMPARE(QString::fromUtf8(hunspell.readAllStandardOutput()).trimmed(), QString());
     }
 
     // A gift made in the window, as a gift-maker would: picture typed in,

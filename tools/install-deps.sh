@@ -13,6 +13,9 @@ packages=(
     hunspell hunspell-it hunspell-en-us hunspell-fr hunspell-de-de hunspell-es
     # pictures in WebP, TIFF and other formats for the maker
     qt6-image-formats-plugins
+    # large PNGs, TIFFs and WebPs are decoded a strip at a time, or straight to the
+    # board's size; bench_pictures writes its 200-megapixel JPEGs and PNGs
+    libjpeg-dev libpng-dev libtiff-dev libwebp-dev
     # the gift copy: its runtime's RUNPATH, the Wayland platform it carries,
     # the zstd decoder its single file carries (libzstd linked in) and the
     # packing of its runtime

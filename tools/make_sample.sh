@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the puzzle that ships with the game:
-#   sample/Matrix.jpg  720 x 720 picture (shown at 360 x 360, cut 6 x 6)
+#   sample/Matrix.jpg  1260 x 1260 picture, the largest board the game draws
+#                      (at 3840 x 2160), cut 6 x 6
 #   sample/Matrix.dat  language digit + greeting shown when it is opened
 #
 # The picture is a sunny countryside painted with ImageMagick vector
@@ -390,9 +391,11 @@ circle 418,646 418,643
 EOF
 
 # Paint on a sky that fades from deep blue to pale near the horizon, add a
-# touch of grain so no patch is perfectly flat, and save.
-convert -size 720x720 gradient:'#1f5fb4'-'#d6efff' \
-    -draw "$(cat "$mvg")" \
+# touch of grain so no patch is perfectly flat, and save. The scene is drawn
+# on a 720 grid and scaled to the picture's side.
+side=1260
+convert -size ${side}x${side} gradient:'#1f5fb4'-'#d6efff' \
+    -draw "affine $(echo "$side / 720" | bc -l | cut -c1-6),0,0,$(echo "$side / 720" | bc -l | cut -c1-6),0,0 $(cat "$mvg")" \
     -seed 31 -attenuate 0.35 +noise Gaussian \
     -quality 90 -sampling-factor 2x2 -strip "$out/Matrix.jpg"
 

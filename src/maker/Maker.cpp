@@ -41,19 +41,6 @@ namespace {
 constexpr int BoardSize = 360;
 
 const char StagingPrefix[] = ".quadrifoglio-maker-";
-// The runtime's parts in a copy, beside the game.
-const char *const RuntimeEntries[] = {"qt.conf", "lib", "plugins", PortableGameName};
-
-bool isStartNoteName(const QString &name)
-{
-    for (int digit = 0; digit < 5; ++digit) {
-        if (name == startNoteName(digit))
-            return true;
-    }
-    return false;
-}
-
-const char *const StoredNames[] = {"Matrix.bmp", "Matrix.jpg", "Matrix.gif", "Matrix.dat"};
 
 QString languageName(int digit)
 {
@@ -213,38 +200,6 @@ private:
     int m_error = 0;
     bool m_remove = true;
 };
-
-// A program: an executable file that the system would run, a binary or a
-// script.
-bool isProgram(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.isFile() || !info.isExecutable())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(4);
-    return head == "\x7f" "ELF" || head.startsWith("#!");
-}
-
-// The game's name as its window title stores it (UTF-16), or as plain text.
-bool holdsTheGamesName(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray utf16("Q\0u\0a\0d\0r\0i\0f\0o\0g\0l\0i\0o\0", 24);
-    const QByteArray plain("Quadrifoglio");
-    QByteArray tail;
-    while (!file.atEnd()) {
-        const QByteArray chunk = tail + file.read(1 << 20);
-        if (chunk.contains(utf16) || chunk.contains(plain))
-            return true;
-        tail = chunk.right(utf16.size());
-    }
-    return false;
-}
 
 // Folders made for the copy's parent, removed again when the copy fails.
 class CreatedFolders
@@ -422,7 +377,27 @@ QString singleFileInstructions(int digit, const QString &fileName)
         u"Guarda el archivo %1 y arráncalo: desde una terminal con  sh %1  (o permite ejecutarlo como "
         u"programa en sus propiedades y haz doble clic). Funciona en un ordenador Linux de 64 bits; no hay que instalar nada.",
     };
-    return QString::fromUtf16(texts[qBound(0, digit, 4)]).arg(fileName);
+    return QString::fromUtf16(texts[qBound(0, digit, 4)]).arg(shellQuoted(fileName));
+}
+
+QString shellQuoted(const QString &text)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9._/+,:=@%-]+$"));
+    if (plain.match(text).hasMatch())
+        return text;
+    QString quotedText = text;
+    quotedText.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+    return QLatin1Char('\'') + quotedText + QLatin1Char('\'');
+}
+
+QString smallPictureWarning(int side)
+{
+    if (side >= boardsize::CommonSide)
+        return {};
+    return QStringLiteral("the picture is only %1 pixels a side where it fills the board; on a 1920 x 1080 screen "
+                          "the board is %2 pixels, so it will show enlarged and blurred")
+        .arg(side)
+        .arg(boardsize::CommonSide);
 }
 
 QString greetingProblem(const QString &greeting)
@@ -573,12 +548,13 @@ bool keptAsItIs(const QByteArray &format)
 }
 
 // The picture decoded, turned upright, to exactly `size` (stretched when its
-// proportions differ). Bitmaps and GIFs go through the game's own loader,
-// which reads those too large to decode whole in bands; the other formats
-// are decoded straight to the size where their decoder can.
+// proportions differ). Bitmaps, GIFs and JPEGs go through the game's own
+// loader, which reads those too large to decode whole in bands (a large
+// progressive JPEG from its first scans); the other formats are decoded
+// straight to the size where their decoder can.
 std::optional<QImage> decodeTo(const QString &path, const QByteArray &format, QSize size, QString *why)
 {
-    if (format == "bmp" || format == "gif") {
+    if (format == "bmp" || format == "gif" || format == "jpeg") {
         const platform::LoadedPicture loaded = platform::loadPicture(path, size);
         if (loaded.problem != platform::PictureProblem::None) {
             *why = platform::describePictureProblem(loaded);
@@ -689,6 +665,7 @@ std::optional<StoredPicture> preparePicture(const QString &path, const PictureCh
     StoredPicture picture;
     picture.format = format;
     picture.size = size;
+    picture.sourceSide = choice.crop ? choice.crop->width() : qMin(size.width(), size.height());
     const bool square = size.width() == size.height();
     if (keptAsItIs(format) && !choice.crop && (square || choice.fit == Fit::Stretch)
         && QFileInfo(path).size() <= KeptAsItIsMaxBytes) {
@@ -708,8 +685,10 @@ std::optional<StoredPicture> preparePicture(const QString &path, const PictureCh
             return fail(why);
         made = *image;
         picture.change = square ? QString() : QStringLiteral("stretched to a square");
+        picture.sourceSide = qMin(size.width(), size.height());
     } else {
         const QRect wanted = choice.crop.value_or(centredSquare(size));
+        picture.sourceSide = wanted.width();
         const QSize decoded = decodeSizeForSquare(size, wanted);
         const std::optional<QImage> image = decodeTo(path, format, decoded, &why);
         if (!image)
@@ -762,30 +741,120 @@ QString findGameExecutable(const QString &makerDir)
     return {};
 }
 
+namespace {
+
+// The paths a copy's list names, relative to its folder; nullopt when the
+// list is missing, is not a plain file, or names a path outside the folder.
+std::optional<QStringList> readCopyList(const QString &folder)
+{
+    const QString path = folder + QLatin1Char('/') + QLatin1String(CopyListName);
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > (4 << 20))
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringList paths;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QString relative = QString::fromUtf8(line);
+        const QStringList parts = relative.split(QLatin1Char('/'));
+        if (relative.startsWith(QLatin1Char('/')) || parts.contains(QString()) || parts.contains(QStringLiteral(".."))
+            || parts.contains(QStringLiteral(".")))
+            return std::nullopt;
+        paths << relative;
+    }
+    return paths;
+}
+
+// Every path under `folder`, relative to it; links are listed, never
+// followed.
+QStringList pathsUnder(const QString &folder)
+{
+    QStringList paths;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        paths << QDir(folder).relativeFilePath(it.next());
+    paths.sort();
+    return paths;
+}
+
+// Removes the paths of `listed` under `folder`, the deepest first, without
+// following a link on the way: a folder of the copy replaced by a link to
+// somewhere else loses nothing there. Then the folder itself, if that
+// leaves it empty. True when the folder is gone.
+bool removeListed(const QString &folder, QStringList listed)
+{
+    std::sort(listed.begin(), listed.end(), [](const QString &a, const QString &b) {
+        return a.count(QLatin1Char('/')) > b.count(QLatin1Char('/')) || (a.count(QLatin1Char('/')) == b.count(QLatin1Char('/')) && a > b);
+    });
+    listed << QLatin1String(CopyListName);
+    const int root = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (root < 0)
+        return false;
+    for (const QString &relative : std::as_const(listed)) {
+        QStringList parts = relative.split(QLatin1Char('/'));
+        const QByteArray last = QFile::encodeName(parts.takeLast());
+        int dir = ::dup(root);
+        for (const QString &part : std::as_const(parts)) {
+            const int next = dir < 0 ? -1 : ::openat(dir, QFile::encodeName(part).constData(),
+                                                      O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            if (dir >= 0)
+                ::close(dir);
+            dir = next;
+        }
+        if (dir < 0)
+            continue;
+        if (::unlinkat(dir, last.constData(), 0) != 0 && (errno == EISDIR || errno == EPERM))
+            ::unlinkat(dir, last.constData(), AT_REMOVEDIR);
+        ::close(dir);
+    }
+    ::close(root);
+    return ::rmdir(QFile::encodeName(folder).constData()) == 0;
+}
+
+// A few names of a list, and how many more there are.
+QString someNames(const QStringList &names)
+{
+    const int shown = 8;
+    QStringList quotedNames;
+    for (const QString &name : names.mid(0, shown))
+        quotedNames << quoted(name);
+    QString text = quotedNames.join(QLatin1String(", "));
+    if (names.size() > shown)
+        text += QStringLiteral(" and %1 more").arg(names.size() - shown);
+    return text;
+}
+
+} // namespace
+
 QString forceProblem(const QString &folder)
 {
-    const QDir dir(folder);
-    const QString game = dir.filePath(QLatin1String(GameExecutableName));
-    const QFileInfo gameInfo(game);
-    if (gameInfo.isSymLink())
-        return QStringLiteral("%1 is a link, not a copy of the game; --force does not replace it").arg(quoted(game));
-    if (gameInfo.exists()
-        && (!isProgram(game) || !holdsTheGamesName(game) || !QFileInfo::exists(dir.filePath(QStringLiteral("Matrix.dat")))))
-        return QStringLiteral("%1 is not a copy of the game; --force does not replace it").arg(quoted(game));
-    if (!gameInfo.exists()) {
-        for (const char *part : {"lib", "plugins"}) {
-            if (QFileInfo::exists(dir.filePath(QLatin1String(part))))
-                return QStringLiteral("the folder %1 holds a %2 folder but no copy of the game; --force does not "
-                                      "replace it")
-                    .arg(quoted(folder), QLatin1String(part));
-        }
+    struct stat info;
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
+        return {};
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("%1 is a link; the maker never writes through a link: give the folder itself").arg(quoted(folder));
+    if (!S_ISDIR(info.st_mode))
+        return QStringLiteral("%1 exists and is not a folder").arg(quoted(folder));
+    const QStringList present = pathsUnder(folder);
+    const std::optional<QStringList> listed = readCopyList(folder);
+    if (!listed) {
+        return QStringLiteral("the folder %1 is not a copy made by the maker; it holds %2. --force replaces only "
+                              "such a copy: choose a new folder")
+            .arg(quoted(folder), someNames(present));
     }
-    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : entries) {
-        if (name != QLatin1String(GameExecutableName) && name != QLatin1String(PortableGameName)
-            && isProgram(dir.filePath(name)))
-            return QStringLiteral("the folder %1 holds other programs (%2); --force only reuses a puzzle's folder")
-                .arg(quoted(folder), name);
+    QStringList foreign;
+    for (const QString &path : present) {
+        if (path != QLatin1String(CopyListName) && !listed->contains(path))
+            foreign << path;
+    }
+    if (!foreign.isEmpty()) {
+        return QStringLiteral("the folder %1 holds files the maker did not make: %2. --force replaces only a copy "
+                              "the maker made: move them elsewhere, or choose a new folder")
+            .arg(quoted(folder), someNames(foreign));
     }
     return {};
 }
@@ -799,32 +868,21 @@ int removeStaleStagingFolders(const QString &folder)
     for (const QString &name : dir.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks)) {
         if (!staging.match(name).hasMatch())
             continue;
-        const int fd = ::open(QFile::encodeName(dir.filePath(name)).constData(),
-                              O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        const QString path = dir.filePath(name);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)
             continue;
-        // A run still going holds its folder's lock.
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && QDir(dir.filePath(name)).removeRecursively())
-            ++removed;
+        // A run still going holds its folder's lock. A folder with a list
+        // (a copy being made, or an old copy being removed) loses what the
+        // list names; one without is a run killed before it wrote anything.
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            const std::optional<QStringList> listed = readCopyList(path);
+            if (listed ? removeListed(path, *listed) : QDir(path).removeRecursively())
+                ++removed;
+        }
         ::close(fd);
     }
     return removed;
-}
-
-QStringList filesReplacedByCopy(const QStringList &names)
-{
-    QStringList replaced;
-    for (const QString &name : names) {
-        bool matches = name == QLatin1String(GameExecutableName);
-        for (const char *stored : StoredNames)
-            matches = matches || name.compare(QLatin1String(stored), Qt::CaseInsensitive) == 0;
-        for (const char *part : RuntimeEntries)
-            matches = matches || name == QLatin1String(part);
-        matches = matches || isStartNoteName(name);
-        if (matches)
-            replaced << name;
-    }
-    return replaced;
 }
 
 namespace {
@@ -840,14 +898,19 @@ struct Part
 
 // Writes the copy's parts into the empty folder `dir`, counting the bytes
 // copied into `done`. `inCopy` names a file as the user will know it.
+// `copied` returns false to stop, which leaves *why empty.
 bool writeParts(const QString &dir, const QList<Part> &parts, const std::function<QString(const QString &)> &inCopy,
-                const std::function<void(qint64)> &copied, QString *why)
+                const std::function<bool(qint64)> &copied, QString *why)
 {
     for (const Part &part : parts) {
         const QString target = dir + QLatin1Char('/') + part.name;
         if (part.source.isEmpty()) {
             if (!writeFile(target, part.bytes, inCopy(part.name), why))
                 return false;
+            if (!copied(part.bytes.size())) {
+                why->clear();
+                return false;
+            }
             continue;
         }
         const QFileInfo source(part.source);
@@ -855,7 +918,10 @@ bool writeParts(const QString &dir, const QList<Part> &parts, const std::functio
             if (!copyFile(part.source, target, inCopy(part.name), why))
                 return false;
             QFile::setPermissions(target, source.permissions() | QFile::ReadOwner | QFile::WriteOwner);
-            copied(source.size());
+            if (!copied(source.size())) {
+                why->clear();
+                return false;
+            }
             continue;
         }
         // A folder of the runtime, whole.
@@ -878,7 +944,10 @@ bool writeParts(const QString &dir, const QList<Part> &parts, const std::functio
             if (!copyFile(from, to, inCopy(relative), why))
                 return false;
             QFile::setPermissions(to, it.fileInfo().permissions() | QFile::ReadOwner | QFile::WriteOwner);
-            copied(it.fileInfo().size());
+            if (!copied(it.fileInfo().size())) {
+                why->clear();
+                return false;
+            }
         }
     }
     return true;
@@ -891,9 +960,14 @@ qint64 partBytes(const Part &part)
 
 } // namespace
 
-Result makeCopy(const Request &request, const Progress &progress)
+Result makeCopy(const Request &request, const Progress &progress, const KeepGoing &keepGoing)
 {
     Result result;
+    const auto stopped = [&keepGoing, &result] {
+        if (keepGoing && !keepGoing())
+            result.cancelled = true;
+        return result.cancelled;
+    };
     const auto fail = [&result](const QString &why) {
         result.error = why;
         return result;
@@ -985,56 +1059,59 @@ Result makeCopy(const Request &request, const Progress &progress)
     for (const Part &part : parts)
         made << part.name;
 
-    QStringList entries;
-    QStringList missing; // folders to make, outermost first
-    if (exists && !request.singleFile) {
-        if (!outInfo.isDir())
-            return fail(QStringLiteral("%1 exists and is not a folder").arg(quoted(out)));
-        entries = QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        if (!entries.isEmpty() && !request.force)
-            return fail(QStringLiteral("the folder %1 is not empty; --force replaces the puzzle in it")
-                            .arg(quoted(out)));
-        if (const QString problem = forceProblem(out); !problem.isEmpty())
-            return fail(problem);
-        for (const QString &name : filesReplacedByCopy(entries)) {
-            const QFileInfo old(QDir(out).filePath(name));
-            const int index = made.indexOf(name);
-            const bool folderWanted = index >= 0 && !parts[index].source.isEmpty() && QFileInfo(parts[index].source).isDir();
-            if (old.isDir() && !old.isSymLink() && !folderWanted)
-                return fail(QStringLiteral("%1 is a folder and cannot be replaced").arg(quoted(old.filePath())));
-            if (folderWanted && (!old.isDir() || old.isSymLink()))
-                return fail(QStringLiteral("%1 is in the way of the copy's folder of that name").arg(quoted(old.filePath())));
+    // Every path the copy holds, for its list: --force later replaces what
+    // the list names and nothing else.
+    QStringList listed;
+    for (const Part &part : parts) {
+        listed << part.name;
+        if (!part.source.isEmpty() && QFileInfo(part.source).isDir()) {
+            for (const QString &inside : pathsUnder(part.source))
+                listed << part.name + QLatin1Char('/') + inside;
         }
-        if (const QString problem = notWritable(out); !problem.isEmpty())
-            return fail(problem);
-    } else {
-        if (exists) {
-            if (outInfo.isDir() && !outInfo.isSymLink())
-                return fail(QStringLiteral("%1 is a folder; give the name of the file to make").arg(quoted(out)));
-            if (!request.force)
-                return fail(QStringLiteral("the file %1 exists; --force replaces it").arg(quoted(out)));
-            if (!isSingleFileCopy(out))
-                return fail(QStringLiteral("%1 is not a copy made by the maker; --force does not replace it").arg(quoted(out)));
-        }
-        QString ancestor = out;
-        do {
-            missing.prepend(ancestor);
-            ancestor = QFileInfo(ancestor).path();
-        } while (!QFileInfo::exists(ancestor) && ancestor != QFileInfo(ancestor).path());
-        missing.removeLast(); // the copy itself is renamed into place
-        const QFileInfo parent(ancestor);
-        if (!parent.isDir())
-            return fail(QStringLiteral("%1 is not a folder").arg(quoted(ancestor)));
-        if (const QString problem = notWritable(ancestor); !problem.isEmpty())
-            return fail(problem);
     }
 
-    // The files go into a staging folder beside (or inside) the copy,
-    // where runs killed halfway may have left theirs.
+    // An existing folder is replaced only when it is empty, or is a copy the
+    // maker made and --force is given; never through a link.
+    bool replacing = false;
+    QStringList missing; // folders to make, outermost first
+    if (exists && !request.singleFile) {
+        if (outInfo.isSymLink())
+            return fail(QStringLiteral("%1 is a link; the maker never writes through a link: give the folder itself")
+                            .arg(quoted(out)));
+        if (!outInfo.isDir())
+            return fail(QStringLiteral("%1 exists and is not a folder").arg(quoted(out)));
+        replacing = !QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).isEmpty();
+        if (replacing && !request.force)
+            return fail(QStringLiteral("the folder %1 is not empty; --force replaces a copy the maker made before")
+                            .arg(quoted(out)));
+        if (replacing) {
+            if (const QString problem = forceProblem(out); !problem.isEmpty())
+                return fail(problem);
+        }
+    } else if (exists) {
+        if (outInfo.isDir() && !outInfo.isSymLink())
+            return fail(QStringLiteral("%1 is a folder; give the name of the file to make").arg(quoted(out)));
+        if (!request.force)
+            return fail(QStringLiteral("the file %1 exists; --force replaces it").arg(quoted(out)));
+        if (!isSingleFileCopy(out))
+            return fail(QStringLiteral("%1 is not a copy made by the maker; --force does not replace it").arg(quoted(out)));
+    }
+    QString ancestor = QFileInfo(out).path();
+    while (!QFileInfo::exists(ancestor) && ancestor != QFileInfo(ancestor).path()) {
+        missing.prepend(ancestor);
+        ancestor = QFileInfo(ancestor).path();
+    }
+    if (!QFileInfo(ancestor).isDir())
+        return fail(QStringLiteral("%1 is not a folder").arg(quoted(ancestor)));
+    if (const QString problem = notWritable(ancestor); !problem.isEmpty())
+        return fail(problem);
+
+    // The copy is made whole in a staging folder beside it, where runs
+    // killed halfway may have left theirs, and takes its name in one step.
     CreatedFolders created;
     if (!created.make(missing, &why))
         return fail(why);
-    const QString stageParent = exists && !request.singleFile ? out : QFileInfo(out).path();
+    const QString stageParent = QFileInfo(out).path();
     removeStaleStagingFolders(stageParent);
     StagingFolder stage(stageParent);
     if (!stage.isValid())
@@ -1052,12 +1129,26 @@ Result makeCopy(const Request &request, const Progress &progress)
     const auto copied = [&](qint64 bytes) {
         done += bytes;
         tell(5 + int((copyEnd - 5) * done / qMax<qint64>(1, total)), QStringLiteral("Copying the game"));
+        return !stopped();
     };
+    const auto cancelled = [&result] {
+        result.error = QStringLiteral("stopped as asked");
+        return result;
+    };
+    if (stopped())
+        return cancelled();
     const QString folder = request.singleFile ? stage.filePath(QStringLiteral("copy")) : stage.path();
     if (request.singleFile && ::mkdir(QFile::encodeName(folder).constData(), 0777) != 0)
         return fail(cannotWrite(out, errno));
+    if (!request.singleFile) {
+        const QByteArray list = "# Made by quadrifoglio-maker. quadrifoglio-maker --force replaces this copy of the\n"
+                                "# game and removes only the files named here.\n"
+                                + listed.join(QLatin1Char('\n')).toUtf8() + '\n';
+        if (!writeFile(stage.filePath(QLatin1String(CopyListName)), list, inCopy(QLatin1String(CopyListName)), &why))
+            return fail(why);
+    }
     if (!writeParts(folder, parts, inCopy, copied, &why))
-        return fail(why);
+        return result.cancelled ? cancelled() : fail(why);
 
     if (request.singleFile) {
         tell(copyEnd, QStringLiteral("Packing into one file"));
@@ -1065,36 +1156,59 @@ Result makeCopy(const Request &request, const Progress &progress)
         const QString packed = stage.filePath(QStringLiteral("copy.run"));
         const auto keepGoing = [&](int percent) {
             tell(copyEnd + (99 - copyEnd) * percent / 100, QStringLiteral("Packing into one file"));
-            return true;
+            return !stopped();
         };
-        if (!packSingleFile(folder, pack, packed, keepGoing, &why))
+        if (!packSingleFile(folder, pack, packed, keepGoing, &why)) {
+            if (stopped())
+                return cancelled();
             return fail(why.replace(quoted(packed), quoted(out)));
+        }
         if (!replaceFile(packed, out))
             return fail(cannotWrite(out, errno));
-    } else if (!exists) {
+    } else if (stopped()) {
+        return cancelled();
+    } else if (!replacing) {
+        // A new folder, or an empty one, which a folder renamed onto it replaces.
         giveUsualPermissions(stage.path());
-        if (!replaceFile(stage.path(), out))
+        const bool placed = exists ? ::rename(QFile::encodeName(stage.path()).constData(), QFile::encodeName(out).constData()) == 0
+                                   : ::renameat2(AT_FDCWD, QFile::encodeName(stage.path()).constData(), AT_FDCWD,
+                                                 QFile::encodeName(out).constData(), RENAME_NOREPLACE) == 0;
+        if (!placed)
             return fail(QStringLiteral("cannot make the folder %1: %2").arg(quoted(out), systemError(errno)));
         stage.keep();
     } else {
-        result.touched = true;
-        for (const QString &name : made) {
-            // An old folder of the runtime is moved into the staging folder,
-            // which goes at the end, and the new one takes its place.
-            const QString target = inCopy(name);
-            const QFileInfo old(target);
-            if (old.isDir() && !old.isSymLink() && !replaceFile(target, stage.filePath(QStringLiteral(".old-") + name)))
-                return fail(cannotWrite(target, errno));
-            if (!replaceFile(stage.filePath(name), target))
-                return fail(cannotWrite(target, errno));
+        // The new copy and the old one swap names in one step; the old one,
+        // now in the staging folder's place, then loses what its list names.
+        giveUsualPermissions(stage.path());
+        const QByteArray from = QFile::encodeName(stage.path()), to = QFile::encodeName(out);
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0) {
+            if (errno != EINVAL && errno != ENOSYS)
+                return fail(cannotWrite(out, errno));
+            // A file system that cannot swap (FAT on a memory stick): the old
+            // copy steps aside, hidden, and the new one takes its name.
+            const QByteArray aside = QFile::encodeName(stageParent + QLatin1Char('/') + QLatin1String(StagingPrefix) + QStringLiteral("old"));
+            QDir(QFile::decodeName(aside)).removeRecursively();
+            if (::rename(to.constData(), aside.constData()) != 0)
+                return fail(cannotWrite(out, errno));
+            result.touched = true;
+            if (::rename(from.constData(), to.constData()) != 0) {
+                const int why = errno;
+                ::rename(aside.constData(), to.constData());
+                return fail(cannotWrite(out, why));
+            }
+            if (::rename(aside.constData(), from.constData()) != 0)
+                QDir(QFile::decodeName(aside)).removeRecursively();
         }
-        // An older picture of another kind (or another case) would win over
-        // the new one, an old note in another language would mislead: they go.
-        for (const QString &name : filesReplacedByCopy(entries)) {
-            if (made.contains(name) || QFileInfo(inCopy(name)).isDir())
-                continue;
-            if (::unlink(QFile::encodeName(inCopy(name)).constData()) != 0)
-                return fail(QStringLiteral("cannot remove the old %1: %2").arg(quoted(inCopy(name)), systemError(errno)));
+        result.touched = true;
+        stage.keep();
+        if (const std::optional<QStringList> old = readCopyList(stage.path()); old && !removeListed(stage.path(), *old)) {
+            // Something was put in the old copy as it was being replaced: it
+            // stays, under a name of its own.
+            QString kept;
+            for (int n = 1; kept.isEmpty() || QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
+                kept = out + QStringLiteral(".old-%1").arg(n);
+            ::rename(from.constData(), QFile::encodeName(kept).constData());
+            result.warning = QStringLiteral("files added to the old copy while it was replaced are in %1").arg(quoted(kept));
         }
     }
     created.keep();
@@ -1104,36 +1218,40 @@ Result makeCopy(const Request &request, const Progress &progress)
     result.picture = *picture;
     result.folder = out;
     result.bytes = sizeOnDisk(out);
-    result.warning = greetingGlyphWarning(request.greeting);
+    if (const QString small = smallPictureWarning(picture->sourceSide); !small.isEmpty())
+        result.warning = result.warning.isEmpty() ? small : result.warning + QStringLiteral("; ") + small;
+    if (const QString glyphs = greetingGlyphWarning(request.greeting); !glyphs.isEmpty())
+        result.warning = result.warning.isEmpty() ? glyphs : result.warning + QStringLiteral("; ") + glyphs;
     return result;
 }
 
 QString describeCopy(const Result &result, int digit)
 {
-    QString picture = result.picture.fileName;
-    QStringList how;
-    if (!result.picture.change.isEmpty())
-        how << QString::fromLatin1(result.picture.format).toUpper() + QLatin1Char(' ') + result.picture.change;
-    if (result.picture.converted) {
-        how << QStringLiteral("converted to JPEG, %1 x %1 pixels").arg(result.picture.madeSide);
-        if (result.picture.change.isEmpty())
-            how.first().prepend(QString::fromLatin1(result.picture.format).toUpper() + QLatin1Char(' '));
-    }
-    if (!how.isEmpty())
-        picture += QStringLiteral(" (%1)").arg(how.join(QLatin1String(", ")));
-    const QFileInfo made(result.folder);
-    if (made.isFile()) {
-        return QStringLiteral("Made %1 (%2), one file that unpacks and starts the game: %3, Matrix.dat (%4)\n"
-                              "Tell your friend how to start it:\n  %5")
+    const StoredPicture &made = result.picture;
+    QString picture;
+    if (!made.converted)
+        picture = QStringLiteral("kept as it is");
+    else if (made.change.startsWith(QLatin1String("stretched")))
+        picture = QStringLiteral("stretched to a square of %1 x %1 pixels").arg(made.madeSide);
+    else if (!made.change.isEmpty())
+        picture = QStringLiteral("cropped to a square of %1 x %1 pixels").arg(made.madeSide);
+    else
+        picture = QStringLiteral("a JPEG of %1 x %1 pixels").arg(made.madeSide);
+    const QFileInfo copy(result.folder);
+    if (copy.isFile()) {
+        return QStringLiteral("Your puzzle is ready: %1 (%2), one file with the game, your picture (%3) and your "
+                              "greeting in %4.\nTell your friend how to start it:\n  %5")
             .arg(quoted(result.folder), sizeInWords(result.bytes), picture, languageName(digit),
-                 singleFileInstructions(digit, made.fileName()));
+                 singleFileInstructions(digit, copy.fileName()));
     }
     const bool portable = QFileInfo::exists(QDir(result.folder).filePath(startNoteName(digit)));
-    return QStringLiteral("Made %1 (%2): %3, %4, Matrix.dat (%5)%6\nThe game starts with %7")
+    return QStringLiteral("Your puzzle is ready in the folder %1 (%2): %3, your picture (%4) and your greeting in "
+                          "%5.\nGive your friend the whole folder%6. The game starts with:\n  %7")
         .arg(quoted(result.folder), sizeInWords(result.bytes),
-             portable ? QStringLiteral("the game with its libraries") : QLatin1String(GameExecutableName), picture,
-             languageName(digit), portable ? QStringLiteral(", ") + startNoteName(digit) : QString(),
-             quoted(QDir(result.folder).filePath(QLatin1String(GameExecutableName))));
+             portable ? QStringLiteral("the game with its libraries") : QStringLiteral("the game alone (your friend needs Qt 6)"),
+             picture, languageName(digit),
+             portable ? QStringLiteral("; %1 in it tells how to start the game").arg(startNoteName(digit)) : QString(),
+             shellQuoted(QDir(result.folder).filePath(QLatin1String(GameExecutableName))));
 }
 
 qint64 sizeOnDisk(const QString &path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/BoardSize.h"
+
 #include <QByteArray>
 #include <QLocale>
 #include <QRect>
@@ -80,7 +82,7 @@ struct PictureChoice
 
 // The side of the largest board the game draws, in device pixels: a made
 // picture is scaled down to it, never up.
-inline constexpr int MadePictureMaxSide = 1080;
+inline constexpr int MadePictureMaxSide = boardsize::LargestSide;
 // A bitmap, JPEG or GIF larger than this is re-encoded rather than kept as
 // it is, so that a gift stays small.
 inline constexpr qint64 KeptAsItIsMaxBytes = 2 << 20;
@@ -113,10 +115,20 @@ struct StoredPicture
     QSize size;             // the source's size, turned upright
     int madeSide = 0;       // the side of the converted JPEG
     QString change;         // how its shape changed ("cropped to...", "stretched..."); empty: not at all
+    int sourceSide = 0;     // the side, in the picture's own pixels, of what fills the board
 };
 
 // The quality of the JPEG a picture in another format is converted to.
 inline constexpr int ConvertedJpegQuality = 92;
+
+// A warning when the square taken from a picture is `side` pixels, smaller
+// than the board on a 1920 x 1080 screen, so that it shows enlarged and
+// blurred; empty when it is large enough.
+QString smallPictureWarning(int side);
+
+// `text` as a shell reads it back as one word: quoted when it holds
+// anything but letters, digits and . _ - / + , : = @ %.
+QString shellQuoted(const QString &text);
 
 // The picture's size as it is seen (a photograph's orientation applied);
 // invalid when it does not tell.
@@ -159,22 +171,19 @@ QString startNoteText(int digit);
 // gift's language: the maker passes it on.
 QString singleFileInstructions(int digit, const QString &fileName);
 
-// Why `--force` must not reuse a folder holding these entries; empty when it
-// may. Its "quadrifoglio" must be a previous copy of the game (a program,
-// not a link, with the game's name inside and a Matrix.dat beside it), and no
-// other entry may be a program: a folder of programs (a bin/ on the PATH) is
-// no puzzle's folder.
+// The list a folder copy holds of every path the maker wrote in it (hidden,
+// beside the game). --force replaces a folder only when it holds this list
+// and nothing the list does not name, and removes only what it names.
+inline constexpr char CopyListName[] = ".quadrifoglio-copy";
+
+// Why `--force` must not replace the folder; empty when it may. A link is
+// never followed; a folder without the maker's list, or holding anything the
+// list does not name, is refused with the names of those files.
 QString forceProblem(const QString &folder);
 
 // Removes the staging folders that runs killed halfway left in `folder`; a
 // run still going keeps its own. Returns how many were removed.
 int removeStaleStagingFolders(const QString &folder);
-
-// The files of a folder (by name) that a new copy replaces or removes: every
-// Matrix.bmp/.jpg/.gif/.dat and the executable, whatever the case of their
-// names, since the game finds its files ignoring case and would otherwise
-// prefer an old bitmap to a new JPEG.
-QStringList filesReplacedByCopy(const QStringList &names);
 
 struct Request
 {
@@ -199,19 +208,24 @@ struct Result
     QString folder;         // the absolute path of the copy (the file with singleFile)
     qint64 bytes = 0;       // the size of what was made
     QString warning;        // made, but worth knowing (characters without a glyph)
+    bool cancelled = false; // stopped when asked; nothing is left behind
 };
 
 // Told how far a copy has come, from 0 to 100, and what it is doing.
 using Progress = std::function<void(int percent, const QString &step)>;
+// Asked, often, whether to go on; false stops the work, and what was
+// written so far is removed.
+using KeepGoing = std::function<bool()>;
 
 // Makes the copy. Every check (language, greeting, game, picture, output
 // folder) runs before anything is written; the files are written into a
 // staging folder first and renamed into place, so a failure leaves no
 // half-made copy behind. Safe to run on a thread of its own; `progress` is
 // called on that thread.
-Result makeCopy(const Request &request, const Progress &progress = {});
+Result makeCopy(const Request &request, const Progress &progress = {}, const KeepGoing &keepGoing = {});
 
-// What a successful makeCopy made, its size, and how the friend starts it.
+// What a successful makeCopy made, its size, and how the friend starts it,
+// for a person; the commands in it work as printed.
 QString describeCopy(const Result &result, int digit);
 
 // The size of a file or of everything in a folder, in bytes; in words

@@ -2,8 +2,13 @@
 
 #include "maker/Maker.h"
 
+#include <QElapsedTimer>
+#include <QLocale>
 #include <QPointer>
 #include <QWidget>
+
+#include <atomic>
+#include <memory>
 
 class CropView;
 class GreetingPanel;
@@ -26,6 +31,10 @@ class MakerWindow : public QWidget
     Q_OBJECT
 
 public:
+    // Installs the window's texts in the desktop's language (one of the
+    // five, else English) into the application; false when none is found.
+    static bool loadTranslation(const QLocale &desktop = QLocale::system());
+
     // `runtime` is the portable runtime the copies are made of.
     explicit MakerWindow(const QString &runtime, QWidget *parent = nullptr);
     ~MakerWindow() override;
@@ -39,18 +48,27 @@ public:
 public slots:
     void setPicture(const QString &path);
     void make();
+    // Stops the copy being made; what it wrote so far is removed.
+    void cancel();
     void tryCopy();
 
 signals:
     // The copy is made, or was refused (`ok` false, with the reason).
     void finished(bool ok, const QString &message);
 
+protected:
+    // Closing the window while a copy is made stops it.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void updateGreeting();
+    void updatePictureStatus();
+    void proposeOutput(bool singleFile);
     void updateMakeButton();
     void chooseOutput();
     void showProgress(int percent, const QString &step);
     void showResult(const maker::Result &result, int digit);
+    QString readyMessage(const maker::Result &result, int digit) const;
 
     QString m_runtime;
     QLineEdit *m_picturePath = nullptr;
@@ -69,6 +87,9 @@ private:
     QProgressBar *m_progress = nullptr;
     QLabel *m_result = nullptr;
     QPushButton *m_try = nullptr;
+    QPushButton *m_cancel = nullptr;
+    std::shared_ptr<std::atomic_bool> m_stop;
+    QElapsedTimer m_started;
     bool m_pictureReady = false;
     bool m_greetingFits = true;
     QString m_lastCopy;

@@ -12,8 +12,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include <QElapsedTimer>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
 
 namespace {
 
@@ -22,6 +27,55 @@ int refuse(const QString &why, int status = 1)
     std::fprintf(stderr, "quadrifoglio-maker: %s\n", qPrintable(why));
     return status;
 }
+
+// Set by Ctrl+C or a polite kill: the copy stops and removes what it wrote.
+volatile std::sig_atomic_t stopAsked = 0;
+
+void askToStop(int)
+{
+    stopAsked = 1;
+}
+
+// The copy's progress on a terminal, one line rewritten in place, with an
+// estimate of the time left once there is something to go by.
+class TerminalProgress
+{
+public:
+    TerminalProgress()
+        : m_shown(::isatty(STDERR_FILENO) == 1)
+    {
+        m_clock.start();
+    }
+    ~TerminalProgress() { finish(); }
+
+    void show(int percent, const QString &step)
+    {
+        if (!m_shown || (percent == m_percent && step == m_step))
+            return;
+        m_percent = percent;
+        m_step = step;
+        QString line = QStringLiteral("%1: %2%").arg(step).arg(percent);
+        const qint64 elapsed = m_clock.elapsed();
+        if (percent >= 5 && percent < 100 && elapsed > 2000)
+            line += QStringLiteral(", about %1 s left").arg((elapsed * (100 - percent) / percent + 999) / 1000);
+        std::fprintf(stderr, "\r%-70s", qPrintable(line));
+        std::fflush(stderr);
+        m_started = true;
+    }
+    void finish()
+    {
+        if (m_started)
+            std::fprintf(stderr, "\n");
+        m_started = false;
+    }
+
+private:
+    bool m_shown;
+    bool m_started = false;
+    int m_percent = -1;
+    QString m_step;
+    QElapsedTimer m_clock;
+};
 
 } // namespace
 
@@ -38,6 +92,7 @@ int main(int argc, char *argv[])
     if (argc <= 1) {
         QApplication app(argc, argv);
         assets::useGameFont();
+        MakerWindow::loadTranslation();
         const QString runtime = maker::findRuntime(QCoreApplication::applicationDirPath());
         if (runtime.isEmpty()) {
             refuse(QStringLiteral("the game's portable runtime was not found; looked in:\n  ")
@@ -63,12 +118,15 @@ int main(int argc, char *argv[])
         "needs, your picture and a Matrix.dat with the language and the greeting shown above the\n"
         "board, which starts on a Linux desktop without Qt; or the same as one file that unpacks\n"
         "and starts the game. A non-square picture is cropped to its centre square unless told\n"
-        "otherwise; the picture becomes a JPEG of at most 1080 pixels a side (a square bitmap, JPEG\n"
-        "or GIF of at most 2 MiB is kept as it is).\n"
+        "otherwise; the picture becomes a JPEG of at most 1260 pixels a side, the largest board the\n"
+        "game draws (a square bitmap, JPEG or GIF of at most 2 MiB is kept as it is).\n"
         "Without arguments, the maker opens its window."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("picture"), QStringLiteral("The puzzle's picture."));
+    parser.addPositionalArgument(QStringLiteral("picture"),
+                                 QStringLiteral("The puzzle's picture, in any format Qt reads, of at most 200 "
+                                                "megapixels."),
+                                 QStringLiteral("picture (--out <folder> | --single-file <file>)"));
     const QCommandLineOption language(QStringList{QStringLiteral("l"), QStringLiteral("language")},
                                       QStringLiteral("Language of the game: it, en, fr, de or es (default: the "
                                                      "desktop's, else en)."),
@@ -96,9 +154,9 @@ int main(int argc, char *argv[])
                                       QStringLiteral("Copy the game alone, without its libraries: for a friend "
                                                      "who has Qt 6 installed."));
     const QCommandLineOption force(QStringLiteral("force"),
-                                   QStringLiteral("Replace the puzzle in a folder that is not empty (only "
-                                                  "the game, its libraries, Matrix.*, Matrix.dat and the start "
-                                                  "note are touched), or a file made before."));
+                                   QStringLiteral("Replace a copy the maker made before, folder or file. "
+                                                  "A folder holding anything the maker did not write, or a "
+                                                  "link, is refused, and nothing is written."));
     parser.addOptions({language, greeting, fit, crop, out, singleFile, gameOnly, force});
 
     if (!parser.parse(QCoreApplication::arguments()))
@@ -158,7 +216,16 @@ int main(int argc, char *argv[])
         }
     }
 
-    const maker::Result result = maker::makeCopy(request);
+    std::signal(SIGINT, askToStop);
+    std::signal(SIGTERM, askToStop);
+    std::signal(SIGHUP, askToStop);
+    TerminalProgress progress;
+    const maker::Result result = maker::makeCopy(
+        request, [&progress](int percent, const QString &step) { progress.show(percent, step); },
+        [] { return stopAsked == 0; });
+    progress.finish();
+    if (result.cancelled)
+        return refuse(QStringLiteral("stopped; nothing was written"), 130);
     if (!result.ok)
         return refuse(result.error + (result.touched ? QString() : QStringLiteral("; nothing was written")));
     std::printf("%s\n", qPrintable(maker::describeCopy(result, *maker::languageDigit(request.language))));

@@ -1,20 +1,27 @@
 #include "platform/Pictures.h"
 
 #include "platform/Files.h"
+#include "platform/JpegEighth.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QTransform>
 #include <QtEndian>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <memory>
 #include <cstring>
 #include <optional>
+#include <mutex>
 #include <vector>
 
+#include <png.h>
+#include <tiffio.h>
+#include <webp/decode.h>
 #include <unistd.h>
 
 namespace platform {
@@ -24,6 +31,14 @@ namespace {
 // Bitmaps and GIFs above this many pixels are not decoded whole: Qt would
 // need four bytes a pixel at once (and refuses above 128 MB).
 constexpr qint64 WholeDecodeMaxPixels = 8'000'000;
+
+// A progressive JPEG above this many pixels is read from its DC scans alone
+// when 1/8 of it is as large as asked (libjpeg reads no more at that scale,
+// but holds every coefficient of the picture first: six bytes a pixel).
+constexpr qint64 EighthFromDcMinPixels = 16'000'000;
+// Above this, whatever the size asked: libjpeg would need more than about
+// 400 MB.
+constexpr qint64 ProgressiveWholeMaxPixels = 64'000'000;
 
 // The pixels of one band of a bitmap decoded at a time.
 constexpr qint64 BandPixels = 2'000'000;
@@ -199,6 +214,19 @@ struct BitmapLayout
     quint32 compression = 0;
     quint32 pixelOffset = 0;
     quint32 headerSize = 0;
+    int planes = 1;
+    quint32 colours = 0; // in the colour table; 0: as many as the depth allows
+
+    // Headers no bitmap writer makes: the file is damaged, whatever the
+    // sizes it claims.
+    bool plausible() const
+    {
+        static const QList<quint32> headerSizes{12, 16, 40, 52, 56, 64, 108, 124};
+        static const QList<int> depths{1, 4, 8, 16, 24, 32};
+        return headerSizes.contains(headerSize) && planes == 1 && depths.contains(bitsPerPixel) && compression <= 6
+               && width > 0 && height > 0 && pixelOffset >= 14 + headerSize;
+    }
+    bool runLength() const { return (compression == 1 && bitsPerPixel == 8) || (compression == 2 && bitsPerPixel == 4); }
 };
 
 std::optional<BitmapLayout> readBitmapLayout(const QByteArray &head)
@@ -212,18 +240,97 @@ std::optional<BitmapLayout> readBitmapLayout(const QByteArray &head)
     if (layout.headerSize == 12) { // the oldest header: 16-bit sides, rows from the bottom
         layout.width = qFromLittleEndian<quint16>(b + 18);
         layout.height = qFromLittleEndian<quint16>(b + 20);
+        layout.planes = qFromLittleEndian<quint16>(b + 22);
         layout.bitsPerPixel = qFromLittleEndian<quint16>(b + 24);
         return layout;
     }
-    if (layout.headerSize < 40 || head.size() < 34)
+    if (head.size() < 34)
         return std::nullopt;
     layout.width = qFromLittleEndian<qint32>(b + 18);
     const qint64 height = qFromLittleEndian<qint32>(b + 22);
     layout.topDown = height < 0;
     layout.height = qAbs(height);
+    layout.planes = qFromLittleEndian<quint16>(b + 26);
     layout.bitsPerPixel = qFromLittleEndian<quint16>(b + 28);
     layout.compression = qFromLittleEndian<quint32>(b + 30);
+    if (head.size() >= 50)
+        layout.colours = qFromLittleEndian<quint32>(b + 46);
     return layout;
+}
+
+// The rows of a run-length coded bitmap (8 or 4 bits a pixel), decoded here
+// a row at a time into the scaler: Qt decodes the whole picture at once.
+LoadedPicture loadRunLengthBitmap(QIODevice *device, const BitmapLayout &layout, QSize size)
+{
+    const QSize picture(int(layout.width), int(layout.height));
+    const auto damaged = [picture](const QString &why) { return failed(PictureProblem::Damaged, why, picture); };
+    if (!device->seek(14 + layout.headerSize))
+        return damaged(device->errorString());
+    const int tableEntries = int(layout.colours > 0 && layout.colours <= 256 ? layout.colours : 1u << layout.bitsPerPixel);
+    std::vector<QRgb> palette(256, qRgb(0, 0, 0));
+    const QByteArray table = device->read(qint64(tableEntries) * 4);
+    for (int i = 0; i < tableEntries && (i + 1) * 4 <= table.size(); ++i) {
+        const auto *c = reinterpret_cast<const uchar *>(table.constData()) + i * 4;
+        palette[size_t(i)] = qRgb(c[2], c[1], c[0]);
+    }
+    if (!device->seek(layout.pixelOffset))
+        return damaged(device->errorString());
+
+    ByteReader in(device);
+    AreaScaler scaler(picture, size);
+    const qint64 width = layout.width;
+    std::vector<QRgb> row(size_t(width), palette[0]);
+    qint64 x = 0, y = 0; // y counts stored rows, from the bottom
+    const bool four = layout.bitsPerPixel == 4;
+    const auto flushRow = [&] {
+        const qint64 shown = layout.topDown ? y : layout.height - 1 - y;
+        scaler.addRow(int(shown), 0, row.data(), int(width));
+        std::fill(row.begin(), row.end(), palette[0]);
+        x = 0;
+        ++y;
+    };
+    const auto put = [&](int index) {
+        if (x < width)
+            row[size_t(x)] = palette[size_t(index)];
+        ++x;
+    };
+    while (y < layout.height) {
+        const int count = in.next(), value = in.next();
+        if (count < 0 || value < 0)
+            return damaged(QStringLiteral("the file ends early"));
+        if (count > 0) {
+            for (int i = 0; i < count; ++i)
+                put(four ? (i % 2 == 0 ? value >> 4 : value & 15) : value);
+            continue;
+        }
+        if (value == 0) { // end of the row
+            flushRow();
+        } else if (value == 1) { // end of the picture
+            break;
+        } else if (value == 2) { // a jump right and up
+            const int dx = in.next(), dy = in.next();
+            if (dx < 0 || dy < 0)
+                return damaged(QStringLiteral("the file ends early"));
+            const qint64 column = x + dx;
+            for (int i = 0; i < dy && y < layout.height; ++i)
+                flushRow();
+            x = column;
+        } else { // `value` pixels as they are, padded to 16 bits
+            const int bytes = four ? (value + 1) / 2 : value;
+            for (int i = 0, got = 0; i < bytes; ++i) {
+                const int b = in.next();
+                if (b < 0)
+                    return damaged(QStringLiteral("the file ends early"));
+                for (int half = 0; half < (four ? 2 : 1) && got < value; ++half, ++got)
+                    put(four ? (half == 0 ? b >> 4 : b & 15) : b);
+            }
+            if (bytes % 2 == 1 && in.next() < 0)
+                return damaged(QStringLiteral("the file ends early"));
+        }
+    }
+    if (x > 0 && y < layout.height)
+        flushRow();
+    return scaledResult(scaler, picture, size);
 }
 
 // A bitmap in bands: each band is a bitmap of its own (the same headers and
@@ -233,12 +340,12 @@ LoadedPicture loadBitmapInBands(QIODevice *device, const BitmapLayout &layout, Q
 {
     const QSize picture(int(layout.width), int(layout.height));
     const auto damaged = [picture](const QString &why) { return failed(PictureProblem::Damaged, why, picture); };
-    // Run-length coded bitmaps have no fixed place for a row.
+    if (layout.runLength())
+        return loadRunLengthBitmap(device, layout, size);
     const bool uncompressed = layout.compression == 0 || layout.compression == 3 || layout.compression == 6;
-    const bool knownDepth = QList<int>{1, 4, 8, 16, 24, 32}.contains(layout.bitsPerPixel);
-    if (!uncompressed || !knownDepth)
-        return damaged(QStringLiteral("a compressed bitmap this large cannot be read"));
-    if (layout.pixelOffset < 14 + layout.headerSize || layout.pixelOffset > 1024 * 1024)
+    if (!uncompressed)
+        return failed(PictureProblem::NotAPicture, QStringLiteral("a kind of bitmap that cannot be read"), picture);
+    if (layout.pixelOffset > 1024 * 1024)
         return damaged(QStringLiteral("the bitmap's headers are damaged"));
 
     if (!device->seek(0))
@@ -246,42 +353,339 @@ LoadedPicture loadBitmapInBands(QIODevice *device, const BitmapLayout &layout, Q
     const QByteArray headers = device->read(layout.pixelOffset);
     if (headers.size() != qsizetype(layout.pixelOffset))
         return damaged(QStringLiteral("the file ends early"));
-
     const qint64 stride = (layout.width * layout.bitsPerPixel + 31) / 32 * 4;
+    if (device->size() < layout.pixelOffset + stride * layout.height)
+        return damaged(QStringLiteral("the file ends early"));
+
+    // Bands of whole rows; a row wider than a band is read in pieces, each a
+    // whole number of bytes and of 32 pixels.
+    const qint64 pieceWidth = qMin(layout.width, qMax<qint64>(32, BandPixels / 32 * 32));
     const qint64 bandRows = qMax<qint64>(1, BandPixels / layout.width);
     AreaScaler scaler(picture, size);
     for (qint64 top = 0; top < layout.height; top += bandRows) {
         const qint64 rows = qMin(bandRows, layout.height - top);
         // Bottom-up rows lie in the file from the last row to the first.
         const qint64 firstStored = layout.topDown ? top : layout.height - top - rows;
-        if (!device->seek(layout.pixelOffset + firstStored * stride))
-            return damaged(device->errorString());
-        QByteArray band = headers;
-        band.reserve(band.size() + rows * stride);
-        band += device->read(rows * stride);
-        if (band.size() != headers.size() + rows * stride)
-            return damaged(QStringLiteral("the file ends early"));
+        for (qint64 left = 0; left < layout.width; left += pieceWidth) {
+            const qint64 width = qMin(pieceWidth, layout.width - left);
+            const qint64 pieceStride = (width * layout.bitsPerPixel + 31) / 32 * 4;
+            const qint64 rowStart = left * layout.bitsPerPixel / 8;
+            QByteArray band = headers;
+            band.reserve(band.size() + rows * pieceStride);
+            if (width == layout.width) {
+                if (!device->seek(layout.pixelOffset + firstStored * stride))
+                    return damaged(device->errorString());
+                band += device->read(rows * stride);
+            } else {
+                for (qint64 r = 0; r < rows; ++r) {
+                    if (!device->seek(layout.pixelOffset + (firstStored + r) * stride + rowStart))
+                        return damaged(device->errorString());
+                    const QByteArray bytes = device->read(qMin(pieceStride, stride - rowStart));
+                    band += bytes;
+                    band.append(pieceStride - bytes.size(), '\0');
+                }
+            }
+            if (band.size() != headers.size() + rows * pieceStride)
+                return damaged(QStringLiteral("the file ends early"));
 
-        auto *b = reinterpret_cast<uchar *>(band.data());
-        qToLittleEndian<quint32>(quint32(band.size()), b + 2);
-        if (layout.headerSize == 12) {
-            qToLittleEndian<quint16>(quint16(rows), b + 20);
-        } else {
-            qToLittleEndian<qint32>(qint32(layout.topDown ? -rows : rows), b + 22);
-            qToLittleEndian<quint32>(quint32(rows * stride), b + 34);
+            auto *b = reinterpret_cast<uchar *>(band.data());
+            qToLittleEndian<quint32>(quint32(band.size()), b + 2);
+            if (layout.headerSize == 12) {
+                qToLittleEndian<quint16>(quint16(width), b + 18);
+                qToLittleEndian<quint16>(quint16(rows), b + 20);
+            } else {
+                qToLittleEndian<qint32>(qint32(width), b + 18);
+                qToLittleEndian<qint32>(qint32(layout.topDown ? -rows : rows), b + 22);
+                qToLittleEndian<quint32>(quint32(rows * pieceStride), b + 34);
+            }
+            QBuffer buffer(&band);
+            buffer.open(QIODevice::ReadOnly);
+            QImageReader reader(&buffer, "bmp");
+            QImage decoded = reader.read();
+            if (decoded.isNull() || decoded.width() != width || decoded.height() != rows)
+                return damaged(reader.errorString());
+            decoded.convertTo(QImage::Format_ARGB32_Premultiplied);
+            for (int r = 0; r < rows; ++r)
+                scaler.addRow(int(top + r), int(left), reinterpret_cast<const QRgb *>(decoded.constScanLine(r)), decoded.width());
         }
-        QBuffer buffer(&band);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, "bmp");
-        QImage decoded = reader.read();
-        if (decoded.isNull() || decoded.width() != layout.width || decoded.height() != rows)
-            return damaged(reader.errorString());
-        decoded.convertTo(QImage::Format_ARGB32_Premultiplied);
-        for (int r = 0; r < rows; ++r)
-            scaler.addRow(int(top + r), 0, reinterpret_cast<const QRgb *>(decoded.constScanLine(r)), decoded.width());
     }
     return scaledResult(scaler, picture, size);
 }
+
+// A PNG read a row at a time by libpng, each row into the scaler: Qt
+// decodes the whole picture at once. An interlaced PNG's passes are read as
+// they are stored, each pixel put where it lies.
+class PngDecoder
+{
+public:
+    PngDecoder(QIODevice *device, QSize size)
+        : m_device(device)
+        , m_size(size)
+    {
+    }
+    ~PngDecoder()
+    {
+        if (m_png)
+            png_destroy_read_struct(&m_png, m_info ? &m_info : nullptr, nullptr);
+    }
+    PngDecoder(const PngDecoder &) = delete;
+    PngDecoder &operator=(const PngDecoder &) = delete;
+
+    LoadedPicture load()
+    {
+        m_png = png_create_read_struct(PNG_LIBPNG_VER_STRING, this, &PngDecoder::onError, &PngDecoder::onWarning);
+        if (!m_png)
+            return failed(PictureProblem::Damaged, QStringLiteral("out of memory"));
+        m_info = png_create_info_struct(m_png);
+        if (!m_info)
+            return failed(PictureProblem::Damaged, QStringLiteral("out of memory"));
+        png_set_read_fn(m_png, this, &PngDecoder::onRead);
+        // Above the limit a picture is refused before here; a row's own
+        // buffers are the largest libpng makes.
+        png_set_user_limits(m_png, 0x7fffffff, 0x7fffffff);
+        png_set_chunk_malloc_max(m_png, 64 << 20);
+        std::optional<AreaScaler> scaler;
+        if (setjmp(png_jmpbuf(m_png)))
+            return failed(PictureProblem::Damaged, m_error.isEmpty() ? QStringLiteral("the PNG is damaged") : m_error, m_picture);
+        png_read_info(m_png, m_info);
+        m_picture = QSize(int(png_get_image_width(m_png, m_info)), int(png_get_image_height(m_png, m_info)));
+        png_set_expand(m_png);
+        png_set_strip_16(m_png);
+        png_set_gray_to_rgb(m_png);
+        png_set_add_alpha(m_png, 0xff, PNG_FILLER_AFTER);
+        const bool interlaced = png_get_interlace_type(m_png, m_info) != PNG_INTERLACE_NONE;
+        png_read_update_info(m_png, m_info);
+        scaler.emplace(m_picture, m_size);
+        const int width = m_picture.width(), height = m_picture.height();
+        m_row.assign(size_t(width) * 4, 0);
+        m_pixels.assign(size_t(width), 0);
+        for (int pass = 0; pass < (interlaced ? 7 : 1); ++pass) {
+            const int x0 = interlaced ? PNG_PASS_START_COL(pass) : 0, dx = interlaced ? 1 << PNG_PASS_COL_SHIFT(pass) : 1;
+            const int y0 = interlaced ? PNG_PASS_START_ROW(pass) : 0, dy = interlaced ? 1 << PNG_PASS_ROW_SHIFT(pass) : 1;
+            if (x0 >= width || y0 >= height)
+                continue;
+            const int count = (width - x0 + dx - 1) / dx;
+            for (int y = y0; y < height; y += dy) {
+                png_read_row(m_png, m_row.data(), nullptr);
+                for (int i = 0; i < count; ++i) {
+                    const uchar *p = m_row.data() + size_t(i) * 4;
+                    m_pixels[size_t(i)] = qPremultiply(qRgba(p[0], p[1], p[2], p[3]));
+                }
+                if (dx == 1) {
+                    scaler->addRow(y, 0, m_pixels.data(), count);
+                } else {
+                    for (int i = 0; i < count; ++i)
+                        scaler->addRow(y, x0 + i * dx, &m_pixels[size_t(i)], 1);
+                }
+            }
+        }
+        return scaledResult(*scaler, m_picture, m_size);
+    }
+
+private:
+    static void onRead(png_structp png, png_bytep data, size_t length)
+    {
+        auto *self = static_cast<PngDecoder *>(png_get_io_ptr(png));
+        if (self->m_device->read(reinterpret_cast<char *>(data), qint64(length)) != qint64(length)) {
+            self->m_error = QStringLiteral("the file ends early");
+            png_error(png, "the file ends early");
+        }
+    }
+    static void onError(png_structp png, png_const_charp message)
+    {
+        auto *self = static_cast<PngDecoder *>(png_get_error_ptr(png));
+        if (self->m_error.isEmpty())
+            self->m_error = QString::fromLatin1(message);
+        png_longjmp(png, 1);
+    }
+    static void onWarning(png_structp, png_const_charp) {}
+
+    QIODevice *m_device;
+    QSize m_size;
+    QSize m_picture;
+    png_structp m_png = nullptr;
+    png_infop m_info = nullptr;
+    std::vector<uchar> m_row;
+    std::vector<QRgb> m_pixels;
+    QString m_error;
+};
+
+// A WebP decoded by libwebp straight to the size asked, which keeps only a
+// few rows of the picture at a time: Qt decodes it whole. An animation is
+// left to Qt (nullopt).
+std::optional<LoadedPicture> loadWebpScaled(QIODevice *device, QSize picture, QSize size)
+{
+    const auto damaged = [picture](const QString &why) { return failed(PictureProblem::Damaged, why, picture); };
+    if (!device->seek(0))
+        return damaged(device->errorString());
+    const QByteArray data = device->readAll();
+    WebPDecoderConfig config;
+    if (!WebPInitDecoderConfig(&config))
+        return std::nullopt;
+    const auto *bytes = reinterpret_cast<const uint8_t *>(data.constData());
+    if (WebPGetFeatures(bytes, size_t(data.size()), &config.input) != VP8_STATUS_OK)
+        return damaged(QStringLiteral("the WebP's header is damaged"));
+    if (config.input.has_animation)
+        return std::nullopt;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return damaged(QStringLiteral("out of memory"));
+    config.options.use_scaling = 1;
+    config.options.scaled_width = size.width();
+    config.options.scaled_height = size.height();
+    config.output.colorspace = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? MODE_bgrA : MODE_Argb;
+    config.output.is_external_memory = 1;
+    config.output.u.RGBA.rgba = image.bits();
+    config.output.u.RGBA.stride = int(image.bytesPerLine());
+    config.output.u.RGBA.size = size_t(image.sizeInBytes());
+    const VP8StatusCode status = WebPDecode(bytes, size_t(data.size()), &config);
+    WebPFreeDecBuffer(&config.output);
+    if (status == VP8_STATUS_NOT_ENOUGH_DATA)
+        return damaged(QStringLiteral("the file ends early"));
+    if (status != VP8_STATUS_OK)
+        return damaged(QStringLiteral("the WebP is damaged"));
+    if (!config.input.has_alpha)
+        image.reinterpretAsFormat(QImage::Format_RGB32);
+    LoadedPicture result;
+    result.image = image;
+    result.size = picture;
+    return result;
+}
+
+// A TIFF in strips, read a strip at a time by libtiff, each row into the
+// scaler: Qt decodes the whole picture at once. A tiled TIFF, or one turned
+// on its side, is left to Qt (nullopt).
+std::optional<LoadedPicture> loadTiffInStrips(QIODevice *device, QSize picture, QSize size)
+{
+    const auto damaged = [picture](const QString &why) { return failed(PictureProblem::Damaged, why, picture); };
+    if (!device->seek(0))
+        return damaged(device->errorString());
+    struct Io
+    {
+        static tmsize_t read(thandle_t h, void *data, tmsize_t n)
+        {
+            return tmsize_t(static_cast<QIODevice *>(h)->read(static_cast<char *>(data), qint64(n)));
+        }
+        static tmsize_t write(thandle_t, void *, tmsize_t) { return 0; }
+        static toff_t seek(thandle_t h, toff_t offset, int whence)
+        {
+            auto *d = static_cast<QIODevice *>(h);
+            const qint64 at = whence == SEEK_SET ? qint64(offset)
+                              : whence == SEEK_CUR ? d->pos() + qint64(offset)
+                                                   : d->size() + qint64(offset);
+            return d->seek(at) ? toff_t(at) : toff_t(-1);
+        }
+        static int close(thandle_t) { return 0; }
+        static toff_t size(thandle_t h) { return toff_t(static_cast<QIODevice *>(h)->size()); }
+        static int map(thandle_t, void **, toff_t *) { return 0; }
+        static void unmap(thandle_t, void *, toff_t) {}
+    };
+    TIFFSetWarningHandler(nullptr);
+    TIFFSetErrorHandler(nullptr);
+    TIFF *tiff = TIFFClientOpen("picture", "rm", device, &Io::read, &Io::write, &Io::seek, &Io::close, &Io::size,
+                                &Io::map, &Io::unmap);
+    if (!tiff)
+        return damaged(QStringLiteral("the TIFF's header is damaged"));
+    const std::unique_ptr<TIFF, void (*)(TIFF *)> closer(tiff, &TIFFClose);
+    uint32_t width = 0, height = 0, rowsPerStrip = 0;
+    uint16_t orientation = ORIENTATION_TOPLEFT;
+    char message[1024] = {};
+    TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
+    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &orientation);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+    if (TIFFIsTiled(tiff) || orientation != ORIENTATION_TOPLEFT || QSize(int(width), int(height)) != picture
+        || !TIFFRGBAImageOK(tiff, message))
+        return std::nullopt;
+    rowsPerStrip = qBound<uint32_t>(1, rowsPerStrip, height);
+    if (qint64(rowsPerStrip) * width > 16 * BandPixels)
+        return std::nullopt; // one strip larger than a band: Qt's way costs no more
+    std::vector<uint32_t> strip(size_t(rowsPerStrip) * width);
+    std::vector<QRgb> row(width);
+    AreaScaler scaler(picture, size);
+    for (uint32_t top = 0; top < height; top += rowsPerStrip) {
+        if (!TIFFReadRGBAStrip(tiff, top, strip.data()))
+            return damaged(QStringLiteral("the TIFF is damaged or cut short"));
+        const uint32_t rows = qMin(rowsPerStrip, height - top);
+        // The strip's rows come bottom first.
+        for (uint32_t r = 0; r < rows; ++r) {
+            const uint32_t *in = strip.data() + size_t(rows - 1 - r) * width;
+            for (uint32_t x = 0; x < width; ++x)
+                row[x] = qPremultiply(qRgba(int(TIFFGetR(in[x])), int(TIFFGetG(in[x])), int(TIFFGetB(in[x])), int(TIFFGetA(in[x]))));
+            scaler.addRow(int(top + r), 0, row.data(), int(width));
+        }
+    }
+    return scaledResult(scaler, picture, size);
+}
+
+// A JPEG without its end marker after the first scan was cut short: Qt
+// would show the missing part grey. Inside the coded data a 0xFF byte is
+// always followed by 0x00 or a restart marker, so the first FF D9 after the
+// scan starts is the end (what follows it, a camera's extra data, is no
+// matter).
+bool jpegEndsEarly(QIODevice *device)
+{
+    if (device->isSequential() || !device->seek(0))
+        return false;
+    bool inScan = false, afterFF = false;
+    std::array<char, 1 << 16> buffer{};
+    for (;;) {
+        const qint64 n = device->read(buffer.data(), qint64(buffer.size()));
+        if (n <= 0)
+            return true;
+        for (qint64 i = 0; i < n; ++i) {
+            const auto c = static_cast<unsigned char>(buffer[size_t(i)]);
+            if (afterFF) {
+                if (c == 0xDA)
+                    inScan = true;
+                else if (c == 0xD9 && inScan)
+                    return false;
+            }
+            afterFF = c == 0xFF;
+        }
+    }
+}
+
+// Qt's allocation limit, raised for one decode as far as it needs and
+// lowered again after. Decodes on several threads share the highest.
+class RaisedAllocationLimit
+{
+public:
+    explicit RaisedAllocationLimit(qint64 bytes)
+    {
+        const std::lock_guard lock(mutex());
+        const int megabytes = int(qMin<qint64>(INT_MAX, bytes / (1 << 20) + 1));
+        if (users()++ == 0)
+            saved() = QImageReader::allocationLimit();
+        if (saved() != 0 && megabytes > QImageReader::allocationLimit())
+            QImageReader::setAllocationLimit(megabytes);
+    }
+    ~RaisedAllocationLimit()
+    {
+        const std::lock_guard lock(mutex());
+        if (--users() == 0)
+            QImageReader::setAllocationLimit(saved());
+    }
+    RaisedAllocationLimit(const RaisedAllocationLimit &) = delete;
+    RaisedAllocationLimit &operator=(const RaisedAllocationLimit &) = delete;
+
+private:
+    static std::mutex &mutex()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static int &users()
+    {
+        static int n = 0;
+        return n;
+    }
+    static int &saved()
+    {
+        static int limit = 0;
+        return limit;
+    }
+};
 
 // The first frame of a GIF, decoded here rather than by Qt, which builds the
 // whole frame in memory: the LZW codes become pixels that go straight into
@@ -505,6 +909,19 @@ qint64 pixels(QSize size)
     return qint64(size.width()) * qint64(size.height());
 }
 
+// A picture turned upright as its orientation mark says, as Qt does.
+QImage turned(const QImage &image, QImageIOHandler::Transformations turn)
+{
+    if (turn == QImageIOHandler::TransformationNone)
+        return image;
+    if (turn == QImageIOHandler::TransformationRotate270)
+        return image.transformed(QTransform().rotate(270));
+    QImage result = image.mirrored(turn & QImageIOHandler::TransformationMirror, turn & QImageIOHandler::TransformationFlip);
+    if (turn & QImageIOHandler::TransformationRotate90)
+        result = result.transformed(QTransform().rotate(90));
+    return result;
+}
+
 } // namespace
 
 LoadedPicture loadPicture(QIODevice *device, QSize size)
@@ -522,10 +939,10 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
     // A bitmap's size is read here: Qt does not even report the size of one
     // it would not decode.
     const std::optional<BitmapLayout> bitmap = format == "bmp" ? readBitmapLayout(head) : std::nullopt;
+    if (format == "bmp" && (!bitmap || !bitmap->plausible()))
+        return failed(PictureProblem::Damaged, QStringLiteral("the bitmap's headers are damaged"));
     const QSize stated = bitmap ? QSize(int(qMin<qint64>(bitmap->width, INT_MAX)), int(qMin<qint64>(bitmap->height, INT_MAX)))
                                 : reader.size();
-    if (bitmap && (bitmap->width <= 0 || bitmap->height <= 0))
-        return failed(PictureProblem::Damaged, QStringLiteral("the bitmap's headers are damaged"));
     if (bitmap && bitmap->width * bitmap->height > PictureMaxPixels)
         return failed(PictureProblem::TooLarge, {}, stated);
     if (!stated.isValid() || stated.isEmpty())
@@ -533,16 +950,61 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
     if (pixels(stated) > PictureMaxPixels)
         return failed(PictureProblem::TooLarge, {}, stated);
 
-    if (pixels(stated) > WholeDecodeMaxPixels && !device->isSequential()) {
-        if (bitmap)
+    // Bitmaps holding a JPEG or PNG: Qt reads neither kind.
+    if (bitmap && (bitmap->compression == 4 || bitmap->compression == 5))
+        return failed(PictureProblem::NotAPicture, QStringLiteral("a kind of bitmap that cannot be read"), stated);
+
+    if (!device->isSequential()) {
+        if (bitmap && (pixels(stated) > WholeDecodeMaxPixels || bitmap->runLength() || stated.width() > BandPixels))
             return loadBitmapInBands(device, *bitmap, size);
-        if (format == "gif") {
+        if (format == "gif" && pixels(stated) > WholeDecodeMaxPixels) {
             device->seek(0);
             return GifDecoder(device, size).load();
         }
+        if (format == "webp" && pixels(stated) > WholeDecodeMaxPixels) {
+            if (std::optional<LoadedPicture> webp = loadWebpScaled(device, stated, size))
+                return *webp;
+            device->seek(0);
+            reader.setDevice(device);
+        }
+        if (format == "tiff" && pixels(stated) > WholeDecodeMaxPixels) {
+            if (std::optional<LoadedPicture> tiff = loadTiffInStrips(device, stated, size))
+                return *tiff;
+            device->seek(0);
+            reader.setDevice(device);
+        }
+        if (format == "png" && pixels(stated) > WholeDecodeMaxPixels) {
+            device->seek(0);
+            return PngDecoder(device, size).load();
+        }
+        // The reader has read the header: it goes on from where it stopped.
+        const qint64 readerAt = device->pos();
+        if (format == "jpeg" && jpegEndsEarly(device))
+            return failed(PictureProblem::Damaged, QStringLiteral("the file ends early"), stated);
+        if (format == "jpeg" && pixels(stated) > EighthFromDcMinPixels
+            && ((stated.width() >= 8 * size.width() && stated.height() >= 8 * size.height())
+                || pixels(stated) > ProgressiveWholeMaxPixels)) {
+            const QImageIOHandler::Transformations turn = reader.transformation();
+            device->seek(0);
+            const JpegEighth eighth = decodeProgressiveJpegEighth(device);
+            if (eighth.outcome == JpegEighth::Outcome::Damaged)
+                return failed(PictureProblem::Damaged, eighth.detail, stated);
+            if (eighth.outcome == JpegEighth::Outcome::Decoded) {
+                LoadedPicture result;
+                result.image = turned(eighth.image, turn).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                result.size = stated;
+                return result;
+            }
+        }
+        device->seek(readerAt);
     }
 
-    reader.setScaledSize(size);
+    // Decoded whole by Qt: straight to the size where the format can (a
+    // JPEG decodes at a fraction of its size), else whole and scaled after.
+    // The decoder scales before it turns the picture upright.
+    reader.setScaledSize(reader.transformation() & QImageIOHandler::TransformationRotate90 ? size.transposed() : size);
+    const bool scaledByDecoder = reader.supportsOption(QImageIOHandler::ScaledSize);
+    const RaisedAllocationLimit limit(4 * pixels(scaledByDecoder ? stated / 8 : stated) + 4 * pixels(size));
     QImage image = reader.read();
     if (image.isNull())
         return failed(PictureProblem::Damaged, reader.errorString(), stated);

@@ -90,6 +90,57 @@ inline bool writeCellBitmap(const QString &path, int width, int height, int bits
     return file.flush() && (keepBytes < 0 || file.resize(keepBytes));
 }
 
+// A run-length coded bitmap of the 36 cells (8 or 4 bits a pixel; with 4
+// bits, the cells' colours 0-15 repeat), bottom-up, each row coded as runs.
+inline bool writeRunLengthBitmap(const QString &path, int width, int height, int bits)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    QByteArray out = bitmapHeaders(width, height, 8, false);
+    const int colours = bits == 8 ? 256 : 16;
+    out.truncate(54 + colours * 4);
+    const auto header = [&out](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            out[at + i] = char((v >> (8 * i)) & 0xff);
+    };
+    header(10, quint32(out.size()));
+    out[28] = char(bits);
+    header(30, bits == 8 ? 1 : 2); // the compression
+    header(46, quint32(colours));
+    for (int i = 0; i < colours; ++i) {
+        const QRgb c = i < 36 ? TestFolder::cellColor(i / 6, i % 6).rgb() : qRgb(0, 0, 0);
+        for (int k = 0; k < 3; ++k)
+            out[54 + i * 4 + k] = char((c >> (8 * k)) & 0xff);
+    }
+    for (int stored = 0; stored < height; ++stored) {
+        const int y = height - 1 - stored;
+        int x = 0;
+        while (x < width) {
+            const int cell = cellOf(y, height) * 6 + cellOf(x, width);
+            int run = 1;
+            while (x + run < width && run < 254 && cellOf(y, height) * 6 + cellOf(x + run, width) == cell)
+                ++run;
+            const int index = bits == 8 ? cell : cell % 16;
+            out.append(char(run)).append(char(bits == 8 ? index : index << 4 | index));
+            x += run;
+        }
+        out.append('\0').append('\0');
+        if (out.size() > (1 << 20)) {
+            if (file.write(out) != out.size())
+                return false;
+            out.clear();
+        }
+    }
+    out.append('\0').append('\1');
+    if (file.write(out) != out.size() || !file.flush())
+        return false;
+    const qint64 size = file.size();
+    file.seek(2);
+    const char sizeBytes[4] = {char(size & 0xff), char((size >> 8) & 0xff), char((size >> 16) & 0xff), char((size >> 24) & 0xff)};
+    return file.write(sizeBytes, 4) == 4 && file.flush();
+}
+
 // A GIF87a/89a of one frame holding the 36 cells, the rest of the screen
 // left to the background; `transparentCell` (if not negative) is see-through.
 // Every pixel is one 9-bit code, the table cleared before it grows, as
