@@ -12,7 +12,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-for program in bench/startup_probe bench/bare_window bench/bench_board bench/bench_drag bench/bench_sound; do
+for program in bench/screen_watch bench/bare_window bench/bench_board bench/bench_drag bench/bench_sound; do
     if [[ ! -x $build/$program ]]; then
         echo "missing $build/$program: build first (cmake --build $build)" >&2
         exit 1

@@ -1,5 +1,4 @@
 #include "assets/Assets.h"
-#include "platform/AudioOutput.h"
 #include "platform/RealServices.h"
 #include "platform/SingleInstance.h"
 #include "ui/FocusRing.h"
@@ -9,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -94,8 +94,13 @@ int main(int argc, char *argv[])
                                  w->raise();
                                  w->activateWindow();
                              });
+            // --- Sound, once the window is up ----------------------------------
+            // The sound stack loads in the background a moment after the first
+            // frame, so that nothing of it delays the window; a cue asked for
+            // before then loads it at once and plays when it is there.
+            QTimer::singleShot(1000, &app, [&services] { services.prepareSound(); });
             code = app.exec();
         }
     }
-    return platform::finishProgram(code);
+    return platform::endProgram(code);
 }
