@@ -198,7 +198,9 @@ private slots:
         QCOMPARE(readFile(out.filePath("Matrix.dat")), dat);
         // Only the copy itself appears: no staging folder is left behind.
         QCOMPARE(names(parent.path()), QStringList{"gift"});
-        QCOMPARE(names(out.path()).size(), 3);
+        // The game with its sound module, the picture and Matrix.dat.
+        QCOMPARE(names(out.path()).size(), 4);
+        QVERIFY(QFileInfo(out.filePath("quadrifoglio-sound.so")).isFile());
         QCOMPARE(readFile(out.filePath(fileName)) == readFile(path), path != m_png);
         QCOMPARE(QImageReader(out.filePath(fileName)).size(), path == m_png ? QSize(180, 180) : QSize(180, 120));
         QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(GAME_EXECUTABLE));

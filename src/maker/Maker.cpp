@@ -44,6 +44,9 @@ const char SingleFileLabel[] = "Quadrifoglio 3D";
 
 // The runtime's parts in a copy, beside the game.
 const char *const RuntimeEntries[] = {"qt.conf", "lib", "plugins"};
+// The game's sound, a module it loads from beside itself (in a portable
+// copy it lies in lib/).
+const char SoundModuleName[] = "quadrifoglio-sound.so";
 
 bool isStartNoteName(const QString &name)
 {
@@ -776,7 +779,8 @@ QString forceProblem(const QString &folder)
     }
     const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &name : entries) {
-        if (name != QLatin1String(GameExecutableName) && isProgram(dir.filePath(name)))
+        if (name != QLatin1String(GameExecutableName) && name != QLatin1String(SoundModuleName)
+            && isProgram(dir.filePath(name)))
             return QStringLiteral("the folder %1 holds other programs (%2); --force only reuses a puzzle's folder")
                 .arg(quoted(folder), name);
     }
@@ -971,6 +975,9 @@ Result makeCopy(const Request &request, const Progress &progress)
             parts << Part{name, runtime.filePath(name), {}};
     } else {
         parts << Part{QLatin1String(GameExecutableName), gamePath, {}};
+        const QString sound = QFileInfo(gamePath).dir().filePath(QLatin1String(SoundModuleName));
+        if (QFileInfo(sound).isFile())
+            parts << Part{QLatin1String(SoundModuleName), sound, {}};
     }
     parts << Part{picture->fileName, picture->converted ? QString() : picture->source, picture->bytes};
     parts << Part{QStringLiteral("Matrix.dat"), {}, matrixDatBytes(*digit, request.greeting)};
