@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <qguiapplication_platform.h>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -61,6 +62,9 @@ int main(int argc, char *argv[])
         layout->addWidget(new QLabel(QStringLiteral("Loading the picture..."), &window), 0,
                           Qt::AlignCenter);
     }
+    // As the game does: without a window manager, maximized alone would
+    // leave the window at its first size.
+    window.setGeometry(window.screen()->availableGeometry());
     window.showMaximized();
     return app.exec();
 }
