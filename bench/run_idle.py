@@ -2,10 +2,11 @@
 """Wake-ups of the idle game: how often its threads wake up once a cue has
 died away (between cues, or while the game is paused).
 
-The game runs in its own Xvfb with a private PulseAudio null sink; its timer
-switch is pressed with Alt+T (a click cue), and from two seconds later the
-voluntary context switches of all its threads are counted over a few seconds
-(each is a thread going back to sleep after it was woken). Run:
+The game runs in its own Xvfb with a private PulseAudio null sink. On the
+start screen its timer switch is pressed with Alt+T (a click cue); in the
+second scene a game is started (Alt+E, Alt+P: a cue) and paused (P). From two
+seconds later the voluntary context switches of all its threads are counted
+over a few seconds (each is a thread going back to sleep after it was woken). Run:
 
     python3 bench/run_idle.py build [--game NAME=PATH/quadrifoglio ...]
 
@@ -39,16 +40,24 @@ def switches(pid):
     return counts
 
 
-def measure(game, env):
+# What the player does before the count: keys, each with the seconds after it.
+SCENES = {
+    "start screen, after a click cue": [("alt+t", 2)],
+    "a game paused": [("alt+e", 0.5), ("alt+p", 1.5), ("p", 2)],
+}
+
+
+def measure(game, env, keys):
     process = subprocess.Popen([game], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
         window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
                                  str(process.pid), "--name", "."], env=env, check=True,
                                 capture_output=True, text=True, timeout=30).stdout.split()[0]
         time.sleep(1.5)  # the picture, and the sound module loaded after it
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env, check=True)
-        subprocess.run(["xdotool", "key", "alt+t"], env=env, check=True)
-        time.sleep(2)
+        for key, pause in keys:
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], env=env, check=True)
+            subprocess.run(["xdotool", "key", key], env=env, check=True)
+            time.sleep(pause)
         before = switches(process.pid)
         time.sleep(SECONDS)
         after = switches(process.pid)
@@ -82,12 +91,13 @@ def main():
             os.mkdir(runtime, 0o700)
             env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(tmp, "config"),
                        XDG_RUNTIME_DIR=runtime, PULSE_SERVER=address)
-            print(f"wake-ups per second of the idle game, {SECONDS} s from 2 s after a cue")
-            for name, game in games:
-                total, per_thread = measure(game, env)
-                busy = ", ".join(f"{thread} {rate:.1f}" for (_, thread), rate in
-                                 sorted(per_thread.items(), key=lambda item: -item[1]) if rate > 0)
-                print(f"{name:30} {total:6.1f}   ({busy or 'no thread woke'})")
+            print(f"wake-ups per second of the idle game, over {SECONDS} s from 2 s after a cue")
+            for scene, keys in SCENES.items():
+                for name, game in games:
+                    total, per_thread = measure(game, env, keys)
+                    busy = ", ".join(f"{thread} {rate:.1f}" for (_, thread), rate in
+                                     sorted(per_thread.items(), key=lambda item: -item[1]) if rate > 0)
+                    print(f"{scene + ', ' + name:48} {total:6.1f}   ({busy or 'no thread woke'})")
         finally:
             server.terminate()
             server.wait()
