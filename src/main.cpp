@@ -95,9 +95,10 @@ int main(int argc, char *argv[])
                                  w->activateWindow();
                              });
             // --- Sound, once the window is up ----------------------------------
-            // The sound stack loads in the background a moment after the first
-            // frame, so that nothing of it delays the window; a cue asked for
-            // before then loads it at once and plays when it is there.
+            // The sound stack loads in the background a second after the window
+            // is shown, its picture on the screen by then, so that nothing of it
+            // delays the window; a cue asked for sooner starts the loading and
+            // plays as soon as the sound is there.
             QTimer::singleShot(1000, &app, [&services] { services.prepareSound(); });
             code = app.exec();
         }
