@@ -176,10 +176,10 @@ int main(int argc, char *argv[])
     app.installEventFilter(&counter);
     const Figures yard = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(side / 2, side / 2), centre, steps,
                                    counter);
-    Print("bare Qt window, plain piece-sized widget", yard, yard.median);
+    Print("bare Qt window, plain square", yard, yard.median);
     const Figures yardMasked = DragSteps(bare.windowHandle(), masked, masked->pos() + QPoint(scale.px(35), scale.px(35)),
                                          centre, steps, counter);
-    Print("bare Qt window, masked piece-sized picture", yardMasked, yard.median);
+    Print("bare Qt window, masked square picture", yardMasked, yard.median);
 
     // Drag piece 15 (a middle piece with tabs on all sides) with its edge,
     // then piece 16 after switching the edge off.
