@@ -7,6 +7,7 @@
 
 #include "PaintCounter.h"
 #include "game/Puzzle.h"
+#include "game/SceneScale.h"
 #include "support/GameFixture.h"
 #include "ui/MainWindow.h"
 #include "ui/PieceArt.h"
@@ -112,13 +113,15 @@ int main(int argc, char *argv[])
     // The yardstick, in the same run: a bare window of the same size with
     // 36 plain 77 x 77 children; each gets a 70 x 70 picture cut from the
     // same 360 x 360 image and is shown (what Play does, without outlines,
-    // edges or guide).
+    // edges or guide). In a larger window all of it is at the scene's scale,
+    // as the game's pieces are.
+    const scene::Scale scale{scene::scaleFor(f.size())};
     QWidget bare;
     bare.resize(f.size());
     std::array<PictureWidget *, puzzle::PieceCount> squares{};
     for (int i = 0; i < puzzle::PieceCount; ++i) {
         squares[size_t(i)] = new PictureWidget(&bare);
-        squares[size_t(i)]->setGeometry((i % 9) * 80, (i / 9) * 80, 77, 77);
+        squares[size_t(i)]->setGeometry(scale.px((i % 9) * 80), scale.px((i / 9) * 80), scale.px(77), scale.px(77));
         squares[size_t(i)]->hide();
     }
     bare.show();
@@ -131,7 +134,8 @@ int main(int argc, char *argv[])
     };
     const auto showSquares = [&] {
         for (int i = 0; i < puzzle::PieceCount; ++i) {
-            squares[size_t(i)]->picture = source.copy((i % 6) * 60, (i / 6) * 60, 70, 70);
+            squares[size_t(i)]->picture =
+                source.copy(scale.px((i % 6) * 60), scale.px((i / 6) * 60), scale.px(70), scale.px(70));
             squares[size_t(i)]->show();
         }
     };

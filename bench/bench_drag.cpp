@@ -1,13 +1,14 @@
 // Times one step of dragging a piece: a mouse move through the window (the
 // real path: hit-test through the masks, the grab, the handler moving the
 // piece) and the repaint it causes, on the offscreen platform with fake
-// system services. Beside it, the same steps dragging a plain 77 x 77 widget
+// system services. Beside it, the same steps dragging a plain piece-sized widget
 // in a bare Qt window of the same size: the yardstick. Prints medians.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_drag [steps]
 
 #include "PaintCounter.h"
 #include "game/Puzzle.h"
+#include "game/SceneScale.h"
 #include "support/GameFixture.h"
 #include "ui/MainWindow.h"
 #include "ui/PieceWidget.h"
@@ -144,20 +145,23 @@ int main(int argc, char *argv[])
     QCoreApplication::processEvents();
     const QSize size = game.size();
 
-    // The yardstick: a bare window of the same size with one plain square.
+    // The yardstick: a bare window of the same size with one plain square,
+    // as large as a piece at the scene's scale.
+    const scene::Scale scale{scene::scaleFor(size)};
+    const int side = scale.px(puzzle::PieceWidgetSize);
     QWidget bare;
     bare.resize(size);
     bare.setAutoFillBackground(true);
     auto *plain = new PlainPiece(&bare);
     plain->setAutoFillBackground(true);
     plain->setPalette(QPalette(Qt::darkGreen));
-    plain->setGeometry(40, 40, puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
+    plain->setGeometry(scale.px(40), scale.px(40), side, side);
     // The second yardstick: a picture under a mask, as a piece is drawn but
     // with an outline that is only an ellipse.
     auto *masked = new PlainPiece(&bare);
-    masked->picture = TestFolder::cellPicture(QSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize));
-    masked->setGeometry(40, 140, puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
-    masked->setMask(QRegion(0, 0, 70, 70, QRegion::Ellipse));
+    masked->picture = TestFolder::cellPicture(QSize(side, side));
+    masked->setGeometry(scale.px(40), scale.px(140), side, side);
+    masked->setMask(QRegion(0, 0, scale.px(70), scale.px(70), QRegion::Ellipse));
     bare.show();
     QCoreApplication::processEvents();
 
@@ -170,12 +174,12 @@ int main(int argc, char *argv[])
 
     PaintCounter counter;
     app.installEventFilter(&counter);
-    const Figures yard = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(38, 38), centre, steps,
+    const Figures yard = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(side / 2, side / 2), centre, steps,
                                    counter);
-    Print("bare Qt window, plain 77x77 widget", yard, yard.median);
-    const Figures yardMasked = DragSteps(bare.windowHandle(), masked, masked->pos() + QPoint(35, 35),
+    Print("bare Qt window, plain square", yard, yard.median);
+    const Figures yardMasked = DragSteps(bare.windowHandle(), masked, masked->pos() + QPoint(scale.px(35), scale.px(35)),
                                          centre, steps, counter);
-    Print("bare Qt window, masked 77x77 picture", yardMasked, yard.median);
+    Print("bare Qt window, masked square picture", yardMasked, yard.median);
 
     // Drag piece 15 (a middle piece with tabs on all sides) with its edge,
     // then piece 16 after switching the edge off.
@@ -207,7 +211,7 @@ int main(int argc, char *argv[])
     plain->move(40, 40);
     plain->raise();
     QCoreApplication::processEvents();
-    const Figures again = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(38, 38), centre, steps,
+    const Figures again = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(side / 2, side / 2), centre, steps,
                                     counter);
     Print("bare Qt window again", again, yard.median);
     return 0;

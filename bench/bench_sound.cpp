@@ -10,6 +10,8 @@
 #include "assets/Assets.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QWidget>
 #include <QElapsedTimer>
 #include <QThread>
@@ -18,6 +20,8 @@
 #include <atomic>
 #include <cstdio>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -109,6 +113,26 @@ double benchBareQueuedCall()
     return median(queued);
 }
 
+// Voluntary context switches of every thread of the process but this one:
+// each is a thread going to sleep after it was woken.
+long otherThreadsSwitches()
+{
+    long total = 0;
+    const QString self = QString::number(gettid());
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (task == self)
+            continue;
+        QFile status(tasks.filePath(task + QLatin1String("/status")));
+        if (!status.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : status.readAll().split('\n'))
+            if (line.startsWith("voluntary_ctxt_switches:"))
+                total += line.mid(24).trimmed().toLong();
+    }
+    return total;
+}
+
 void benchPlayingACue(double yardstick)
 {
     const char *server = std::getenv("PULSE_SERVER");
@@ -142,6 +166,23 @@ void benchPlayingACue(double yardstick)
     std::printf("  player: %d requests, %d started, %d superseded, %d skipped, %d cut off, "
                 "%d decodes\n",
                 r.requests, r.started, r.superseded, r.skipped, r.cutOff, r.decodes);
+
+    // Wake-ups of the process's other threads (the player and the sound
+    // server's client) while one cue plays and once it has died away, as
+    // between cues or while the game is paused; this thread sleeps meanwhile.
+    auto wakeUpsPerSecond = [](int ms) {
+        const long before = otherThreadsSwitches();
+        QThread::msleep(ms);
+        return double(otherThreadsSwitches() - before) * 1000.0 / ms;
+    };
+    assets::playCue(output.get(), Cue::GameStarted); // 0.8 s long
+    output->waitUntilIdle(5000);
+    const double playing = wakeUpsPerSecond(500);
+    QThread::msleep(1500);
+    const double idle = wakeUpsPerSecond(3000);
+    std::printf("  wake-ups per second of the sound threads: %.1f while a cue plays, "
+                "%.1f from 2 s after it (%d times asleep)\n",
+                playing, idle, output->report().sleeps);
 
     QElapsedTimer t;
     t.start();

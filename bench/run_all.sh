@@ -4,7 +4,8 @@
 #
 #   bench/run_all.sh [build folder]
 #
-# Start-up and peak memory run in their own Xvfb (run_startup.py); the board
+# Start-up and peak memory run in their own Xvfb (run_startup.py), as do the
+# idle wake-ups (run_idle.py, with a private PulseAudio); the board
 # and drag benchmarks on the offscreen platform; the sound benchmark against
 # a private PulseAudio null sink when pulseaudio is installed (started here
 # and stopped at the end), else against no sound server at all.
@@ -12,7 +13,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
-for program in bench/startup_probe bench/bare_window bench/bench_board bench/bench_drag bench/bench_sound; do
+for program in bench/screen_watch bench/bare_window bench/bench_board bench/bench_drag bench/bench_sound; do
     if [[ ! -x $build/$program ]]; then
         echo "missing $build/$program: build first (cmake --build $build)" >&2
         exit 1
@@ -38,6 +39,16 @@ echo
 echo "== Start-up and peak memory (python3 bench/run_startup.py)"
 python3 "$root/bench/run_startup.py" "$build"
 echo
+python3 "$root/bench/run_startup.py" "$build" --size 3840x2160
+echo
+
+echo "== Wake-ups of the idle game (python3 bench/run_idle.py)"
+if command -v pulseaudio >/dev/null && command -v xdotool >/dev/null; then
+    python3 "$root/bench/run_idle.py" "$build"
+else
+    echo "(needs pulseaudio and xdotool)"
+fi
+echo
 
 echo "== Play and the 3-D switch (bench/bench_board)"
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$build/bench/bench_board"
@@ -45,6 +56,10 @@ echo
 
 echo "== One step of a drag (bench/bench_drag)"
 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$build/bench/bench_drag"
+echo
+echo "== Play and a drag step at 3840 x 2160"
+BENCH_WINDOW=3840x2160 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$build/bench/bench_board" 21
+BENCH_WINDOW=3840x2160 QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$work "$build/bench/bench_drag" 400
 echo
 
 echo "== Sound (bench/bench_sound)"

@@ -1,15 +1,23 @@
 #!/usr/bin/env python3
-"""Start-up time and peak memory of the game beside a bare Qt window.
+"""Start-up time and peak memory of the game beside two bare Qt windows.
 
-Each program is started many times in one Xvfb session (1024 x 768) and timed
-from process start to process end; the game's probe ends as soon as the
-picture is fitted on the board and the window painted (the last row goes on
-to choose Easy and press Play, for the memory of a game in play). Run:
+Every program is started by bench/screen_watch, which times it from the moment
+before it starts until its window's final frame has reached the X server (it
+watches the map and every drawing into the window; the game's picture on the
+board is its last frame before a quiet spell). The yardsticks are a bare Qt
+window, with and without one line of text, that end at once after their first
+frame. All programs take turns, round after round, in one Xvfb session, and
+each ratio is taken within a round, so that the machine's drift cancels out.
+A private PulseAudio null sink is the sound server when pulseaudio is
+installed, as a desktop has one. Run:
 
-    python3 bench/run_startup.py build
+    python3 bench/run_startup.py build [--size 3840x2160] [--runs 21]
+                                 [--game NAME=PATH/quadrifoglio ...]
 
-(needs xvfb-run, ImageMagick for the 6000 x 4000 test photo).
+--game adds another build of the game (for example the one before a change);
+the build's own game is always there. Needs xvfb-run.
 """
+import argparse
 import os
 import shutil
 import statistics
@@ -18,55 +26,98 @@ import sys
 import tempfile
 import time
 
-RUNS = 21
+
+def watch(watcher, command, env):
+    out = subprocess.run([watcher, "--"] + command, env=env, check=True,
+                         capture_output=True, text=True).stdout.split()
+    fields = dict(zip(out[0::2], out[1::2]))
+    final = float(fields["final_frame_ms"])
+    if final < 0:
+        raise RuntimeError(f"{command[0]} showed nothing: {' '.join(out)}")
+    return final, int(fields["maxrss_kb"]) / 1024
 
 
-def run_many(command, env):
-    times, rss = [], []
-    for _ in range(RUNS):
-        start = time.perf_counter()
-        out = subprocess.run(command, env=env, check=True, capture_output=True, text=True).stdout
-        times.append((time.perf_counter() - start) * 1000)
-        for line in out.splitlines():
-            if line.startswith("maxrss_kb"):
-                rss.append(int(line.split()[1]) / 1024)
-    return statistics.median(times), max(rss)
+def start_sound_server(folder):
+    if not shutil.which("pulseaudio"):
+        return None, None
+    socket = os.path.join(folder, "native")
+    env = dict(os.environ, HOME=folder, XDG_RUNTIME_DIR=folder, XDG_CONFIG_HOME=folder)
+    server = subprocess.Popen(
+        ["pulseaudio", "--daemonize=no", "--system=false", "--exit-idle-time=-1",
+         "--disallow-exit", "-n", "--use-pid-file=no",
+         "--load=module-null-sink sink_name=bench_sink rate=44100",
+         f"--load=module-native-protocol-unix socket={socket} auth-anonymous=1",
+         f"--log-target=file:{folder}/log"], env=env)
+    for _ in range(100):
+        if os.path.exists(socket):
+            return server, f"unix:{socket}"
+        time.sleep(0.05)
+    server.terminate()
+    server.wait()
+    return None, None
 
 
 def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build", nargs="?", default="build")
+    parser.add_argument("--size", default="1024x768")
+    parser.add_argument("--runs", type=int, default=21)
+    parser.add_argument("--game", action="append", default=[], metavar="NAME=PATH")
+    args = parser.parse_args()
     if os.environ.get("DISPLAY") is None:
-        os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", "-screen 0 1024x768x24",
+        os.execvp("xvfb-run", ["xvfb-run", "-a", "-s", f"-screen 0 {args.size}x24 -noreset",
                                sys.executable] + sys.argv)
-    build = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else "build")
-    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    probe = os.path.join(build, "bench", "startup_probe")
+    build = os.path.abspath(args.build)
+    watcher = os.path.join(build, "bench", "screen_watch")
     bare = os.path.join(build, "bench", "bare_window")
+    programs = [("bare Qt window", [bare]),
+                ("bare Qt window, one label", [bare, "--label"]),
+                ("game", [os.path.join(build, "src", "quadrifoglio")])]
+    for extra in args.game:
+        name, path = extra.split("=", 1)
+        programs.append((f"game, {name}", [os.path.abspath(path)]))
 
     with tempfile.TemporaryDirectory() as tmp:
-        sample = os.path.join(tmp, "sample")
-        os.mkdir(sample)
-        for name in ("Matrix.jpg", "Matrix.dat"):
-            shutil.copy(os.path.join(root, "sample", name), sample)
-        big = os.path.join(tmp, "big")
-        os.mkdir(big)
-        shutil.copy(os.path.join(root, "sample", "Matrix.dat"), big)
-        subprocess.run(["convert", "-size", "6000x4000", "gradient:gold-navy",
-                        "-fill", "white", "-draw", "circle 3000,2000 3000,200",
-                        "-attenuate", "0.3", "+noise", "Uniform",
-                        "-quality", "90", os.path.join(big, "Matrix.jpg")], check=True)
+        sound = os.path.join(tmp, "sound")
+        os.mkdir(sound, 0o700)
+        server, address = start_sound_server(sound)
+        try:
+            runtime = os.path.join(tmp, "runtime")
+            os.mkdir(runtime, 0o700)
+            env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(tmp, "config"),
+                       XDG_RUNTIME_DIR=runtime)
+            if address:
+                env["PULSE_SERVER"] = address
+            else:
+                env.pop("PULSE_SERVER", None)
+            # One round unmeasured: the files' pages come into the cache.
+            for _, command in programs:
+                watch(watcher, command, env)
+            times = {name: [] for name, _ in programs}
+            memory = {name: [] for name, _ in programs}
+            for _ in range(args.runs):
+                for name, command in programs:
+                    ms, mb = watch(watcher, command, env)
+                    times[name].append(ms)
+                    memory[name].append(mb)
+        finally:
+            if server:
+                server.terminate()
+                server.wait()
 
-        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(tmp, "config"))
-        rows = [
-            ("bare Qt window", run_many([bare], env)),
-            ("game, sample picture (720 x 720)", run_many([probe, sample], env)),
-            ("game, 6000 x 4000 JPEG", run_many([probe, big], env)),
-            ("game, sample, Easy + Play pressed", run_many([probe, sample, "--play"], env)),
-        ]
-    bare_ms = rows[0][1][0]
-    print(f"start-up to picture on the board, median of {RUNS} runs, Xvfb 1024x768")
-    print(f"{'program':36} {'median ms':>10} {'x bare':>7} {'peak RSS MB':>12}")
-    for name, (ms, rss) in rows:
-        print(f"{name:36} {ms:10.1f} {ms / bare_ms:7.2f} {rss:12.1f}")
+    label = programs[1][0]
+    print(f"time to the final frame on screen, Xvfb {args.size}, {args.runs} rounds, "
+          f"sound server: {'private PulseAudio null sink' if address else 'none'}")
+    print(f"{'program':30} {'median ms':>9} {'x bare':>7} {'x label':>8} "
+          f"{'x label range':>14} {'peak MB':>8} {'x label':>8}")
+    for name, _ in programs:
+        to_bare = [a / b for a, b in zip(times[name], times[programs[0][0]])]
+        to_label = [a / b for a, b in zip(times[name], times[label])]
+        mb = statistics.median(memory[name])
+        print(f"{name:30} {statistics.median(times[name]):9.1f} "
+              f"{statistics.median(to_bare):7.2f} {statistics.median(to_label):8.2f} "
+              f"{min(to_label):6.2f}-{max(to_label):<7.2f} {mb:8.1f} "
+              f"{mb / statistics.median(memory[label]):8.2f}")
 
 
 if __name__ == "__main__":

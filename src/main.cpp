@@ -1,6 +1,5 @@
 #include "assets/Assets.h"
 #include "game/Preferences.h"
-#include "platform/AudioOutput.h"
 #include "platform/RealServices.h"
 #include "platform/SingleInstance.h"
 #include "ui/FocusRing.h"
@@ -10,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStandardPaths>
+#include <QTimer>
 
 namespace {
 
@@ -96,11 +96,17 @@ int main(int argc, char *argv[])
                                  w->raise();
                                  w->activateWindow();
                              });
+            // --- Sound, once the window is up ----------------------------------
+            // The sound stack loads in the background a second after the window
+            // is shown, its picture on the screen by then, so that nothing of it
+            // delays the window; a cue asked for sooner starts the loading and
+            // plays as soon as the sound is there.
+            QTimer::singleShot(1000, &app, [&services] { services.prepareSound(); });
         } else {
             // The screen is too small: the game ends once its message is read.
             services.services().end->quit();
         }
         code = app.exec();
     }
-    return platform::finishProgram(code);
+    return platform::endProgram(code);
 }

@@ -6,6 +6,8 @@
 #include "assets/Assets.h"
 #include "ui/Background.h"
 
+#include <QFile>
+
 Q_DECLARE_METATYPE(assets::Cursor)
 
 class TestAssets : public QObject
@@ -34,6 +36,29 @@ private slots:
         QVERIFY(!assets::backgroundTexture().isNull());
         for (const char *name : {"logo", "icona", "image1", "image2"})
             QVERIFY2(!assets::aboutPicture(QLatin1String(name)).isNull(), name);
+    }
+
+    // Pictures of a known format are decoded with Qt told the format: asked
+    // to guess, Qt loads every picture plugin it has (and their libraries) at
+    // the game's start.
+    void assetsLoadNoPicturePluginButTheJpegOne()
+    {
+        for (assets::Icon icon : {assets::Icon::Clover, assets::Icon::Hourglass})
+            QVERIFY(!assets::icon(icon).isNull());
+        QVERIFY(!assets::programIcon().isNull());
+        QVERIFY(!assets::edgeBitmap(1).isNull());
+        QVERIFY(!assets::backgroundTexture().isNull());
+        QVERIFY(!assets::aboutPicture(QStringLiteral("logo")).isNull());
+        (void)assets::cursor(assets::Cursor::OpenHand);
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        QVERIFY(maps.open(QIODevice::ReadOnly));
+        QStringList plugins;
+        for (const QByteArray &line : maps.readAll().split('\n')) {
+            const qsizetype at = line.indexOf("/imageformats/");
+            if (at >= 0 && !plugins.contains(QString::fromLocal8Bit(line.mid(at + 14))))
+                plugins << QString::fromLocal8Bit(line.mid(at + 14));
+        }
+        QCOMPARE(plugins, QStringList{QStringLiteral("libqjpeg.so")});
     }
 
     void tileStartsAlongASide_data()

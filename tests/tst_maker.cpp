@@ -207,7 +207,9 @@ private slots:
         QCOMPARE(readFile(out.filePath("Matrix.dat")), dat);
         // Only the copy itself appears: no staging folder is left behind.
         QCOMPARE(names(parent.path()), QStringList{"gift"});
-        QCOMPARE(names(out.path()).size(), 4); // with the maker's list
+        // The game with its sound module, the picture, Matrix.dat and the maker's list.
+        QCOMPARE(names(out.path()).size(), 5);
+        QVERIFY(QFileInfo(out.filePath("quadrifoglio-sound.so")).isFile());
         QCOMPARE(readFile(out.filePath(fileName)) == readFile(path), path != m_png);
         QCOMPARE(QImageReader(out.filePath(fileName)).size(), path == m_png ? QSize(180, 180) : QSize(180, 120));
         QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(GAME_EXECUTABLE));

@@ -4,6 +4,7 @@
 // really reach a sound server is shown by tst_sound_pulse.
 
 #include "platform/AudioOutput.h"
+#include "platform/RealServices.h"
 #include "platform/SoundDecoder.h"
 #include "assets/Assets.h"
 
@@ -22,6 +23,7 @@
 using assets::Cue;
 
 Q_DECLARE_METATYPE(assets::Cue)
+Q_DECLARE_METATYPE(platform::LazySoundOutput::State)
 
 namespace {
 
@@ -130,6 +132,38 @@ private slots:
         QCOMPARE(report.requests, before.requests + 2);
         // The first was either dropped before it began or dealt with first.
         QCOMPARE(report.superseded + report.skipped, before.superseded + before.skipped + 2);
+    }
+
+    // The game's output comes from a module loaded in the background; a cue
+    // asked for before that starts the loading and waits for it; a module
+    // that cannot be found leaves the game silent, nothing more.
+    void soundModuleLoadsOnFirstCueOrNeverAndTheGameGoesOn_data()
+    {
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<platform::LazySoundOutput::State>("outcome");
+        QTest::addRow("beside the game")
+            << QStringList{QStringLiteral(SOUND_MODULE)} << platform::LazySoundOutput::State::Ready;
+        QTest::addRow("in lib/ after a miss")
+            << QStringList{m_dir.filePath(QStringLiteral("none.so")), QStringLiteral(SOUND_MODULE)}
+            << platform::LazySoundOutput::State::Ready;
+        QTest::addRow("missing")
+            << QStringList{m_dir.filePath(QStringLiteral("none.so"))} << platform::LazySoundOutput::State::Missing;
+        QTest::addRow("not a module")
+            << QStringList{QStringLiteral(SOUND_EXIT_PROBE)} << platform::LazySoundOutput::State::Missing;
+    }
+    void soundModuleLoadsOnFirstCueOrNeverAndTheGameGoesOn()
+    {
+        QFETCH(QStringList, paths);
+        QFETCH(platform::LazySoundOutput::State, outcome);
+        platform::LazySoundOutput output(paths);
+        QCOMPARE(output.state(), platform::LazySoundOutput::State::NotLoaded);
+        assets::playCue(&output, Cue::PieceTaken);
+        QCOMPARE(output.state(), platform::LazySoundOutput::State::Loading);
+        assets::playCue(&output, Cue::Click);
+        QTRY_COMPARE_WITH_TIMEOUT(output.state(), outcome, 10000);
+        output.prepare(); // nothing more
+        assets::playCue(&output, Cue::PieceTaken);
+        QCOMPARE(output.state(), outcome);
     }
 
     void programEndsPromptlyWhenTheSoundServerHangs()

@@ -146,6 +146,20 @@ private slots:
         QTest::qWait(1500); // the cue dies away before the next one
     }
 
+    // A short silence after a cue lets the device go (no wake-ups between
+    // cues); the next cue starts it again and is heard.
+    void outputSleepsAfterACueAndTheNextCueIsHeard()
+    {
+        const int sleeps = m_output->report().sleeps;
+        assets::playCue(m_output.get(), Cue::PieceTaken);
+        QVERIFY(m_output->waitUntilIdle(5000));
+        QTRY_COMPARE_WITH_TIMEOUT(m_output->report().sleeps, sleeps + 1, 5000);
+        const qsizetype playedAt = m_rig.samples();
+        assets::playCue(m_output.get(), Cue::PieceTaken);
+        QVERIFY(m_output->waitUntilIdle(5000));
+        QTRY_VERIFY_WITH_TIMEOUT(m_rig.firstSoundAfter(playedAt) >= 0, 2000);
+    }
+
 private:
     // The output goes first (it talks to the daemon), then the recorder and
     // the daemon, after failures too.

@@ -29,6 +29,8 @@ packages=(
     debootstrap weston
     # real-window tests and screenshots
     xvfb xauth xdotool imagemagick x11-utils python3
+    # bench/screen_watch: the X server's DAMAGE events
+    libxcb1-dev libxcb-damage0-dev
     # a window manager with a taskbar, as on a desktop
     icewm
     # the installed desktop entries and metainfo are checked; the Debian

@@ -7,15 +7,26 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QPixmap>
 
 namespace assets {
 
 namespace {
 
+// Decodes one of the game's own pictures, whose format is known: Qt is told
+// it and does not look further, where by default it would load every
+// picture plugin it has to ask each whether it reads the format.
+QImage decodeResource(const QString &path, const char *format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 QCursor makeCursor(Cursor id)
 {
-    const QPixmap pix(QStringLiteral(":/res/cursors/%1.png").arg(int(id)));
+    const QPixmap pix = QPixmap::fromImage(decodeResource(QStringLiteral(":/res/cursors/%1.png").arg(int(id)), "png"));
     if (!pix.isNull()) {
         const QPoint hot = cursorHotSpot(id);
         return QCursor(pix, hot.x(), hot.y());
@@ -57,18 +68,22 @@ void playCue(platform::SoundOutput *output, Cue cue)
 
 QImage icon(Icon id)
 {
-    return QImage(QStringLiteral(":/res/icons/%1.png").arg(int(id)));
+    return decodeResource(QStringLiteral(":/res/icons/%1.png").arg(int(id)), "png");
 }
 
 QIcon programIcon()
 {
-    QIcon result;
-    for (const char *file : {":/res/icons/1.png", ":/res/icons/1-256.png"}) {
-        const QPixmap pix(QString::fromLatin1(file));
-        if (!pix.isNull())
-            result.addPixmap(pix);
-    }
-    return result;
+    // Decoded once and shared by every window.
+    static const QIcon decoded = [] {
+        QIcon result;
+        for (const char *file : {":/res/icons/1.png", ":/res/icons/1-256.png"}) {
+            const QPixmap pix = QPixmap::fromImage(decodeResource(QString::fromLatin1(file), "png"));
+            if (!pix.isNull())
+                result.addPixmap(pix);
+        }
+        return result;
+    }();
+    return decoded;
 }
 
 QImage edgeBitmap(int shape)
@@ -77,18 +92,18 @@ QImage edgeBitmap(int shape)
     static QHash<int, QImage> decoded;
     auto it = decoded.constFind(shape);
     if (it == decoded.constEnd())
-        it = decoded.insert(shape, QImage(QStringLiteral(":/res/bitmaps/%1.bmp").arg(400 + shape)));
+        it = decoded.insert(shape, decodeResource(QStringLiteral(":/res/bitmaps/%1.bmp").arg(400 + shape), "bmp"));
     return *it;
 }
 
 QImage backgroundTexture()
 {
-    return QImage(QStringLiteral(":/res/custom/310.jpg"));
+    return decodeResource(QStringLiteral(":/res/custom/310.jpg"), "jpeg");
 }
 
 QImage aboutPicture(const QString &name)
 {
-    return QImage(QStringLiteral(":/res/pictures/%1.png").arg(name));
+    return decodeResource(QStringLiteral(":/res/pictures/%1.png").arg(name), "png");
 }
 
 QPoint cursorHotSpot(Cursor id)

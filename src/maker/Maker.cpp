@@ -41,6 +41,9 @@ namespace {
 constexpr int BoardSize = 360;
 
 const char StagingPrefix[] = ".quadrifoglio-maker-";
+// The game's sound, a module it loads from beside itself (in a portable
+// copy it lies in lib/).
+const char SoundModuleName[] = "quadrifoglio-sound.so";
 
 QString languageName(int digit)
 {
@@ -1050,6 +1053,9 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
             parts << Part{name, runtime.filePath(name), {}};
     } else {
         parts << Part{QLatin1String(GameExecutableName), gamePath, {}};
+        const QString sound = QFileInfo(gamePath).dir().filePath(QLatin1String(SoundModuleName));
+        if (QFileInfo(sound).isFile())
+            parts << Part{QLatin1String(SoundModuleName), sound, {}};
     }
     parts << Part{picture->fileName, picture->converted ? QString() : picture->source, picture->bytes};
     parts << Part{QStringLiteral("Matrix.dat"), {}, matrixDatBytes(*digit, request.greeting)};

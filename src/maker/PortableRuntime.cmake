@@ -5,20 +5,21 @@
 #                              why it cannot, in the puzzle's language
 #   RUNTIME/quadrifoglio-game  the game, stripped, RUNPATH $ORIGIN/lib
 #   RUNTIME/qt.conf            points Qt at RUNTIME/plugins
-#   RUNTIME/lib/               every shared library the game and its plugins
-#                              need, except those every desktop has
+#   RUNTIME/lib/               every shared library the game, its sound
+#                              module and its plugins need, except those
+#                              every desktop has, and the sound module itself
 #   RUNTIME/plugins/           the Qt plugins the game loads on an X11 or a
 #                              Wayland desktop
 #
 # Run by the build as a script:
-#   cmake -DGAME=... -DRUNTIME=... -DQT_PLUGINS=... -DDESKTOP_LIST=...
+#   cmake -DGAME=... -DSOUND_MODULE=... -DRUNTIME=... -DQT_PLUGINS=... -DDESKTOP_LIST=...
 #         -DSTART_SCRIPT=... -DSTRIP=... -DPATCHELF=... -P PortableRuntime.cmake
 # The libraries are resolved by the loader's own rules
 # (file(GET_RUNTIME_DEPENDENCIES)); what is left out is the one reviewed
 # list in packaging/runtime/desktop-libraries.txt.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable GAME RUNTIME QT_PLUGINS DESKTOP_LIST START_SCRIPT STRIP PATCHELF)
+foreach(variable GAME SOUND_MODULE RUNTIME QT_PLUGINS DESKTOP_LIST START_SCRIPT STRIP PATCHELF)
     if(NOT DEFINED ${variable} OR "${${variable}}" STREQUAL "")
         message(FATAL_ERROR "PortableRuntime.cmake: ${variable} is not set")
     endif()
@@ -82,7 +83,7 @@ endforeach()
 # their own dependencies are never followed either.
 file(GET_RUNTIME_DEPENDENCIES
     EXECUTABLES "${GAME}"
-    MODULES ${plugin_paths}
+    MODULES "${SOUND_MODULE}" ${plugin_paths}
     RESOLVED_DEPENDENCIES_VAR libraries
     UNRESOLVED_DEPENDENCIES_VAR unresolved
     PRE_EXCLUDE_REGEXES ${desktop_libraries})
@@ -131,6 +132,14 @@ foreach(plugin IN LISTS plugins)
     file(COPY_FILE "${QT_PLUGINS}/${plugin}" "${stage}/plugins/${plugin}")
     set_runpath("${stage}/plugins/${plugin}" "$ORIGIN/../../lib")
 endforeach()
+
+get_filename_component(sound_module_name "${SOUND_MODULE}" NAME)
+file(COPY_FILE "${SOUND_MODULE}" "${stage}/lib/${sound_module_name}")
+execute_process(COMMAND "${STRIP}" --strip-all "${stage}/lib/${sound_module_name}" RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "strip failed on the sound module")
+endif()
+set_runpath("${stage}/lib/${sound_module_name}" "$ORIGIN")
 
 file(COPY_FILE "${GAME}" "${stage}/quadrifoglio-game")
 execute_process(COMMAND "${STRIP}" --strip-all "${stage}/quadrifoglio-game" RESULT_VARIABLE status)

@@ -25,6 +25,10 @@ namespace platform {
 
 namespace {
 std::atomic<bool> g_threadLeftBehind = false;
+
+// How long the output stays awake after a cue has run out: a sink that runs
+// on in silence wakes the process up fifty times a second.
+constexpr int SilenceBeforeSleepMs = 500;
 } // namespace
 
 // State shared by the window's thread and the player's thread, under one lock.
@@ -55,6 +59,8 @@ public:
     {
         m_feeder.setInterval(10);
         connect(&m_feeder, &QTimer::timeout, this, &CuePlayer::feed);
+        m_sleep.setSingleShot(true);
+        connect(&m_sleep, &QTimer::timeout, this, &CuePlayer::sleep);
     }
 
     // Connects to the sound server ahead of the first cue, so that the first
@@ -171,6 +177,7 @@ private:
         }
         m_sounding.start();
         m_soundingMs = format.durationForBytes(qint32(sound.pcm.size())) / 1000;
+        m_sleep.start(int(m_soundingMs) + SilenceBeforeSleepMs);
         outcome.started = true;
         return outcome;
     }
@@ -196,8 +203,26 @@ private:
             m_feeder.stop();
     }
 
+    // The cue has run out: the sink stops (it is started again for the next
+    // cue), and with it its timer and its stream on the server.
+    void sleep()
+    {
+        if (!m_sink)
+            return;
+        if (!m_rest.isEmpty()) {
+            m_sleep.start(SilenceBeforeSleepMs);
+            return;
+        }
+        m_sink->stop();
+        m_io = nullptr;
+        m_sounding.invalidate();
+        QMutexLocker lock(&m_shared->mutex);
+        ++m_shared->report.sleeps;
+    }
+
     void dropSink()
     {
+        m_sleep.stop();
         m_feeder.stop();
         m_rest.clear();
         m_io = nullptr;
@@ -219,6 +244,7 @@ private:
     QIODevice *m_io = nullptr; // owned by the sink
     QByteArray m_rest;
     QTimer m_feeder{this};
+    QTimer m_sleep{this};
     QElapsedTimer m_sounding;
     qint64 m_soundingMs = 0;
 };

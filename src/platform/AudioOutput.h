@@ -23,6 +23,7 @@ struct AudioReport
     int cutOff = 0;      // cues still sounding when a newer one started
     int skipped = 0;     // cues that could not be played (no device, undecodable, refused)
     int lastStarted = 0; // id of the cue last started, 0 before the first
+    int sleeps = 0;      // times the output went quiet after a cue and let the device go
 };
 
 // The system's sound output. Each cue is decoded once with libsndfile and its
@@ -30,6 +31,8 @@ struct AudioReport
 // everything that talks to the sound server live on a thread of their own:
 // play() only hands the cue over and returns, so a slow or hung server never
 // holds up the window. Without an audio device a cue is skipped silently.
+// A short silence after the last cue stops the sink, so that nothing of the
+// sound stack wakes the process up between cues or while the game is paused.
 class AudioOutput final : public SoundOutput
 {
 public:

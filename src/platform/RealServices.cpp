@@ -1,7 +1,6 @@
 #include "platform/RealServices.h"
 
 #include "game/Preferences.h"
-#include "platform/AudioOutput.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -9,10 +8,14 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <utility>
 #include <ctime>
@@ -138,7 +141,114 @@ void QtProgramEnd::quitNow()
                               Qt::QueuedConnection);
 }
 
-RealServices::RealServices() : m_end(m_messages), m_sound(makeAudioOutput())
+namespace {
+std::atomic<bool> g_soundLeftBehind = false;
+} // namespace
+
+LazySoundOutput::LazySoundOutput(QStringList modulePaths) : m_paths(std::move(modulePaths))
+{
+    // The module is never unloaded: a sound thread left behind still runs its code.
+    m_library.setLoadHints(QLibrary::PreventUnloadHint);
+}
+
+LazySoundOutput::~LazySoundOutput()
+{
+    if (m_loader) {
+        // Loading a library takes milliseconds; it has to end before the
+        // library object goes.
+        m_loader->wait();
+        delete m_loader;
+    }
+    m_output.reset();
+    if (m_leftBehind && m_leftBehind())
+        g_soundLeftBehind = true;
+}
+
+void LazySoundOutput::prepare()
+{
+    if (m_state != State::NotLoaded)
+        return;
+    m_state = State::Loading;
+    m_loader = QThread::create([this] {
+        for (const QString &path : std::as_const(m_paths)) {
+            m_library.setFileName(path);
+            if (m_library.load())
+                return;
+        }
+    });
+    m_loader->setObjectName(QStringLiteral("sound loader"));
+    QObject::connect(m_loader, &QThread::finished, &m_context,
+                     [this] { moduleLoaded(m_library.isLoaded()); });
+    m_loader->start(QThread::LowPriority);
+}
+
+void LazySoundOutput::moduleLoaded(bool found)
+{
+    const auto make = found ? reinterpret_cast<SoundOutputFactory>(m_library.resolve(QUADRIFOGLIO_SOUND_NEW))
+                            : nullptr;
+    m_leftBehind = found ? reinterpret_cast<SoundLeftBehindQuery>(m_library.resolve(QUADRIFOGLIO_SOUND_LEFT_BEHIND))
+                         : nullptr;
+    if (!make) {
+        m_state = State::Missing;
+        std::fprintf(stderr, "Quadrifoglio: no sound, the sound module did not load (%s)\n",
+                     qPrintable(m_library.errorString()));
+        m_waiting.reset();
+        return;
+    }
+    m_output.reset(make());
+    m_state = State::Ready;
+    if (m_waiting) {
+        auto [id, wav] = std::move(*m_waiting);
+        m_waiting.reset();
+        m_output->play(id, wav);
+    }
+}
+
+void LazySoundOutput::play(int id, const QByteArray &wav)
+{
+    switch (m_state) {
+    case State::Ready:
+        m_output->play(id, wav);
+        return;
+    case State::Missing:
+        return;
+    case State::NotLoaded:
+        prepare();
+        [[fallthrough]];
+    case State::Loading:
+        // Only the newest cue is worth playing late.
+        m_waiting.emplace(id, wav);
+        return;
+    }
+}
+
+bool soundModuleThreadLeftBehind()
+{
+    return g_soundLeftBehind;
+}
+
+int endProgram(int code)
+{
+    if (g_soundLeftBehind) {
+        // Everything of the game's own is saved and closed by now.
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
+}
+
+namespace {
+
+// Beside the game in a build or an installation, in lib/ in a portable copy.
+QStringList soundModulePaths()
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {dir + QLatin1String("/quadrifoglio-sound.so"), dir + QLatin1String("/lib/quadrifoglio-sound.so")};
+}
+
+} // namespace
+
+RealServices::RealServices() : m_end(m_messages), m_sound(std::make_unique<LazySoundOutput>(soundModulePaths()))
 {
     m_services.clock = &m_clock;
     m_services.screen = &m_screen;

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/SoundModule.h"
+
+#include <QLibrary>
+#include <QObject>
 
 #include <QList>
 #include <QMessageBox>
@@ -8,7 +12,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
+
+class QThread;
 
 namespace platform {
 
@@ -74,6 +82,40 @@ private:
     QtMessageBoxes &m_messages;
 };
 
+// The system's sound output, from the sound module (SoundModule.h), which is
+// loaded on a thread of its own once prepare() is called, so that the
+// window's first frame never waits for the sound stack. A cue handed over
+// while the module is on its way plays as soon as it is there (only the
+// newest one); without the module every cue is skipped silently.
+class LazySoundOutput final : public SoundOutput
+{
+public:
+    // `modulePaths`: where the module may lie, the first found is loaded.
+    explicit LazySoundOutput(QStringList modulePaths);
+    ~LazySoundOutput() override;
+    LazySoundOutput(const LazySoundOutput &) = delete;
+    LazySoundOutput &operator=(const LazySoundOutput &) = delete;
+
+    // Starts loading the module in the background; once only.
+    void prepare();
+    void play(int id, const QByteArray &wav) override;
+
+    enum class State { NotLoaded, Loading, Ready, Missing };
+    State state() const { return m_state; }
+
+private:
+    void moduleLoaded(bool found);
+
+    QStringList m_paths;
+    QLibrary m_library;
+    State m_state = State::NotLoaded;
+    QThread *m_loader = nullptr;
+    QObject m_context; // the loader's report comes back to it
+    std::unique_ptr<SoundOutput> m_output;
+    SoundLeftBehindQuery m_leftBehind = nullptr;
+    std::optional<std::pair<int, QByteArray>> m_waiting;
+};
+
 // Every real service, owned in one place by main().
 class RealServices
 {
@@ -81,6 +123,8 @@ public:
     RealServices();
     ~RealServices();
     Services &services() { return m_services; }
+    // Loads the sound module in the background (see LazySoundOutput).
+    void prepareSound() { m_sound->prepare(); }
 
 private:
     SystemClock m_clock;
@@ -89,8 +133,15 @@ private:
     DesktopShell m_shell;
     XdgFolders m_folders;
     QtProgramEnd m_end;
-    std::unique_ptr<SoundOutput> m_sound;
+    std::unique_ptr<LazySoundOutput> m_sound;
     Services m_services;
 };
+
+// The last step of main(), once every window and service is gone: returns
+// `code` for main to return. When the sound module had to leave its thread
+// behind, the multimedia library's teardown at exit would wait for its call
+// (up to half a minute), so the process ends here at once instead, with `code`.
+int endProgram(int code);
+bool soundModuleThreadLeftBehind();
 
 } // namespace platform

@@ -33,6 +33,12 @@ if [[ ${1:-} == --probe ]]; then
     sleep 1 # the picture and its plugin are loaded after the window shows
     # The copy's start script runs the game as its child.
     pid=$(pgrep -P "$script" -f quadrifoglio-game)
+    # The sound module and its libraries come a moment after the window.
+    for _ in $(seq 80); do
+        grep -q 'quadrifoglio-sound\.so' "/proc/$pid/maps" && break
+        sleep 0.25
+    done
+    grep -q 'quadrifoglio-sound\.so' "/proc/$pid/maps" || { echo "the sound module was not loaded" >&2; cat "$maps.log" >&2; exit 1; }
     cp "/proc/$pid/maps" "$maps"
     exit 0
 fi

@@ -49,6 +49,8 @@ done
 "$prefix/bin/quadrifoglio-maker" "$prefix/lib/quadrifoglio/Matrix.jpg" --language de \
     --greeting 'Alles Gute' --out "$work/gift" --game-only >/dev/null || fail "installed maker"
 cmp -s "$work/gift/quadrifoglio" "$game" || fail "the made copy does not hold the installed game"
+cmp -s "$work/gift/quadrifoglio-sound.so" "$prefix/lib/quadrifoglio/quadrifoglio-sound.so" \
+    || fail "the made copy does not hold the game's sound module"
 [[ ! -L $work/gift/quadrifoglio ]] || fail "the made copy holds a link"
 # By default it copies the installed portable runtime.
 "$prefix/bin/quadrifoglio-maker" "$prefix/lib/quadrifoglio/Matrix.jpg" --out "$work/portable" >/dev/null \

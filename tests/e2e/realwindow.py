@@ -144,6 +144,10 @@ class Session:
         for folder in (self.folder, self.config, os.path.join(self.work, "runtime")):
             os.makedirs(folder, mode=0o700)
         shutil.copy2(os.path.join(self.game_dir, "quadrifoglio"), self.folder)
+        # The sound module lies beside the game in a build.
+        sound = os.path.join(self.game_dir, "quadrifoglio-sound.so")
+        if os.path.exists(sound):
+            shutil.copy2(sound, self.folder)
         if self.picture:
             write_grid_bitmap(os.path.join(self.folder, "Matrix.bmp"))
         with open(os.path.join(self.folder, "Matrix.dat"), "w", newline="") as f:
