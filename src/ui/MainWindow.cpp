@@ -13,8 +13,10 @@
 #include "ui/AboutDialog.h"
 #include "ui/Background.h"
 #include "ui/BoardWidget.h"
+#include "ui/DialogScale.h"
 #include "ui/GreetingLayout.h"
 #include "ui/Panels.h"
+#include "ui/PauseCover.h"
 #include "ui/PieceArt.h"
 #include "ui/PieceWidget.h"
 #include "ui/ResultDialog.h"
@@ -31,6 +33,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -233,21 +236,7 @@ bool MainWindow::load(WindowMode mode)
     readGift(folder);
     setTexts();
 
-    if (mode == WindowMode::Normal) {
-        // A window of its own among the others: most of the screen, centred.
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            const QSize wanted = (area.size() * 4 / 5).expandedTo(minimumSize()).boundedTo(area.size());
-            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, wanted, area));
-        }
-        showNormal();
-    } else {
-        // Maximized; without a window manager to maximize it, it takes the
-        // whole available screen area itself.
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            setGeometry(screen->availableGeometry());
-        showMaximized();
-    }
+    placeWindow(mode);
     m_board->showLoadingMessage(m_language);
 
     if (picturePath.isEmpty()) {
@@ -385,6 +374,7 @@ void MainWindow::applyScale(double factor, qreal ratio)
     m_scale = factor;
     const scene::Scale scale{factor};
     m_board->setScale(factor, ratio);
+    m_cover->setScale(factor);
     for (ScenePanel *panel : std::initializer_list<ScenePanel *>{m_greeting, m_start, m_clock})
         panel->setScale(factor);
     m_boardPin->resize(scale.size(QSize(16, 16)));
@@ -439,11 +429,16 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     if (rescaled || (m_boardDesign != boardBefore && (m_scale != 1.0 || ratio != 1.0)))
         refitPieces();
     drawBoardBevel(m_game.state() == Game::State::Playing);
-    // The loose pieces are dealt out again; the placed ones stay on their
-    // cells wherever the board moves.
-    dealPieces();
-    if (gameOn())
+    // During a game every loose piece keeps its slot, laid out for the new
+    // window, and the placed ones stay on their cells wherever the board
+    // moves. Between games the pieces, out of sight, are dealt afresh.
+    if (gameOn()) {
+        endDrag();
+        placeLoosePieces();
         keepPlacedPiecesHome();
+    } else {
+        dealPieces();
+    }
     update();
 }
 
@@ -499,8 +494,31 @@ void MainWindow::dealPieces()
     const puzzle::Slots places = puzzle::slotPositions(designArea(), pieceSize);
     const scene::Scale scale{m_scale};
     const auto order = puzzle::shuffledPieces();
-    for (int slot = 0; slot < puzzle::PieceCount; ++slot)
+    for (int slot = 0; slot < puzzle::PieceCount; ++slot) {
+        m_slotOf[order[slot] - 1] = slot;
         piece(order[slot])->move(scale.point(places[slot]));
+    }
+}
+
+void MainWindow::placeLoosePieces()
+{
+    if (!m_pieces[0])
+        return;
+    const QSize pieceSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
+    const puzzle::Slots places = puzzle::slotPositions(designArea(), pieceSize);
+    const scene::Scale scale{m_scale};
+    for (int number = 1; number <= puzzle::PieceCount; ++number) {
+        if (!m_game.isPlaced(number))
+            piece(number)->move(scale.point(places[m_slotOf[number - 1]]));
+    }
+}
+
+void MainWindow::endDrag()
+{
+    for (PieceWidget *widget : m_pieces) {
+        if (widget)
+            widget->abandonDrag();
+    }
 }
 
 void MainWindow::keepPlacedPiecesHome()
@@ -564,7 +582,7 @@ void MainWindow::onPieceDropped(int number, QPoint corner)
 {
     // The game answers a drop while it is playing; any other time the piece
     // simply goes back.
-    if (m_game.state() != Game::State::Playing) {
+    if (m_game.state() != Game::State::Playing || m_game.isPaused()) {
         piece(number)->returnToPickUp();
         return;
     }
@@ -576,6 +594,8 @@ void MainWindow::onColourClicked()
 {
     assets::playCue(&m_sound, assets::Cue::Click);
     setBackgroundColour(colours::nextIndex(m_colourIndex));
+    // A pause goes on in the new colour.
+    m_cover->setColour(m_backColour);
     tileBackground();
     drawBoardBevel(true);
     // The Easy stripes are drawn in the window's colour.
@@ -602,7 +622,10 @@ void MainWindow::onAboutClicked()
 {
     assets::playCue(&m_sound, assets::Cue::Window);
     m_aboutDialog = new AboutDialog(this, m_language, m_backColour, *m_services.shell);
+    dialogscale::grow(m_aboutDialog, m_scale);
     connect(m_aboutDialog, &QDialog::finished, m_aboutDialog, &QObject::deleteLater);
+    // Closed, it leaves the keyboard to the board: Space must not open it again.
+    m_board->setFocus();
     pauseWhileOpen(m_aboutDialog);
     m_aboutDialog->open();
 }
@@ -616,6 +639,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         // failure is not worth a word at this point.
         platform::writeProfileString(QStringLiteral("BackColor"), QStringLiteral("Color"),
                                      QString::number(m_colourIndex), scoreFile());
+        keepWindowPlacement();
         // The other windows close with this one; a name typed for a record counts.
         if (m_aboutDialog)
             m_aboutDialog->close();
@@ -632,6 +656,8 @@ void MainWindow::onStateChanged(Game::State state)
 {
     if (m_closed)
         return;
+    // Whatever ends the game, a piece still held goes back where it came from.
+    endDrag();
     switch (state) {
     case Game::State::Playing:
         showGameScreen();
@@ -682,12 +708,33 @@ void MainWindow::showResult()
     m_ticks->stop();
     m_result = new ResultDialog(this, m_game.result(), m_language, m_backColour,
                                 m_services.screen->sizePixels());
+    dialogscale::grow(m_result, m_scale);
+    placeOverGame(m_result);
     connect(m_result, &QDialog::finished, this, [this] {
         const QString name = m_result->typedName();
         m_result->deleteLater();
         m_game.closeResult(name);
     });
     m_result->open();
+    // Over About or How to play, if one is open: the name is typed here.
+    m_result->raise();
+    m_result->activateWindow();
+}
+
+void MainWindow::placeOverGame(QWidget *dialog)
+{
+    // Centred on the game's window, three pixels to the right, and inside
+    // the screen it is on; all in the desktop's own (logical) pixels, which
+    // on a scaled desktop are not the screen's device pixels.
+    const QRect game = frameGeometry();
+    QPoint at(game.x() + platform::roundToInt16((game.width() - dialog->width()) / 2.0 + 3),
+              game.y() + platform::roundToInt16((game.height() - dialog->height()) / 2.0));
+    if (const QScreen *shown = screen()) {
+        const QRect area = shown->availableGeometry();
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - dialog->width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - dialog->height())));
+    }
+    dialog->move(at);
 }
 
 void MainWindow::showStartScreen()
@@ -699,6 +746,8 @@ void MainWindow::showStartScreen()
     m_boardPin->show();
     drawBoardBevel(false);
     m_board->showPicture();
+    // The give-up button has gone: the keys go to the board.
+    m_board->setFocus();
     for (PieceWidget *widget : m_pieces) {
         if (widget) {
             widget->hide();

@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/SoundSwitch.h"
 #include "platform/Surface.h"
+#include "ui/WindowPlacement.h"
 
 #include <QImage>
 #include <QList>
@@ -90,7 +91,9 @@ private:
     QSize designArea() const;
     void layOut();
     void dealPieces();
+    void placeLoosePieces();
     void keepPlacedPiecesHome();
+    void endDrag();
     void drawBoardBevel(bool sunken);
     void tileBackground();
     void setBackgroundColour(int index);
@@ -108,6 +111,7 @@ private:
     void showGameScreen();
     void showFinishedPicture();
     void showResult();
+    void placeOverGame(QWidget *dialog);
     void showStartScreen();
     void onRecordNotSaved(const QString &message);
 
@@ -124,6 +128,8 @@ private:
     void setSoundOn(bool on);
     void toggleFullScreen();
     void showHowToPlay();
+    void placeWindow(WindowMode mode);
+    void keepWindowPlacement();
     void describePiece(int number);
 
     platform::Services &m_services;
@@ -150,6 +156,9 @@ private:
     QPushButton *m_about = nullptr;
     QPushButton *m_exit = nullptr;
     std::array<PieceWidget *, 36> m_pieces{};
+    // The slot each piece was dealt to (0-35): a loose piece stays in its
+    // slot whatever the window does.
+    std::array<int, 36> m_slotOf{};
     QTimer *m_ticks = nullptr;
     // The pieces' pictures as last cut, and what they were cut for.
     std::array<QList<QImage>, 2> m_cuts; // plain, with the edge
@@ -163,4 +172,8 @@ private:
     PauseCover *m_cover = nullptr;
     QPointer<HelpDialog> m_help;
     Qt::WindowStates m_beforeFullScreen = Qt::WindowMaximized;
+    // The window's placement as the score file kept it, and whether the
+    // window has been an ordinary one in this run.
+    std::optional<windowplacement::Placement> m_storedPlacement;
+    bool m_wasNormal = false;
 };

@@ -8,6 +8,7 @@
 #include "game/DesktopTexts.h"
 #include "platform/Profile.h"
 #include "ui/BoardWidget.h"
+#include "ui/DialogScale.h"
 #include "ui/HelpDialog.h"
 #include "ui/Panels.h"
 #include "ui/PauseCover.h"
@@ -16,6 +17,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -237,6 +241,8 @@ void MainWindow::onPausedChanged(bool paused)
         return;
     }
     m_ticks->stop();
+    // A piece held at the pause goes back: nothing stays in the hand.
+    endDrag();
     QList<QRect> uncovered{m_clock->geometry(), m_pause->geometry(), m_soundSwitch->geometry()};
     for (QPushButton *button : commandColumn())
         uncovered << button->geometry();
@@ -278,6 +284,72 @@ void MainWindow::toggleFullScreen()
     setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
+void MainWindow::placeWindow(WindowMode mode)
+{
+    using windowplacement::Mode;
+    m_storedPlacement = windowplacement::read(scoreFile());
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const QRect primaryArea = primary ? primary->availableGeometry() : QRect();
+
+    // The window comes back as it was left, inside the screens there are now;
+    // --window asks for an ordinary window whatever was kept.
+    if (m_storedPlacement) {
+        const QRect normal = windowplacement::fitInside(m_storedPlacement->normal, screens, minimumSize());
+        const Mode kept = mode == WindowMode::Normal ? Mode::Normal : m_storedPlacement->mode;
+        setGeometry(normal);
+        if (kept == Mode::Normal) {
+            m_wasNormal = true;
+            showNormal();
+        } else if (kept == Mode::FullScreen) {
+            m_beforeFullScreen = Qt::WindowMaximized;
+            showFullScreen();
+        } else {
+            showMaximized();
+        }
+        return;
+    }
+    if (mode == WindowMode::Normal) {
+        // A window of its own among the others: most of the screen, centred.
+        if (primary) {
+            const QSize wanted = (primaryArea.size() * 4 / 5).expandedTo(minimumSize()).boundedTo(primaryArea.size());
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, wanted, primaryArea));
+        }
+        m_wasNormal = true;
+        showNormal();
+    } else {
+        // Maximized; without a window manager to maximize it, it takes the
+        // whole available screen area itself.
+        if (primary)
+            setGeometry(primaryArea);
+        showMaximized();
+    }
+}
+
+void MainWindow::keepWindowPlacement()
+{
+    using windowplacement::Mode;
+    const Qt::WindowStates state = windowState();
+    const Mode mode = state & Qt::WindowFullScreen ? Mode::FullScreen
+                      : state & Qt::WindowMaximized ? Mode::Maximized
+                                                    : Mode::Normal;
+    // An ordinary window's own size and place; a window maximized all along
+    // keeps what was kept before, or nothing.
+    QRect normal;
+    if (mode == Mode::Normal && !(state & Qt::WindowMinimized))
+        normal = geometry();
+    else if (m_wasNormal)
+        normal = normalGeometry();
+    else if (m_storedPlacement)
+        normal = m_storedPlacement->normal;
+    if (!normal.isValid())
+        return;
+    // Not worth a word when it cannot be written: the game ends either way.
+    windowplacement::write({normal, mode}, m_storedPlacement, scoreFile());
+}
+
 void MainWindow::showHowToPlay()
 {
     if (m_help) {
@@ -285,6 +357,7 @@ void MainWindow::showHowToPlay()
         return;
     }
     m_help = new HelpDialog(this, m_language);
+    dialogscale::grow(m_help, m_scale);
     connect(m_help, &QDialog::finished, m_help, &QObject::deleteLater);
     pauseWhileOpen(m_help);
     m_help->open();
@@ -296,6 +369,9 @@ void MainWindow::changeEvent(QEvent *event)
     // A minimized game waits, paused, until the player goes on.
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         m_game.pause();
+    if (event->type() == QEvent::WindowStateChange
+        && !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        m_wasNormal = true;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

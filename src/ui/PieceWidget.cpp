@@ -40,6 +40,15 @@ void PieceWidget::returnToPickUp()
     setVisible(true);
 }
 
+void PieceWidget::abandonDrag()
+{
+    if (!m_held)
+        return;
+    m_held = false;
+    setCursor(assets::cursor(assets::Cursor::OpenHand));
+    returnToPickUp();
+}
+
 void PieceWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -53,6 +62,7 @@ void PieceWidget::mousePressEvent(QMouseEvent *event)
         return;
     m_grab = event->position().toPoint();
     m_pickedUp = pos();
+    m_held = true;
     raise();
     setCursor(assets::cursor(assets::Cursor::ClosedHand));
     emit pickedUp(m_piece);
@@ -64,7 +74,7 @@ void PieceWidget::mouseMoveEvent(QMouseEvent *event)
     // piece waits until that one is let go.
     const Qt::MouseButtons held =
         event->buttons() & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
-    if (held != Qt::LeftButton)
+    if (held != Qt::LeftButton || !m_held)
         return;
     // The grabbed point of the piece stays under the pointer.
     move(pos() + event->position().toPoint() - m_grab);
@@ -72,8 +82,9 @@ void PieceWidget::mouseMoveEvent(QMouseEvent *event)
 
 void PieceWidget::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || !m_held)
         return;
+    m_held = false;
     emit dropped(m_piece, pos());
     setCursor(assets::cursor(assets::Cursor::OpenHand));
 }

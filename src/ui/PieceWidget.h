@@ -24,6 +24,12 @@ public:
 
     // Back to where the player picked it up, without being drawn on the way.
     void returnToPickUp();
+    // True while the player holds the piece.
+    bool isHeld() const { return m_held; }
+    // Lets go of a held piece for the player: it goes back to where it was
+    // picked up, and the mouse does nothing more with it until the button
+    // is let go and pressed again.
+    void abandonDrag();
 
 signals:
     void pickedUp(int piece);
@@ -41,4 +47,5 @@ private:
     QImage m_image;
     QPoint m_grab;     // the point of the piece under the pointer
     QPoint m_pickedUp; // where the piece lay when it was picked up
+    bool m_held = false;
 };

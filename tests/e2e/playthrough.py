@@ -164,6 +164,12 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
         if pause < 3.5:
             raise Failure("the finished picture was on show for only %.1f s" % pause)
         dx, dy = s.window_position(dialog)
+        # Whole on the screen, whatever the desktop's scaling.
+        size = dict(v.split("=", 1) for v in s.run("xdotool", "getwindowgeometry", "--shell",
+                                                   str(dialog)).stdout.split())
+        dw, dh = int(size["WIDTH"]), int(size["HEIGHT"])
+        if dx < 0 or dy < 0 or dx + dw > screen[0] or dy + dh > screen[1]:
+            raise Failure("the end-of-game window lies at %d,%d, %d x %d: off the screen" % (dx, dy, dw, dh))
         s.run("xdotool", "type", "--delay", "30", name)
         # The window is not part of the scene: only the desktop's own scaling grows it.
         if (game_env or {}).get("QT_SCALE_FACTOR"):
