@@ -45,9 +45,9 @@ def place(s, board, pieces, numbers):
 
 
 def at_home(shot, board, n):
-    """True when the middle of piece n's body lies on its cell."""
+    """True when the middle of piece n's body (clear of any hole) lies on its cell."""
     x, y = home_body(board, n)
-    return shot.count(COLOURS[n], (x + 10, y + 10, 40, 40)) == 40 * 40
+    return shot.count(COLOURS[n], (x + 20, y + 20, 20, 20)) == 20 * 20
 
 
 def guide_holds(shot, board, level):
