@@ -5,6 +5,10 @@
       Under icewm, F11 during a game and F11 again: the level's guide stays on
       the board, the placed pieces stay home and the loose pieces keep their
       places relative to each other (nothing is dealt again).
+  scene_keeps.py f11-icewm-rescale <game folder> <artifact folder>
+      The same on a 1600 x 1070 screen, where the maximized window (less the
+      taskbar) draws the scene at 1.5 and the full screen at 1.75: the guide,
+      the placed pieces and the loose ones' order survive the new scale.
   scene_keeps.py pause-during-drag <game folder> <artifact folder>
       P while a piece is held: the piece goes back to where it was picked up,
       and goes home afterwards.
@@ -110,6 +114,85 @@ def f11_under_icewm(level):
     return run
 
 
+class Scene:
+    """Where the board lies and how large a cell is, on a screen of any scale."""
+
+    def __init__(self, left, top, cell):
+        self.left, self.top, self.cell = left, top, cell
+
+    def body(self, n):  # the top-left corner of piece n's body when home
+        return self.left + self.cell * ((n - 1) % 6), self.top + self.cell * ((n - 1) // 6)
+
+    def middle(self, n):  # the middle third of cell n
+        x, y = self.body(n)
+        third = self.cell // 3
+        return x + third, y + third, third, third
+
+    def loose(self, shot, numbers=COLOURS):
+        frame = self.cell // 6 + 1  # the board's bevel: 9 design pixels, a cell is 60
+        outside = (self.left - frame, self.top - frame, 6 * self.cell + 2 * frame, 6 * self.cell + 2 * frame)
+        blobs = shot.blobs({n: COLOURS[n] for n in numbers}, outside)
+        return {n: b for n, b in blobs.items() if b and b.size >= 0.4 * self.cell ** 2}
+
+    def at_home(self, shot, n):
+        area = self.middle(n)
+        return shot.count(COLOURS[n], area) == area[2] * area[3]
+
+    def negative_guide(self, shot):
+        return all(shot.count(tuple(255 - c for c in COLOURS[n]), self.middle(n))
+                   == self.middle(n)[2] * self.middle(n)[3] for n in GUIDE_CELLS)
+
+    def drop(self, blob, n):
+        x, y = self.body(n)
+        return tuple(round(g + h + (self.cell - 1) / 2 - c) for g, h, c in zip(blob.grab, (x, y), blob.centre))
+
+
+def scene_of_placed(shot):
+    """The scene found from the placed pieces 1 and 36 (the board's corners),
+    each inside its raised edge of two design pixels."""
+    first, last = (shot.blobs({n: COLOURS[n]})[n] for n in (1, 36))
+    if not first or not last:
+        return None
+    scale = round((last.right - first.left + 1) / 360 * 4) / 4
+    edge = round(2 * scale)
+    return Scene(first.left - edge, first.top - edge, round(60 * scale))
+
+
+def f11_rescale(game_dir, artifacts):
+    with Session(game_dir, artifacts, (1600, 1070), window_manager=True) as s:
+        window = s.wait_window(MAIN_TITLE)[0]
+
+        def start_screen(shot):
+            b = shot.blobs({1: COLOURS[1]})[1]
+            # Cell 1's flat colour, less a pixel where the picture, scaled, blends into its neighbours.
+            side = b and b.right - b.left + 1
+            return b and b.size == side ** 2 > 80 * 80 and Scene(b.left, b.top, round(60 * round(side / 15) / 4))
+        scene = s.poll("start-screen", start_screen, 15, "the start screen does not show the picture")
+        if scene.cell != 90:
+            raise Failure("the maximized window draws cells of %d pixels, not 90 (scale 1.5)" % scene.cell)
+        s.run("xdotool", "windowactivate", "--sync", str(window), "key", "alt+m")
+        time.sleep(0.3)  # the level's cue comes first; Play is enabled after it
+        s.run("xdotool", "windowactivate", "--sync", str(window), "key", "alt+p")
+        pieces = s.poll("pieces", lambda shot: len(p := scene.loose(shot)) == PIECES and p, 10,
+                        "the 36 pieces do not lie around the board")
+        for n in (1, 36, 8):
+            s.drag(pieces[n].grab, scene.drop(pieces[n], n))
+        s.poll("placed", lambda shot: all(scene.at_home(shot, n) for n in (1, 36, 8)), 5,
+               "the pieces dragged home are not home")
+        loose = {n: b for n, b in pieces.items() if n not in (1, 36, 8)}
+
+        for label, cell in (("full-screen", 105), ("window-again", 90)):
+            s.run("xdotool", "windowactivate", "--sync", str(window), "key", "F11")
+            found = s.poll(label, lambda shot: (sc := scene_of_placed(shot)) and sc.cell == cell
+                           and all(sc.at_home(shot, n) for n in (1, 36, 8)) and sc, 10,
+                           "after F11 the scene is not drawn with cells of %d pixels, the pieces home" % cell)
+            shot = s.screenshot(label + "-checked")
+            if not found.negative_guide(shot):
+                raise Failure("after F11 the board no longer shows the negative")
+            if not same_order(loose, found.loose(shot, loose)):
+                raise Failure("after F11 the loose pieces were dealt again")
+
+
 def pause_during_drag(game_dir, artifacts):
     with Session(game_dir, artifacts, (1024, 768)) as s:
         window = s.wait_window(MAIN_TITLE)[0]
@@ -157,6 +240,7 @@ if __name__ == "__main__":
         "f11-icewm-easy": f11_under_icewm("easy"),
         "f11-icewm-medium": f11_under_icewm("medium"),
         "f11-icewm-difficult": f11_under_icewm("difficult"),
+        "f11-icewm-rescale": f11_rescale,
         "pause-during-drag": pause_during_drag,
         "space-after-about": space_after_about,
     })
