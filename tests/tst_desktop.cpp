@@ -209,6 +209,7 @@ private slots:
         w->fakes.clock.advance(Game::ShowingMilliseconds);
         ResultDialog *result = w->resultDialog();
         QVERIFY(result);
+        QCOMPARE(openDialog(), result);
         // A record: the name typed goes into the result's box.
         QTRY_VERIFY(QApplication::focusWidget() && result->isAncestorOf(QApplication::focusWidget()));
         TypeText(QApplication::focusWidget(), QStringLiteral("Anna"));

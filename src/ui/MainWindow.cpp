@@ -15,6 +15,7 @@
 #include "ui/BoardWidget.h"
 #include "ui/DialogScale.h"
 #include "ui/GreetingLayout.h"
+#include "ui/HelpDialog.h"
 #include "ui/Panels.h"
 #include "ui/PauseCover.h"
 #include "ui/PieceArt.h"
@@ -706,6 +707,13 @@ void MainWindow::showFinishedPicture()
 void MainWindow::showResult()
 {
     m_ticks->stop();
+    // The end of the game comes first: About and How to play give way to
+    // it, so that the window that asks for a name has the keyboard under
+    // any window manager.
+    if (m_aboutDialog)
+        m_aboutDialog->close();
+    if (m_help)
+        m_help->close();
     m_result = new ResultDialog(this, m_game.result(), m_language, m_backColour,
                                 m_services.screen->sizePixels());
     dialogscale::grow(m_result, m_scale);
@@ -716,9 +724,6 @@ void MainWindow::showResult()
         m_game.closeResult(name);
     });
     m_result->open();
-    // Over About or How to play, if one is open: the name is typed here.
-    m_result->raise();
-    m_result->activateWindow();
 }
 
 void MainWindow::placeOverGame(QWidget *dialog)
