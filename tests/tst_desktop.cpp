@@ -257,6 +257,12 @@ private slots:
         w->showAtSize(QSize(3840, 2160));
         QCOMPARE(w->window->sceneScale(), 3.5);
         QVERIFY(noteArea() > 9 * classic);
+        // The pause and sound icons fill their place in the larger buttons.
+        for (const char *name : {"pause", "sound"}) {
+            const QPushButton *button = w->button(name);
+            QCOMPARE(button->iconSize(), QSize(56, 56));
+            QCOMPARE(button->icon().actualSize(button->iconSize()), QSize(56, 56));
+        }
 
         const auto largeAs = [](const QWidget *shown, QSize classic) {
             return shown->width() >= 3 * classic.width() && shown->height() >= 3 * classic.height();

@@ -391,6 +391,7 @@ void MainWindow::applyScale(double factor, qreal ratio)
             button->setIconSize(scale.size(QSize(16, 16)));
         }
     }
+    drawDesktopIcons(factor * ratio);
     m_colour->setIconSize(scale.size(QSize(24, 24)));
     QPixmap icon = QPixmap::fromImage(colourButtonIcon(factor * ratio));
     icon.setDevicePixelRatio(ratio);

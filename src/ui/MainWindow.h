@@ -122,6 +122,7 @@ private:
     void setUpAccessibility();
     void setDesktopTexts();
     void placeDesktopButtons();
+    void drawDesktopIcons(double deviceScale);
     void onPauseToggled();
     void onPausedChanged(bool paused);
     void pauseWhileOpen(QDialog *dialog);

@@ -28,6 +28,8 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 
 // The switch has a section of its own in the score file, written only when
@@ -35,22 +37,32 @@ namespace {
 const QString SoundSection = QStringLiteral("Sound");
 const QString SoundKey = QStringLiteral("On");
 
-QIcon pauseIcon()
+// The two icons are drawn for 24 design pixels and shown at 16: at a
+// larger scale they are drawn larger, never enlarged.
+QImage iconCanvas(double deviceScale)
 {
-    QImage img(24, 24, QImage::Format_ARGB32_Premultiplied);
+    const int side = int(std::lround(24 * deviceScale));
+    QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
+    return img;
+}
+
+QIcon pauseIcon(double deviceScale)
+{
+    QImage img = iconCanvas(deviceScale);
     QPainter p(&img);
+    p.scale(img.width() / 24.0, img.height() / 24.0);
     p.fillRect(QRect(6, 4, 4, 16), Qt::black);
     p.fillRect(QRect(14, 4, 4, 16), Qt::black);
     return QIcon(QPixmap::fromImage(img));
 }
 
-QIcon soundIcon(bool on)
+QIcon soundIcon(bool on, double deviceScale)
 {
-    QImage img(24, 24, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = iconCanvas(deviceScale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(img.width() / 24.0, img.height() / 24.0);
     QPainterPath speaker;
     speaker.moveTo(3, 9);
     speaker.lineTo(7, 9);
@@ -88,7 +100,7 @@ void MainWindow::setUpDesktop()
     m_pause = new QPushButton(this);
     m_pause->setObjectName(QStringLiteral("pause"));
     m_pause->setCheckable(true);
-    m_pause->setIcon(pauseIcon());
+    m_pause->setIcon(pauseIcon(1.0));
     m_pause->setEnabled(false); // a game is paused, not the start screen
     connect(m_pause, &QPushButton::clicked, this, [this] {
         onPauseToggled();
@@ -106,7 +118,7 @@ void MainWindow::setUpDesktop()
                                                       scoreFile());
     m_sound.setOn(stored != QLatin1String("0"));
     m_soundSwitch->setChecked(m_sound.isOn());
-    m_soundSwitch->setIcon(soundIcon(m_sound.isOn()));
+    m_soundSwitch->setIcon(soundIcon(m_sound.isOn(), 1.0));
 
     for (QPushButton *button : {m_pause, m_soundSwitch}) {
         button->resize(46, 40);
@@ -210,6 +222,12 @@ void MainWindow::describePiece(int number)
     widget->setAccessibleDescription(desktoptexts::text(m_language, Id::PieceDescription));
 }
 
+void MainWindow::drawDesktopIcons(double deviceScale)
+{
+    m_pause->setIcon(pauseIcon(deviceScale));
+    m_soundSwitch->setIcon(soundIcon(m_sound.isOn(), deviceScale));
+}
+
 void MainWindow::placeDesktopButtons()
 {
     // Above and below the command column, at its spacing.
@@ -267,7 +285,7 @@ void MainWindow::setSoundOn(bool on)
 {
     m_sound.setOn(on);
     m_soundSwitch->setChecked(on);
-    m_soundSwitch->setIcon(soundIcon(on));
+    m_soundSwitch->setIcon(soundIcon(on, m_scale * devicePixelRatioF()));
     // Not worth a word when it cannot be written: the switch still works.
     platform::writeProfileString(SoundSection, SoundKey, on ? QStringLiteral("1")
                                                            : QStringLiteral("0"),
