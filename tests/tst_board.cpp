@@ -4,6 +4,7 @@
 #include "support/GameFixture.h"
 
 #include "platform/RuntimeError.h"
+#include "ui/GreetingLayout.h"
 
 #include <QSet>
 
@@ -306,6 +307,49 @@ private slots:
             }
         }
         QCOMPARE(w.game().placedCount(), int(placed.size()));
+    }
+
+    // A greeting breaks where it breaks at the design scale, whatever the
+    // screen: a larger type does not always grow in step with its box.
+    void aGreetingKeepsItsLinesAtEveryScale()
+    {
+        const QString text = QStringLiteral("Tanti auguri di buon compleanno, cara Anna, da tutti noi "
+                                            "che ti vogliamo bene: mamma, papà, Luca e la nonna");
+        GameFixture w;
+        w.givePicture();
+        w.giveSettings("1" + text.toUtf8() + "\r\n");
+        w.fakes.screen.size = QSize(1920, 1080);
+        QVERIFY(w.start());
+        const QStringList designed = greetinglayout::lines(text, greetinglayout::greetingFont());
+        QVERIFY(designed.size() >= 2);
+        auto *label = w.find<QLabel>("greeting");
+        for (const QSize inside : {QSize(1920, 1080), QSize(3200, 1800), QSize(1024, 768)}) {
+            w.showAtSize(inside);
+            if (w.window->sceneScale() == 1.0)
+                QCOMPARE(label->text(), text);
+            else
+                QCOMPARE(label->text().split(QLatin1Char('\n')), designed);
+        }
+    }
+
+    // On a desktop scaled to 200 % (the run with QT_SCALE_FACTOR=2) the
+    // window's texture is drawn in the screen's own pixels, not doubled.
+    void theTextureIsDrawnInTheScreensPixels()
+    {
+        GameFixture w;
+        QVERIFY(w.startCopy('1', QSize(1600, 1200), QSize(800, 600)));
+        if (w.window->devicePixelRatioF() != 2.0)
+            QSKIP("runs on a desktop scaled to 200 % only");
+        const QImage shown = w.window->grab(QRect(0, 200, 100, 100)).toImage();
+        QCOMPARE(shown.size(), QSize(200, 200));
+        int uneven = 0; // 2 x 2 blocks whose pixels differ
+        for (int y = 0; y < shown.height(); y += 2)
+            for (int x = 0; x < shown.width(); x += 2) {
+                const QRgb corner = shown.pixel(x, y);
+                uneven += shown.pixel(x + 1, y) != corner || shown.pixel(x, y + 1) != corner
+                          || shown.pixel(x + 1, y + 1) != corner;
+            }
+        QVERIFY2(uneven > 1000, qPrintable(QString::number(uneven)));
     }
 
     // A large window draws the same scene larger: the board, the pieces and

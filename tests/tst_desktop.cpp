@@ -282,6 +282,8 @@ private slots:
         w->tickAfter(300000);
         QVERIFY(w->resultDialog());
         QVERIFY(largeAs(w->resultDialog(), QSize(380, 233)));
+        const auto *close = w->resultDialog()->findChild<QToolButton *>("close");
+        QCOMPARE(close->icon().actualSize(close->iconSize()), QSize(112, 112));
     }
 
     void thePauseCoverTakesANewColour()

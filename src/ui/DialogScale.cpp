@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QGridLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QPixmap>
@@ -83,8 +84,15 @@ void grow(QWidget *window, double factor)
         }
         if (!least.isNull())
             widget->setMinimumSize(grown(least, factor));
-        if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            button->setIconSize(grown(button->iconSize(), factor));
+        if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            const QSize before = button->iconSize();
+            button->setIconSize(grown(before, factor));
+            // An icon made of a small picture is not drawn larger than it:
+            // it is enlarged once here.
+            if (!button->icon().isNull() && button->icon().actualSize(button->iconSize()) != button->iconSize())
+                button->setIcon(QIcon(button->icon().pixmap(before).scaled(
+                    button->iconSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        }
         if (auto *label = qobject_cast<QLabel *>(widget)) {
             const QPixmap picture = label->pixmap();
             if (!picture.isNull())

@@ -366,8 +366,16 @@ void MainWindow::paintEvent(QPaintEvent *event)
     QPainter p(this);
     p.fillRect(event->rect(), m_backColour);
     const QImage &img = m_back.image();
-    if (!img.isNull())
+    if (img.isNull())
+        return;
+    if (m_backRatio == 1.0) {
         p.drawImage(event->rect().topLeft(), img, event->rect());
+        return;
+    }
+    // The background is kept in device pixels: its texture stays sharp on a
+    // scaled desktop.
+    const QRectF area(event->rect());
+    p.drawImage(area, img, QRectF(area.topLeft() * m_backRatio, area.size() * m_backRatio));
 }
 
 void MainWindow::applyScale(double factor, qreal ratio)
@@ -420,7 +428,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
         applyScale(deviceScale / ratio, ratio);
     // The smallest scene, in this screen's device pixels.
     setMinimumSize((QSizeF(puzzle::MinimumArea) / ratio).toSize());
-    m_back.setSize(size());
+    m_backRatio = ratio;
+    m_back.setSize((QSizeF(size()) * ratio).toSize());
     // The drawing starts afresh: the bevel of the old layout would stay behind.
     m_back.clear();
     tileBackground();
@@ -533,14 +542,19 @@ void MainWindow::keepPlacedPiecesHome()
 
 void MainWindow::drawBoardBevel(bool sunken)
 {
-    background::drawBevel(m_back, m_board->geometry(), sunken, m_scale);
+    // Around the board, in the background's device pixels.
+    const QRect board = m_board->geometry();
+    const auto device = [this](int length) { return int(std::lround(length * m_backRatio)); };
+    const QRect around(QPoint(device(board.x()), device(board.y())),
+                       QPoint(device(board.x() + board.width()) - 1, device(board.y() + board.height()) - 1));
+    background::drawBevel(m_back, around, sunken, m_scale * m_backRatio);
     update();
 }
 
 void MainWindow::tileBackground()
 {
     // From the top-left corner over the whole window.
-    background::tileTexture(m_back, assets::backgroundTexture(), size());
+    background::tileTexture(m_back, assets::backgroundTexture(), m_back.size());
     update();
 }
 

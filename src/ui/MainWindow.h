@@ -136,7 +136,8 @@ private:
     platform::Services &m_services;
     platform::SoundSwitch m_sound; // before the game, which plays through it
     Game m_game;
-    platform::Surface m_back; // the texture and the bevels
+    platform::Surface m_back; // the texture and the bevels, in device pixels
+    qreal m_backRatio = 1.0;  // device pixels per window pixel of m_back
     QColor m_backColour = QColor(128, 128, 128);
     int m_colourIndex = 0;
     texts::Language m_language = texts::Language::Italian;

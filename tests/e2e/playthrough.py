@@ -187,7 +187,8 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
             s.run("xdotool", "windowfocus", "--sync", str(dialog))
             s.run("xdotool", "key", "Return")
         else:
-            press("alt+c", (dx + 190, dy + 196), dialog)
+            # The window grows with the scene: Close is where the scale puts it.
+            press("alt+c", (dx + scaled(190), dy + scaled(196)), dialog)
         s.until(lambda: dialog not in s.program_windows(), 5, "the end-of-game window does not close")
 
         # The record: the name padded to 10 characters, then the seconds. It
