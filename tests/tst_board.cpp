@@ -5,8 +5,10 @@
 
 #include "platform/RuntimeError.h"
 #include "ui/GreetingLayout.h"
+#include "ui/PieceArt.h"
 
 #include <QSet>
+#include <QTransform>
 
 #include <new>
 #include <stdexcept>
@@ -350,6 +352,34 @@ private slots:
                           || shown.pixel(x + 1, y + 1) != corner;
             }
         QVERIFY2(uneven > 1000, qPrintable(QString::number(uneven)));
+    }
+
+    // On a desktop scaled to 200 % a piece's outline follows the screen's
+    // pixels: its picture is transparent beyond the outline traced in them,
+    // trimming the two-pixel steps of the window's mask.
+    void theOutlinesFollowTheScreensPixels()
+    {
+        GameFixture w;
+        QVERIFY(w.startCopy('1', QSize(1600, 1200), QSize(800, 600)));
+        if (w.window->devicePixelRatioF() != 2.0)
+            QSKIP("runs on a desktop scaled to 200 % only");
+        w.makePieces();
+        for (int n : {8, 15, 29}) {
+            const QImage image = w.piece(n)->image();
+            QVERIFY(image.hasAlphaChannel());
+            const QPoint board = w.window->board()->pos();
+            const QRegion fine = pieceart::pieceOutline(n, 1.0, board, 2.0);
+            const QRegion coarse = QTransform::fromScale(2, 2).map(pieceart::pieceOutline(n, 1.0, board));
+            int trimmed = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const bool shown = qAlpha(image.pixel(x, y)) != 0;
+                    QVERIFY2(shown == fine.contains(QPoint(x, y)),
+                             qPrintable(QStringLiteral("piece %1 at %2, %3").arg(n).arg(x).arg(y)));
+                    trimmed += coarse.contains(QPoint(x, y)) && !shown;
+                }
+            QVERIFY2(trimmed > 0, qPrintable(QString::number(n)));
+        }
     }
 
     // A large window draws the same scene larger: the board, the pieces and

@@ -321,7 +321,7 @@ void MainWindow::ensurePieces()
         return;
     for (int number = 1; number <= puzzle::PieceCount; ++number) {
         auto *widget = new PieceWidget(number, this);
-        widget->setScale(m_scale, m_boardDesign);
+        widget->setScale(m_scale, m_boardDesign, m_board->pixelRatio());
         connect(widget, &PieceWidget::pickedUp, &m_game, &Game::pickUp);
         connect(widget, &PieceWidget::dropped, this, &MainWindow::onPieceDropped);
         m_pieces[number - 1] = widget;
@@ -413,7 +413,7 @@ void MainWindow::refitPieces()
     if (!m_pieces[0])
         return;
     for (PieceWidget *widget : m_pieces)
-        widget->setScale(m_scale, m_boardDesign);
+        widget->setScale(m_scale, m_boardDesign, m_board->pixelRatio());
     cutPieces(m_withEdge && m_game.state() != Game::State::Finishing);
 }
 

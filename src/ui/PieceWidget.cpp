@@ -19,17 +19,27 @@ PieceWidget::PieceWidget(int piece, QWidget *parent) : QWidget(parent), m_piece(
     hide();
 }
 
-void PieceWidget::setScale(double factor, QPoint board)
+void PieceWidget::setScale(double factor, QPoint board, qreal ratio)
 {
     const scene::Scale scale{factor};
     const QPoint home = puzzle::homePosition(m_piece, board);
     resize(scale.rect(QRect(home, QSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize))).size());
-    setMask(pieceart::pieceOutline(m_piece, factor, board));
+    QRegion outline = pieceart::pieceOutline(m_piece, factor, board);
+    // The mask is in the window's pixels, coarser than the screen's: one
+    // pixel wider all round, it holds the finer outline the picture draws.
+    if (ratio != 1.0) {
+        const QRegion coarse = outline;
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            outline += coarse.translated(step);
+    }
+    setMask(outline);
 }
 
 void PieceWidget::setImage(const QImage &square)
 {
     m_image = square;
+    // A picture with transparent parts shows what lies beneath them.
+    setAttribute(Qt::WA_OpaquePaintEvent, !square.hasAlphaChannel());
     update();
 }
 
@@ -52,7 +62,8 @@ void PieceWidget::abandonDrag()
 void PieceWidget::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    if (!m_image.hasAlphaChannel())
+        p.fillRect(rect(), Qt::white);
     p.drawImage(0, 0, m_image);
 }
 

@@ -16,9 +16,10 @@ public:
 
     int piece() const { return m_piece; }
     // Size and outline at `factor` pixels per design pixel, for a board at
-    // `board` (design pixels).
-    void setScale(double factor, QPoint board);
-    // The 70 x 70 picture of the piece.
+    // `board` (design pixels), on a screen of `ratio` device pixels per pixel.
+    void setScale(double factor, QPoint board, qreal ratio = 1.0);
+    // The 70 x 70 picture of the piece; on a scaled desktop it is
+    // transparent beyond the outline traced in the screen's pixels.
     void setImage(const QImage &square);
     const QImage &image() const { return m_image; }
 
