@@ -3,8 +3,11 @@
 
 #include "support/GameFixture.h"
 
+#include "ui/GreetingLayout.h"
+#include "ui/PieceArt.h"
 
 #include <QSet>
+#include <QTransform>
 
 #include <new>
 #include <stdexcept>
@@ -117,42 +120,88 @@ private slots:
         QCOMPARE(puzzle::slotPositions(QSize(800, 600), PieceSize)[slot - 1], place);
     }
 
-    // The window's inside decides: a taskbar or a smaller window leaves
-    // every piece whole, in reach, clear of the board, its buttons and the
-    // other pieces.
-    void slotsFollowTheWindowsInsideAndNeverOverlap_data()
+    void slotsOfALargerWindow_data()
+    {
+        QTest::addColumn<QSize>("inside");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QPoint>("place");
+        // Slot 16 stays five columns to the right of the third one when
+        // nothing is in its way.
+        QTest::newRow("1024 x 768, slot 16") << QSize(1024, 768) << 16 << QPoint(727, 36);
+        QTest::newRow("1024 x 768, slot 24") << QSize(1024, 768) << 24 << QPoint(820, 36);
+        QTest::newRow("1024 x 768, slot 31") << QSize(1024, 768) << 31 << QPoint(223, 642);
+    }
+    void slotsOfALargerWindow()
+    {
+        QFETCH(QSize, inside);
+        QFETCH(int, slot);
+        QFETCH(QPoint, place);
+        QCOMPARE(puzzle::slotPositions(inside, PieceSize)[slot - 1], place);
+    }
+
+    // The spacing of the columns, from the smallest window up.
+    void slotColumnsSpreadOutAsTheWindowGrowsTaller_data()
     {
         QTest::addColumn<QSize>("inside");
         QTest::addColumn<int>("gap");
         QTest::newRow("800 x 600, no taskbar") << QSize(800, 600) << 4;
         QTest::newRow("1024 x 768") << QSize(1024, 768) << 24;
-        QTest::newRow("800 x 600 less a taskbar") << QSize(800, 555) << 0;
-        QTest::newRow("the smallest window") << puzzle::MinimumArea << 0;
+        QTest::newRow("800 x 600 less a taskbar") << QSize(800, 555) << 1;
+        QTest::newRow("the smallest window") << puzzle::MinimumArea << 1;
         QTest::newRow("a window of 1000 x 740") << QSize(1000, 740) << 20;
         QTest::newRow("1366 x 768 less a taskbar") << QSize(1366, 738) << 20;
-        QTest::newRow("3840 x 2160") << QSize(3840, 2160) << 223;
+        // 1920 x 1080 and 3840 x 2160 at their scales: the row below the
+        // board clears its frame.
+        QTest::newRow("16:9 at its scale") << QSize(1097, 617) << 4;
     }
-    void slotsFollowTheWindowsInsideAndNeverOverlap()
+    void slotColumnsSpreadOutAsTheWindowGrowsTaller()
     {
         QFETCH(QSize, inside);
         QFETCH(int, gap);
         const auto places = puzzle::slotPositions(inside, PieceSize);
         for (int j : {1, 8, 17, 24}) // slot j at index j - 1
             QCOMPARE(places[j].y() - places[j - 1].y(), 77 + gap);
-        const QRect window(QPoint(), inside);
-        const QPoint boardCorner((inside.width() - 360) / 2, (inside.height() - 360) / 2);
-        const QRect board(boardCorner, QSize(360, 360));
-        // The five commands, Pause above them and the sound switch below.
-        const QRect buttons(board.right() + 11, board.top() + 4, 46, 352);
-        const QRect giveUp(qRound((inside.width() - 310) / 2.0) + 231, board.top() - 99 + 35, 50, 24);
-        for (int a = 0; a < puzzle::PieceCount; ++a) {
-            const QRect piece(places[a], PieceSize);
-            const QString which = QStringLiteral("slot %1").arg(a + 1);
-            QVERIFY2(window.contains(piece), qPrintable(which));
-            QVERIFY2(!piece.intersects(board) && !piece.intersects(buttons) && !piece.intersects(giveUp),
-                     qPrintable(which));
-            for (int b = a + 1; b < puzzle::PieceCount; ++b)
-                QVERIFY2(!piece.intersects(QRect(places[b], PieceSize)), qPrintable(which));
+    }
+
+    // Every window from the smallest to 3840 x 2160, at the scale it is
+    // drawn at: each piece whole inside it, and no piece touching another,
+    // the board's frame or the clock panel, nor lying on the buttons beside
+    // the board. A piece draws nothing beyond its 70-pixel square.
+    void noSlotTouchesAnotherOrTheFrameInAnyWindow()
+    {
+        QSet<QPoint> areas; // width and height
+        QList<int> widths{800, 801, 811, 853, 1024, 1280, 1366, 1920, 2560, 3840};
+        for (int w = 800; w <= 3840; w += 61)
+            widths << w;
+        for (int w : widths) {
+            for (int h = puzzle::MinimumArea.height(); h <= 2160; ++h) {
+                const double scale = scene::scaleFor(QSize(w, h));
+                areas.insert(QPoint(int(w / scale), int(h / scale)));
+            }
+        }
+        const auto touch = [](const QRect &a, const QRect &b) { return a.adjusted(-1, -1, 1, 1).intersects(b); };
+        for (const QPoint &area : std::as_const(areas)) {
+            const QSize inside(area.x(), area.y());
+            const auto places = puzzle::slotPositions(inside, PieceSize);
+            const QPoint boardCorner(qRound((inside.width() - 360) / 2.0), qRound((inside.height() - 360) / 2.0));
+            const QRect board(boardCorner, QSize(360, 360));
+            const QRect frame = board.adjusted(-9, -9, 9, 9);
+            const QRect clock(qRound((inside.width() - 310) / 2.0), std::max(0, board.top() - 99), 310, 66);
+            // The five commands, Pause above them and the sound switch below.
+            const QRect buttons(board.right() + 11, board.top() + 2, 46, 352);
+            const QRect window(QPoint(), inside);
+            for (int a = 0; a < puzzle::PieceCount; ++a) {
+                const QRect box(places[a], PieceSize);
+                const QRect square(places[a], QSize(70, 70));
+                const QString which = QStringLiteral("slot %1 of %2 x %3").arg(a + 1).arg(inside.width()).arg(inside.height());
+                QVERIFY2(window.contains(box), qPrintable(which));
+                QVERIFY2(!touch(box, frame), qPrintable(which + " on the frame"));
+                QVERIFY2(!touch(square, clock), qPrintable(which + " on the clock"));
+                QVERIFY2(!square.intersects(buttons), qPrintable(which + " on a button"));
+                for (int b = a + 1; b < puzzle::PieceCount; ++b)
+                    QVERIFY2(!touch(box, QRect(places[b], PieceSize)),
+                             qPrintable(which + QStringLiteral(" and %1").arg(b + 1)));
+            }
         }
     }
 
@@ -192,6 +241,133 @@ private slots:
         QVERIFY(Slots(QSize(1000, 740)).contains(loose));
         QVERIFY(w.ticks()->isActive());
         QCOMPARE(w.game().placedCount(), int(placed.size()));
+    }
+
+    // A new size or scale during a game keeps the game as it was: the
+    // level's guide on the board, the placed pieces home, and every loose
+    // piece in its own slot, laid out for the new window.
+    void aRescaleKeepsTheGuideAndEveryPiece_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::newRow("easy") << 0;
+        QTest::newRow("medium") << 1;
+        QTest::newRow("difficult") << 2;
+    }
+    void aRescaleKeepsTheGuideAndEveryPiece()
+    {
+        QFETCH(int, level);
+        GameFixture w;
+        QVERIFY(w.startCopy('1', QSize(1920, 1080), QSize(1024, 768)));
+        w.startGame(level);
+        const QList<int> placed = {1, 8, 36};
+        for (int i : placed)
+            w.placePiece(i);
+        const auto slotOf = [&w](int n) {
+            const scene::Scale scale{w.window->sceneScale()};
+            const QSize area(int(w.window->width() / scale.factor), int(w.window->height() / scale.factor));
+            const auto places = puzzle::slotPositions(area, PieceSize);
+            for (int slot = 0; slot < puzzle::PieceCount; ++slot)
+                if (scale.point(places[slot]) == w.piece(n)->pos())
+                    return slot;
+            return -1;
+        };
+        QMap<int, int> dealt;
+        for (int n = 1; n <= puzzle::PieceCount; ++n)
+            if (!placed.contains(n))
+                dealt[n] = slotOf(n);
+        for (const QSize inside : {QSize(1920, 1080), QSize(800, 600)}) {
+            w.showAtSize(inside);
+            const QString at = QStringLiteral("%1 x %2").arg(inside.width()).arg(inside.height());
+            const QImage board = w.window->board()->image();
+            const QImage picture = w.window->board()->puzzlePicture();
+            const int stripe = int(w.window->sceneScale()); // the first device row of design row 1
+            const QPoint p(100, 100);
+            if (level == 0)
+                QVERIFY2(QColor(board.pixel(p.x(), stripe)) == w.window->backgroundColour()
+                             && board.pixel(p.x(), 0) == picture.pixel(p.x(), 0), qPrintable(at));
+            else if (level == 1)
+                QVERIFY2(board.pixel(p) == (picture.pixel(p) ^ 0x00ffffffu), qPrintable(at));
+            else
+                QVERIFY2(board.pixel(p) != picture.pixel(p), qPrintable(at));
+            for (int n = 1; n <= puzzle::PieceCount; ++n) {
+                if (placed.contains(n))
+                    QCOMPARE(w.piece(n)->pos(), w.home(n));
+                else
+                    QVERIFY2(slotOf(n) == dealt[n], qPrintable(at + QStringLiteral(", piece %1").arg(n)));
+            }
+        }
+        QCOMPARE(w.game().placedCount(), int(placed.size()));
+    }
+
+    // A greeting breaks where it breaks at the design scale, whatever the
+    // screen: a larger type does not always grow in step with its box.
+    void aGreetingKeepsItsLinesAtEveryScale()
+    {
+        const QString text = QStringLiteral("Tanti auguri di buon compleanno, cara Anna, da tutti noi "
+                                            "che ti vogliamo bene: mamma, papà, Luca e la nonna");
+        GameFixture w;
+        w.givePicture();
+        w.giveSettings("1" + text.toUtf8() + "\r\n");
+        w.fakes.screen.size = QSize(1920, 1080);
+        QVERIFY(w.start());
+        const QStringList designed = greetinglayout::lines(text, greetinglayout::greetingFont());
+        QVERIFY(designed.size() >= 2);
+        auto *label = w.find<QLabel>("greeting");
+        for (const QSize inside : {QSize(1920, 1080), QSize(3200, 1800), QSize(1024, 768)}) {
+            w.showAtSize(inside);
+            if (w.window->sceneScale() == 1.0)
+                QCOMPARE(label->text(), text);
+            else
+                QCOMPARE(label->text().split(QLatin1Char('\n')), designed);
+        }
+    }
+
+    // On a desktop scaled to 200 % (the run with QT_SCALE_FACTOR=2) the
+    // window's texture is drawn in the screen's own pixels, not doubled.
+    void theTextureIsDrawnInTheScreensPixels()
+    {
+        GameFixture w;
+        QVERIFY(w.startCopy('1', QSize(1600, 1200), QSize(800, 600)));
+        if (w.window->devicePixelRatioF() != 2.0)
+            QSKIP("runs on a desktop scaled to 200 % only");
+        const QImage shown = w.window->grab(QRect(0, 200, 100, 100)).toImage();
+        QCOMPARE(shown.size(), QSize(200, 200));
+        int uneven = 0; // 2 x 2 blocks whose pixels differ
+        for (int y = 0; y < shown.height(); y += 2)
+            for (int x = 0; x < shown.width(); x += 2) {
+                const QRgb corner = shown.pixel(x, y);
+                uneven += shown.pixel(x + 1, y) != corner || shown.pixel(x, y + 1) != corner
+                          || shown.pixel(x + 1, y + 1) != corner;
+            }
+        QVERIFY2(uneven > 1000, qPrintable(QString::number(uneven)));
+    }
+
+    // On a desktop scaled to 200 % a piece's outline follows the screen's
+    // pixels: its picture is transparent beyond the outline traced in them,
+    // trimming the two-pixel steps of the window's mask.
+    void theOutlinesFollowTheScreensPixels()
+    {
+        GameFixture w;
+        QVERIFY(w.startCopy('1', QSize(1600, 1200), QSize(800, 600)));
+        if (w.window->devicePixelRatioF() != 2.0)
+            QSKIP("runs on a desktop scaled to 200 % only");
+        w.makePieces();
+        for (int n : {8, 15, 29}) {
+            const QImage image = w.piece(n)->image();
+            QVERIFY(image.hasAlphaChannel());
+            const QPoint board = w.window->board()->pos();
+            const QRegion fine = pieceart::pieceOutline(n, 1.0, board, 2.0);
+            const QRegion coarse = QTransform::fromScale(2, 2).map(pieceart::pieceOutline(n, 1.0, board));
+            int trimmed = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const bool shown = qAlpha(image.pixel(x, y)) != 0;
+                    QVERIFY2(shown == fine.contains(QPoint(x, y)),
+                             qPrintable(QStringLiteral("piece %1 at %2, %3").arg(n).arg(x).arg(y)));
+                    trimmed += coarse.contains(QPoint(x, y)) && !shown;
+                }
+            QVERIFY2(trimmed > 0, qPrintable(QString::number(n)));
+        }
     }
 
     // A large window draws the same scene larger: the board, the pieces and

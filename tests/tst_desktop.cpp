@@ -8,6 +8,7 @@
 #include "ui/PauseCover.h"
 
 #include <QAccessible>
+#include <QScreen>
 #include <QSignalSpy>
 
 using Id = texts::TextId;
@@ -121,6 +122,181 @@ private slots:
         QCOMPARE(w->game().isPaused(), pausedBefore);
     }
 
+    // Whatever stops the play while a piece is held, the piece goes back to
+    // where it was picked up, even when the button is let go outside the
+    // window, and it can be placed afterwards.
+    void aPieceHeldWhenThePlayStopsGoesBack_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("P") << "P";
+        QTest::newRow("Space") << "Space";
+        QTest::newRow("How to play (F1)") << "F1";
+        QTest::newRow("minimized") << "minimized";
+        QTest::newRow("the time runs out") << "time";
+    }
+    void aPieceHeldWhenThePlayStopsGoesBack()
+    {
+        QFETCH(QString, what);
+        startPlaying();
+        const int n = 5;
+        const QPoint picked = w->piece(n)->pos();
+        QWindow *handle = w->window->windowHandle();
+        QTest::mousePress(handle, Qt::LeftButton, {}, picked + w->grip(n));
+        QTest::mouseMove(handle, picked + w->grip(n) + QPoint(150, 40));
+        QCOMPARE(w->piece(n)->pos(), picked + QPoint(150, 40));
+        if (what == "P")
+            key(Qt::Key_P);
+        else if (what == "Space")
+            key(Qt::Key_Space);
+        else if (what == "F1")
+            key(Qt::Key_F1);
+        else if (what == "minimized")
+            w->window->showMinimized();
+        else
+            w->tickAfter(300000);
+        QCOMPARE(w->piece(n)->pos(), picked);
+        // Let go outside the window: nothing more happens to it.
+        QTest::mouseMove(handle, QPoint(-40, -30));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-40, -30));
+        QCOMPARE(w->piece(n)->pos(), picked);
+        QCOMPARE(w->game().placedCount(), 0);
+        if (what == "time") {
+            QVERIFY(w->resultDialog());
+            return;
+        }
+        // The play goes on, and the piece still goes home.
+        if (what == "F1")
+            QTest::keyClick(openDialog(), Qt::Key_Escape);
+        if (what == "minimized")
+            w->window->showMaximized();
+        if (w->game().isPaused())
+            w->window->game().resume();
+        w->placePiece(n);
+        QCOMPARE(w->game().placedCount(), 1);
+    }
+
+    void spaceAfterAboutPausesRatherThanOpeningItAgain()
+    {
+        startPlaying();
+        QTest::mouseClick(w->button("about"), Qt::LeftButton);
+        QVERIFY(openDialog());
+        QTest::keyClick(openDialog(), Qt::Key_Escape);
+        QVERIFY(!openDialog());
+        QVERIFY(!w->game().isPaused());
+        key(Qt::Key_Space);
+        QVERIFY(!openDialog());
+        QVERIFY(w->game().isPaused());
+    }
+
+    void theEndOfGameWindowTakesTheKeyboardOverAbout_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("About") << "about";
+        QTest::newRow("How to play") << "help";
+    }
+    void theEndOfGameWindowTakesTheKeyboardOverAbout()
+    {
+        QFETCH(QString, window);
+        startPlaying();
+        for (int n = 1; n <= puzzle::PieceCount; ++n)
+            w->placePiece(n);
+        QCOMPARE(w->game().state(), Game::State::Finishing);
+        if (window == "about")
+            QTest::mouseClick(w->button("about"), Qt::LeftButton);
+        else
+            key(Qt::Key_F1);
+        QVERIFY(openDialog());
+        w->fakes.clock.advance(Game::ShowingMilliseconds);
+        ResultDialog *result = w->resultDialog();
+        QVERIFY(result);
+        QCOMPARE(openDialog(), result);
+        // A record: the name typed goes into the result's box.
+        QTRY_VERIFY(QApplication::focusWidget() && result->isAncestorOf(QApplication::focusWidget()));
+        TypeText(QApplication::focusWidget(), QStringLiteral("Anna"));
+        QCOMPARE(result->findChild<QLineEdit *>("name")->text(), QStringLiteral("Anna"));
+    }
+
+    // The screen's size in device pixels is twice the desktop's on a
+    // desktop scaled to 200 %: the window still opens on the screen, over
+    // the game.
+    void theEndOfGameWindowOpensOverTheGameOnAScaledDesktop()
+    {
+        QVERIFY(w->startCopy('1', QSize(1600, 1600), QSize(800, 600)));
+        w->window->move(0, 100);
+        w->startGame(0, true);
+        for (int n = 1; n <= puzzle::PieceCount; ++n)
+            w->placePiece(n);
+        w->fakes.clock.advance(Game::ShowingMilliseconds);
+        ResultDialog *result = w->resultDialog();
+        QVERIFY(result);
+        QVERIFY(w->window->screen()->availableGeometry().contains(result->geometry()));
+        const QPoint centre = w->window->frameGeometry().center();
+        // Three pixels right of the middle, and a frame's width.
+        QVERIFY(qAbs(result->geometry().center().x() - centre.x()) <= 6);
+        QVERIFY(qAbs(result->geometry().center().y() - centre.y()) <= 3);
+    }
+
+    // On a large scene the small windows and the pause's note are as large
+    // beside the board as on the classic one.
+    void theSmallWindowsAndThePauseNoteGrowWithTheScene()
+    {
+        QVERIFY(w->startCopy('1', QSize(3840, 2160), QSize(1024, 768)));
+        w->startGame(0);
+        const auto noteArea = [this] {
+            key(Qt::Key_P);
+            const QImage shown = cover()->grab().toImage();
+            key(Qt::Key_P);
+            int grey = 0;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    grey += shown.pixel(x, y) == qRgb(192, 192, 192);
+            return grey;
+        };
+        const int classic = noteArea();
+        QVERIFY(classic > 0);
+        w->showAtSize(QSize(3840, 2160));
+        QCOMPARE(w->window->sceneScale(), 3.5);
+        QVERIFY(noteArea() > 9 * classic);
+        // The pause and sound icons fill their place in the larger buttons.
+        for (const char *name : {"pause", "sound"}) {
+            const QPushButton *button = w->button(name);
+            QCOMPARE(button->iconSize(), QSize(56, 56));
+            QCOMPARE(button->icon().actualSize(button->iconSize()), QSize(56, 56));
+        }
+
+        const auto largeAs = [](const QWidget *shown, QSize classic) {
+            return shown->width() >= 3 * classic.width() && shown->height() >= 3 * classic.height();
+        };
+        QTest::mouseClick(w->button("about"), Qt::LeftButton);
+        AboutDialog about(nullptr, texts::Language::English, Qt::gray, w->fakes.shell);
+        about.adjustSize();
+        QVERIFY(openDialog());
+        QVERIFY(largeAs(openDialog(), about.size()));
+        QTest::keyClick(openDialog(), Qt::Key_Escape);
+        key(Qt::Key_F1);
+        HelpDialog help(nullptr, texts::Language::English);
+        help.adjustSize();
+        QVERIFY(openDialog());
+        QVERIFY(largeAs(openDialog(), help.size()));
+        QTest::keyClick(openDialog(), Qt::Key_Escape);
+        w->tickAfter(300000);
+        QVERIFY(w->resultDialog());
+        QVERIFY(largeAs(w->resultDialog(), QSize(380, 233)));
+        const auto *close = w->resultDialog()->findChild<QToolButton *>("close");
+        QCOMPARE(close->icon().actualSize(close->iconSize()), QSize(112, 112));
+    }
+
+    void thePauseCoverTakesANewColour()
+    {
+        startPlaying();
+        key(Qt::Key_P);
+        QVERIFY(cover()->isVisible());
+        QTest::mouseClick(w->button("colour"), Qt::LeftButton);
+        QVERIFY(w->game().isPaused());
+        const QImage shown = cover()->grab().toImage();
+        QCOMPARE(QColor(shown.pixel(1, 1)), w->window->backgroundColour());
+    }
+
     void aMinimizedGameStaysPausedWhenShownAgain()
     {
         startPlaying();
@@ -169,6 +345,62 @@ private slots:
         QTest::mouseClick(w->button("sound"), Qt::LeftButton);
         QVERIFY(w->window->soundOn());
         QCOMPARE(w->folder.readScoreFile(), before + "[Sound]\nOn=1\n");
+    }
+
+    // The window's size, place and state are kept in a section of their
+    // own, written only when they changed; the rest of the file stays.
+    void theWindowIsKeptInItsOwnSection()
+    {
+        const QByteArray before = "; a player's note\n[BackColor]\nColor=3\n";
+        w->folder.writeScoreFile(before);
+        QVERIFY(w->startCopy('1'));
+        QVERIFY(w->window->isMaximized());
+        w->window->showNormal();
+        w->window->setGeometry(QRect(2, 40, 800, 620));
+        QCoreApplication::processEvents();
+        w->window->close();
+        const QByteArray kept = "; a player's note\n[BackColor]\nColor=3\n"
+                                "[Window]\nGeometry=2,40,800,620\nState=Normal\n";
+        QCOMPARE(w->folder.readScoreFile(), kept);
+
+        // The next start comes back as it was left; left alone, the file stays.
+        auto next = std::make_unique<GameFixture>();
+        next->folder.writeScoreFile(kept);
+        w.reset();
+        w = std::move(next);
+        QVERIFY(w->startCopy('1'));
+        QVERIFY(!w->window->isMaximized());
+        QCOMPARE(w->window->geometry(), QRect(2, 40, 800, 620));
+        w->window->close();
+        QCOMPARE(w->folder.readScoreFile(), kept);
+    }
+
+    void aKeptWindowComesBackInsideTheScreen_data()
+    {
+        QTest::addColumn<QByteArray>("section");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("maximized") << QByteArray("Geometry=10,10,850,600\nState=Maximized\n") << "maximized";
+        QTest::newRow("full screen") << QByteArray("Geometry=10,10,850,600\nState=FullScreen\n") << "full";
+        QTest::newRow("beyond the screen") << QByteArray("Geometry=5000,-900,2400,1800\nState=Normal\n") << "normal";
+        QTest::newRow("edited: not a size") << QByteArray("Geometry=wide\nState=Normal\n") << "maximized";
+        QTest::newRow("edited: no state") << QByteArray("Geometry=1,2,900,700\nState=tall\n") << "maximized";
+        QTest::newRow("edited: a size of nothing") << QByteArray("Geometry=0,0,0,-4\nState=Normal\n") << "maximized";
+    }
+    void aKeptWindowComesBackInsideTheScreen()
+    {
+        QFETCH(QByteArray, section);
+        QFETCH(QString, state);
+        w->folder.writeScoreFile("[Window]\n" + section);
+        QVERIFY(w->startCopy('1'));
+        QCOMPARE(w->window->isMaximized(), state == "maximized");
+        QCOMPARE(w->window->isFullScreen(), state == "full");
+        // The test's screen is 800 pixels wide: the window as wide, its
+        // corner on the screen.
+        const QRect screen = w->window->screen()->availableGeometry();
+        if (state == "normal") {
+            QVERIFY(screen.contains(w->window->geometry().topLeft()));
+            QCOMPARE(w->window->width(), screen.width());
+        }
     }
 
     void theClockPanelCountsThePlacedPieces()

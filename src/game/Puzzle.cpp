@@ -88,11 +88,18 @@ Slots slotPositions(QSize area, QSize pieceSize)
     const auto slot = [&places](int number) -> QPoint & { return places[number - 1]; };
 
     // The columns spread out as the window grows taller, but never so far
-    // that seven pieces leave the window, and never closer than touching.
-    const int y0 = std::max(0, roundPixels(h / 8.0 - 60));
+    // that seven pieces leave the window. Two pieces never touch, and the
+    // row below the board keeps clear of the board's frame (its nine-pixel
+    // bevel and one pixel more), however little the window grows.
+    const int minimumGap = 1;
+    const int y0 = std::clamp(roundPixels(h / 8.0 - 60), 0, std::max(0, h - 7 * ph - 6 * minimumGap));
     const int spread = h == 600 ? 4 : roundPixels((h - 600) / 7.0);
     const int room = (h - y0 - 7 * ph) / 6;
-    const int gapY = std::max(0, std::min(spread, room));
+    const int boardTop = roundPixels((h - BoardSize) / 2.0);
+    const int belowFrame = boardTop + BoardSize + BoardFrame + 1;
+    const int clearOfFrame = (belowFrame - y0 + 5) / 6 - ph;
+    const int least = std::max(minimumGap, clearOfFrame);
+    const int gapY = std::max(least, std::min(spread, room));
     const int gapX = std::max(0, roundPixels((w - 10.0 * pw) / 11.0));
 
     // Left block: two columns of seven, the top of a third column, and one
@@ -122,10 +129,10 @@ Slots slotPositions(QSize area, QSize pieceSize)
         }
     }
 
-    // The slot in the top row stays clear of the right block's inner column.
-    const int topRowEnd = slot(24).x() - std::max(gapX, 1);
-    if (slot(16).x() + pw > topRowEnd)
-        slot(16).setX(topRowEnd - pw);
+    // The slot in the top row moves left only when it would touch the right
+    // block's inner column, and then to the columns' spacing from it.
+    if (slot(16).x() + pw >= slot(24).x())
+        slot(16).setX(slot(24).x() - std::max(gapX, minimumGap) - pw);
 
     // Bottom row of six below the board, between the second column on the
     // left and the inner column on the right. On a narrow window the usual
@@ -136,8 +143,8 @@ Slots slotPositions(QSize area, QSize pieceSize)
     const int rightEdge = slot(24).x();
     x = roundPixels(2.0 * pw + 3.0 * gapX);
     int step = pw + gapX;
-    if (x < leftEdge || x + 5 * step + pw > rightEdge) {
-        const int spare = std::max(0, (rightEdge - leftEdge - 6 * pw) / 7);
+    if (x <= leftEdge || x + 5 * step + pw >= rightEdge) {
+        const int spare = std::max(minimumGap, (rightEdge - leftEdge - 6 * pw) / 7);
         x = leftEdge + spare;
         step = pw + spare;
     }

@@ -18,6 +18,8 @@ inline constexpr int PieceCount = 36;
 inline constexpr int CellSize = 60;
 inline constexpr int PieceSquare = 70;
 inline constexpr int BoardSize = 360;
+// The bevel around the board, in pixels on each side.
+inline constexpr int BoardFrame = 9;
 // A piece widget is a little larger than its square; the outline masks the rest.
 inline constexpr int PieceWidgetSize = 77;
 
@@ -60,7 +62,8 @@ inline constexpr QSize MinimumArea(800, 550);
 // index 0: two columns of seven and a short third column on the left, two
 // columns of seven on the right, a row of six below the board and one slot
 // in the top row. `area` is the window's inside, where the columns spread
-// out as it grows taller; they never overlap nor leave it (down to MinimumArea).
+// out as it grows taller; down to MinimumArea they never touch each other
+// nor the board's frame, and never leave the window.
 using Slots = std::array<QPoint, PieceCount>;
 Slots slotPositions(QSize area, QSize pieceSize);
 

@@ -55,18 +55,29 @@ void BoardWidget::setPuzzlePicture(const QImage &picture)
                      ? picture
                      : picture.scaled(board, Qt::IgnoreAspectRatio, Qt::SmoothTransformation))
                     .convertToFormat(QImage::Format_RGB32);
-    showPicture();
+    // A new scale shows what the old one showed: the level's guide stays.
+    redraw();
 }
 
-void BoardWidget::showPicture()
+void BoardWidget::redraw()
 {
     clear();
     surface().drawPicture(m_picture, QRect(QPoint(), pixelSize()), m_picture.rect());
     update();
+    if (m_guide)
+        showGuide(*m_guide, m_stripeColour);
+}
+
+void BoardWidget::showPicture()
+{
+    m_guide.reset();
+    redraw();
 }
 
 void BoardWidget::showGuide(Level level, const QColor &windowColour)
 {
+    m_guide = level;
+    m_stripeColour = windowColour;
     switch (level) {
     case Level::Easy:
         drawStripes(windowColour);
@@ -84,6 +95,7 @@ void BoardWidget::showGuide(Level level, const QColor &windowColour)
 
 void BoardWidget::drawStripes(const QColor &colour)
 {
+    m_stripeColour = colour;
     platform::Surface &board = surface();
     board.setForeColor(colour);
     // One design row at a time: each stripe covers the device rows of its row.

@@ -4,6 +4,8 @@
 #include "game/Texts.h"
 #include "platform/Surface.h"
 
+#include <optional>
+
 // The 360 x 360 board: the picture on the start screen, the level's guide
 // during a game. Drawn at the scene's scale, at the screen's resolution.
 class BoardWidget : public platform::PictureBox
@@ -38,7 +40,15 @@ public:
     // Paints the odd design rows in `colour` over whatever the board shows.
     void drawStripes(const QColor &colour);
 
+    // The guide on show; none while the whole picture shows.
+    std::optional<Level> guide() const { return m_guide; }
+
 private:
+    void redraw();
+
     QImage m_source;
     QImage m_picture;
+    // What the board shows, so that a new scale draws the same again.
+    std::optional<Level> m_guide;
+    QColor m_stripeColour;
 };

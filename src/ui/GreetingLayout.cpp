@@ -67,6 +67,25 @@ int textFlags()
     return Qt::AlignCenter | Qt::TextWordWrap;
 }
 
+QStringList lines(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    QTextOption option(Qt::AlignCenter);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList result;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(TextBox.width());
+        QString shown = text.mid(line.textStart(), line.textLength());
+        while (!shown.isEmpty() && shown.back().isSpace())
+            shown.chop(1);
+        result << shown;
+    }
+    layout.endLayout();
+    return result;
+}
+
 bool fits(const QString &text, const QFont &font)
 {
     const QRect box(QPoint(0, 0), TextBox.size());

@@ -32,6 +32,11 @@ QFont fontFor(gift::Greeting::Style style);
 // it.
 int textFlags();
 
+// The lines `text` is broken into inside TextBox in `font`, at the design
+// scale, each without the spaces it ends in. The panel shows these lines at
+// any scale, so that where a greeting breaks never depends on the screen.
+QStringList lines(const QString &text, const QFont &font = greetingFont());
+
 // True when `text`, laid out in `font` inside TextBox, is not cut: no line
 // wider than the box, no line below it.
 bool fits(const QString &text, const QFont &font = greetingFont());

@@ -12,8 +12,11 @@
 #include "ui/AboutDialog.h"
 #include "ui/Background.h"
 #include "ui/BoardWidget.h"
+#include "ui/DialogScale.h"
 #include "ui/GreetingLayout.h"
+#include "ui/HelpDialog.h"
 #include "ui/Panels.h"
+#include "ui/PauseCover.h"
 #include "ui/PieceArt.h"
 #include "ui/PieceWidget.h"
 #include "ui/ResultDialog.h"
@@ -30,6 +33,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <new>
 
@@ -227,21 +231,7 @@ bool MainWindow::load(WindowMode mode)
     readGift(folder);
     setTexts();
 
-    if (mode == WindowMode::Normal) {
-        // A window of its own among the others: most of the screen, centred.
-        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            const QSize wanted = (area.size() * 4 / 5).expandedTo(minimumSize()).boundedTo(area.size());
-            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, wanted, area));
-        }
-        showNormal();
-    } else {
-        // Maximized; without a window manager to maximize it, it takes the
-        // whole available screen area itself.
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            setGeometry(screen->availableGeometry());
-        showMaximized();
-    }
+    placeWindow(mode);
     m_board->showLoadingMessage(m_language);
 
     if (picturePath.isEmpty()) {
@@ -325,7 +315,7 @@ void MainWindow::ensurePieces()
         return;
     for (int number = 1; number <= puzzle::PieceCount; ++number) {
         auto *widget = new PieceWidget(number, this);
-        widget->setScale(m_scale, m_boardDesign);
+        widget->setScale(m_scale, m_boardDesign, m_board->pixelRatio());
         connect(widget, &PieceWidget::pickedUp, &m_game, &Game::pickUp);
         connect(widget, &PieceWidget::dropped, this, &MainWindow::onPieceDropped);
         m_pieces[number - 1] = widget;
@@ -370,8 +360,16 @@ void MainWindow::paintEvent(QPaintEvent *event)
     QPainter p(this);
     p.fillRect(event->rect(), m_backColour);
     const QImage &img = m_back.image();
-    if (!img.isNull())
+    if (img.isNull())
+        return;
+    if (m_backRatio == 1.0) {
         p.drawImage(event->rect().topLeft(), img, event->rect());
+        return;
+    }
+    // The background is kept in device pixels: its texture stays sharp on a
+    // scaled desktop.
+    const QRectF area(event->rect());
+    p.drawImage(area, img, QRectF(area.topLeft() * m_backRatio, area.size() * m_backRatio));
 }
 
 void MainWindow::applyScale(double factor, qreal ratio)
@@ -379,6 +377,7 @@ void MainWindow::applyScale(double factor, qreal ratio)
     m_scale = factor;
     const scene::Scale scale{factor};
     m_board->setScale(factor, ratio);
+    m_cover->setScale(factor);
     for (ScenePanel *panel : std::initializer_list<ScenePanel *>{m_greeting, m_start, m_clock})
         panel->setScale(factor);
     m_boardPin->resize(scale.size(QSize(16, 16)));
@@ -394,6 +393,7 @@ void MainWindow::applyScale(double factor, qreal ratio)
             button->setIconSize(scale.size(QSize(16, 16)));
         }
     }
+    drawDesktopIcons(factor * ratio);
     m_colour->setIconSize(scale.size(QSize(24, 24)));
     QPixmap icon = QPixmap::fromImage(colourButtonIcon(factor * ratio));
     icon.setDevicePixelRatio(ratio);
@@ -407,7 +407,7 @@ void MainWindow::refitPieces()
     if (!m_pieces[0])
         return;
     for (PieceWidget *widget : m_pieces)
-        widget->setScale(m_scale, m_boardDesign);
+        widget->setScale(m_scale, m_boardDesign, m_board->pixelRatio());
     cutPieces(m_withEdge && m_game.state() != Game::State::Finishing);
 }
 
@@ -422,7 +422,8 @@ void MainWindow::resizeEvent(QResizeEvent *event)
         applyScale(deviceScale / ratio, ratio);
     // The smallest scene, in this screen's device pixels.
     setMinimumSize((QSizeF(puzzle::MinimumArea) / ratio).toSize());
-    m_back.setSize(size());
+    m_backRatio = ratio;
+    m_back.setSize((QSizeF(size()) * ratio).toSize());
     // The drawing starts afresh: the bevel of the old layout would stay behind.
     m_back.clear();
     tileBackground();
@@ -433,11 +434,16 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     if (rescaled || (m_boardDesign != boardBefore && (m_scale != 1.0 || ratio != 1.0)))
         refitPieces();
     drawBoardBevel(m_game.state() == Game::State::Playing);
-    // The loose pieces are dealt out again; the placed ones stay on their
-    // cells wherever the board moves.
-    dealPieces();
-    if (gameOn())
+    // During a game every loose piece keeps its slot, laid out for the new
+    // window, and the placed ones stay on their cells wherever the board
+    // moves. Between games the pieces, out of sight, are dealt afresh.
+    if (gameOn()) {
+        endDrag();
+        placeLoosePieces();
         keepPlacedPiecesHome();
+    } else {
+        dealPieces();
+    }
     update();
 }
 
@@ -493,8 +499,31 @@ void MainWindow::dealPieces()
     const puzzle::Slots places = puzzle::slotPositions(designArea(), pieceSize);
     const scene::Scale scale{m_scale};
     const auto order = puzzle::shuffledPieces();
-    for (int slot = 0; slot < puzzle::PieceCount; ++slot)
+    for (int slot = 0; slot < puzzle::PieceCount; ++slot) {
+        m_slotOf[order[slot] - 1] = slot;
         piece(order[slot])->move(scale.point(places[slot]));
+    }
+}
+
+void MainWindow::placeLoosePieces()
+{
+    if (!m_pieces[0])
+        return;
+    const QSize pieceSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
+    const puzzle::Slots places = puzzle::slotPositions(designArea(), pieceSize);
+    const scene::Scale scale{m_scale};
+    for (int number = 1; number <= puzzle::PieceCount; ++number) {
+        if (!m_game.isPlaced(number))
+            piece(number)->move(scale.point(places[m_slotOf[number - 1]]));
+    }
+}
+
+void MainWindow::endDrag()
+{
+    for (PieceWidget *widget : m_pieces) {
+        if (widget)
+            widget->abandonDrag();
+    }
 }
 
 void MainWindow::keepPlacedPiecesHome()
@@ -507,14 +536,19 @@ void MainWindow::keepPlacedPiecesHome()
 
 void MainWindow::drawBoardBevel(bool sunken)
 {
-    background::drawBevel(m_back, m_board->geometry(), sunken, m_scale);
+    // Around the board, in the background's device pixels.
+    const QRect board = m_board->geometry();
+    const auto device = [this](int length) { return int(std::lround(length * m_backRatio)); };
+    const QRect around(QPoint(device(board.x()), device(board.y())),
+                       QPoint(device(board.x() + board.width()) - 1, device(board.y() + board.height()) - 1));
+    background::drawBevel(m_back, around, sunken, m_scale * m_backRatio);
     update();
 }
 
 void MainWindow::tileBackground()
 {
     // From the top-left corner over the whole window.
-    background::tileTexture(m_back, assets::backgroundTexture(), size());
+    background::tileTexture(m_back, assets::backgroundTexture(), m_back.size());
     update();
 }
 
@@ -551,7 +585,7 @@ void MainWindow::onPieceDropped(int number, QPoint corner)
 {
     // The game answers a drop while it is playing; any other time the piece
     // simply goes back.
-    if (m_game.state() != Game::State::Playing) {
+    if (m_game.state() != Game::State::Playing || m_game.isPaused()) {
         piece(number)->returnToPickUp();
         return;
     }
@@ -563,6 +597,8 @@ void MainWindow::onColourClicked()
 {
     assets::playCue(&m_sound, assets::Cue::Click);
     setBackgroundColour(colours::nextIndex(m_colourIndex));
+    // A pause goes on in the new colour.
+    m_cover->setColour(m_backColour);
     tileBackground();
     drawBoardBevel(true);
     // The Easy stripes are drawn in the window's colour.
@@ -589,7 +625,10 @@ void MainWindow::onAboutClicked()
 {
     assets::playCue(&m_sound, assets::Cue::Window);
     m_aboutDialog = new AboutDialog(this, m_language, m_backColour, *m_services.shell);
+    dialogscale::grow(m_aboutDialog, m_scale);
     connect(m_aboutDialog, &QDialog::finished, m_aboutDialog, &QObject::deleteLater);
+    // Closed, it leaves the keyboard to the board: Space must not open it again.
+    m_board->setFocus();
     pauseWhileOpen(m_aboutDialog);
     m_aboutDialog->open();
 }
@@ -603,6 +642,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         // failure is not worth a word at this point.
         m_preferences.setColourIndex(m_colourIndex);
         (void)m_preferences.saveColour();
+        keepWindowPlacement();
         // The other windows close with this one; a name typed for a record counts.
         if (m_aboutDialog)
             m_aboutDialog->close();
@@ -619,6 +659,8 @@ void MainWindow::onStateChanged(Game::State state)
 {
     if (m_closed)
         return;
+    // Whatever ends the game, a piece still held goes back where it came from.
+    endDrag();
     switch (state) {
     case Game::State::Playing:
         showGameScreen();
@@ -667,14 +709,39 @@ void MainWindow::showFinishedPicture()
 void MainWindow::showResult()
 {
     m_ticks->stop();
+    // The end of the game comes first: About and How to play give way to
+    // it, so that the window that asks for a name has the keyboard under
+    // any window manager.
+    if (m_aboutDialog)
+        m_aboutDialog->close();
+    if (m_help)
+        m_help->close();
     m_result = new ResultDialog(this, m_game.result(), m_language, m_backColour,
                                 m_services.screen->sizePixels());
+    dialogscale::grow(m_result, m_scale);
+    placeOverGame(m_result);
     connect(m_result, &QDialog::finished, this, [this] {
         const QString name = m_result->typedName();
         m_result->deleteLater();
         m_game.closeResult(name);
     });
     m_result->open();
+}
+
+void MainWindow::placeOverGame(QWidget *dialog)
+{
+    // Centred on the game's window, three pixels to the right, and inside
+    // the screen it is on; all in the desktop's own (logical) pixels, which
+    // on a scaled desktop are not the screen's device pixels.
+    const QRect game = frameGeometry();
+    QPoint at(game.x() + platform::roundToInt16((game.width() - dialog->width()) / 2.0 + 3),
+              game.y() + platform::roundToInt16((game.height() - dialog->height()) / 2.0));
+    if (const QScreen *shown = screen()) {
+        const QRect area = shown->availableGeometry();
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - dialog->width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() + 1 - dialog->height())));
+    }
+    dialog->move(at);
 }
 
 void MainWindow::showStartScreen()
@@ -686,6 +753,8 @@ void MainWindow::showStartScreen()
     m_boardPin->show();
     drawBoardBevel(false);
     m_board->showPicture();
+    // The give-up button has gone: the keys go to the board.
+    m_board->setFocus();
     for (PieceWidget *widget : m_pieces) {
         if (widget) {
             widget->hide();

@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "platform/SoundSwitch.h"
 #include "platform/Surface.h"
+#include "ui/WindowPlacement.h"
 
 #include <QImage>
 #include <QList>
@@ -94,7 +95,9 @@ private:
     QSize designArea() const;
     void layOut();
     void dealPieces();
+    void placeLoosePieces();
     void keepPlacedPiecesHome();
+    void endDrag();
     void drawBoardBevel(bool sunken);
     void tileBackground();
     void setBackgroundColour(int index);
@@ -112,6 +115,7 @@ private:
     void showGameScreen();
     void showFinishedPicture();
     void showResult();
+    void placeOverGame(QWidget *dialog);
     void showStartScreen();
     void onRecordNotSaved(SaveFailure failure, const QString &file);
 
@@ -122,19 +126,23 @@ private:
     void setUpAccessibility();
     void setDesktopTexts();
     void placeDesktopButtons();
+    void drawDesktopIcons(double deviceScale);
     void onPauseToggled();
     void onPausedChanged(bool paused);
     void pauseWhileOpen(QDialog *dialog);
     void setSoundOn(bool on);
     void toggleFullScreen();
     void showHowToPlay();
+    void placeWindow(WindowMode mode);
+    void keepWindowPlacement();
     void describePiece(int number);
 
     platform::Services &m_services;
     platform::SoundSwitch m_sound; // before the game, which plays through it
     Preferences m_preferences;     // before the game, which keeps its records there
     Game m_game;
-    platform::Surface m_back; // the texture and the bevels
+    platform::Surface m_back; // the texture and the bevels, in device pixels
+    qreal m_backRatio = 1.0;  // device pixels per window pixel of m_back
     QColor m_backColour = QColor(128, 128, 128);
     int m_colourIndex = 0;
     texts::Language m_language = texts::Language::Italian;
@@ -155,6 +163,9 @@ private:
     QPushButton *m_about = nullptr;
     QPushButton *m_exit = nullptr;
     std::array<PieceWidget *, 36> m_pieces{};
+    // The slot each piece was dealt to (0-35): a loose piece stays in its
+    // slot whatever the window does.
+    std::array<int, 36> m_slotOf{};
     QTimer *m_ticks = nullptr;
     // The pieces' pictures as last cut, and what they were cut for.
     std::array<QList<QImage>, 2> m_cuts; // plain, with the edge
@@ -168,4 +179,8 @@ private:
     PauseCover *m_cover = nullptr;
     QPointer<HelpDialog> m_help;
     Qt::WindowStates m_beforeFullScreen = Qt::WindowMaximized;
+    // The window's placement as the score file kept it, and whether the
+    // window has been an ordinary one in this run.
+    std::optional<windowplacement::Placement> m_storedPlacement;
+    bool m_wasNormal = false;
 };

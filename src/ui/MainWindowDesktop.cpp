@@ -7,6 +7,7 @@
 #include "assets/Assets.h"
 #include "game/Texts.h"
 #include "ui/BoardWidget.h"
+#include "ui/DialogScale.h"
 #include "ui/HelpDialog.h"
 #include "ui/Panels.h"
 #include "ui/PauseCover.h"
@@ -15,6 +16,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -23,24 +27,36 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <cmath>
+
 namespace {
 
-QIcon pauseIcon()
+// The two icons are drawn for 24 design pixels and shown at 16: at a
+// larger scale they are drawn larger, never enlarged.
+QImage iconCanvas(double deviceScale)
 {
-    QImage img(24, 24, QImage::Format_ARGB32_Premultiplied);
+    const int side = int(std::lround(24 * deviceScale));
+    QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
+    return img;
+}
+
+QIcon pauseIcon(double deviceScale)
+{
+    QImage img = iconCanvas(deviceScale);
     QPainter p(&img);
+    p.scale(img.width() / 24.0, img.height() / 24.0);
     p.fillRect(QRect(6, 4, 4, 16), Qt::black);
     p.fillRect(QRect(14, 4, 4, 16), Qt::black);
     return QIcon(QPixmap::fromImage(img));
 }
 
-QIcon soundIcon(bool on)
+QIcon soundIcon(bool on, double deviceScale)
 {
-    QImage img(24, 24, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
+    QImage img = iconCanvas(deviceScale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(img.width() / 24.0, img.height() / 24.0);
     QPainterPath speaker;
     speaker.moveTo(3, 9);
     speaker.lineTo(7, 9);
@@ -78,7 +94,7 @@ void MainWindow::setUpDesktop()
     m_pause = new QPushButton(this);
     m_pause->setObjectName(QStringLiteral("pause"));
     m_pause->setCheckable(true);
-    m_pause->setIcon(pauseIcon());
+    m_pause->setIcon(pauseIcon(1.0));
     m_pause->setEnabled(false); // a game is paused, not the start screen
     connect(m_pause, &QPushButton::clicked, this, [this] {
         onPauseToggled();
@@ -94,7 +110,7 @@ void MainWindow::setUpDesktop()
     });
     m_sound.setOn(m_preferences.soundOn());
     m_soundSwitch->setChecked(m_sound.isOn());
-    m_soundSwitch->setIcon(soundIcon(m_sound.isOn()));
+    m_soundSwitch->setIcon(soundIcon(m_sound.isOn(), 1.0));
 
     for (QPushButton *button : {m_pause, m_soundSwitch}) {
         button->resize(46, 40);
@@ -198,6 +214,12 @@ void MainWindow::describePiece(int number)
     widget->setAccessibleDescription(texts::text(m_language, Id::PieceDescription));
 }
 
+void MainWindow::drawDesktopIcons(double deviceScale)
+{
+    m_pause->setIcon(pauseIcon(deviceScale));
+    m_soundSwitch->setIcon(soundIcon(m_sound.isOn(), deviceScale));
+}
+
 void MainWindow::placeDesktopButtons()
 {
     // Above and below the command column, at its spacing.
@@ -229,6 +251,8 @@ void MainWindow::onPausedChanged(bool paused)
         return;
     }
     m_ticks->stop();
+    // A piece held at the pause goes back: nothing stays in the hand.
+    endDrag();
     QList<QRect> uncovered{m_clock->geometry(), m_pause->geometry(), m_soundSwitch->geometry()};
     for (QPushButton *button : commandColumn())
         uncovered << button->geometry();
@@ -253,7 +277,7 @@ void MainWindow::setSoundOn(bool on)
 {
     m_sound.setOn(on);
     m_soundSwitch->setChecked(on);
-    m_soundSwitch->setIcon(soundIcon(on));
+    m_soundSwitch->setIcon(soundIcon(on, m_scale * devicePixelRatioF()));
     m_preferences.setSoundOn(on);
 }
 
@@ -267,6 +291,72 @@ void MainWindow::toggleFullScreen()
     setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
+void MainWindow::placeWindow(WindowMode mode)
+{
+    using windowplacement::Mode;
+    m_storedPlacement = windowplacement::read(scoreFile());
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    const QRect primaryArea = primary ? primary->availableGeometry() : QRect();
+
+    // The window comes back as it was left, inside the screens there are now;
+    // --window asks for an ordinary window whatever was kept.
+    if (m_storedPlacement) {
+        const QRect normal = windowplacement::fitInside(m_storedPlacement->normal, screens, minimumSize());
+        const Mode kept = mode == WindowMode::Normal ? Mode::Normal : m_storedPlacement->mode;
+        setGeometry(normal);
+        if (kept == Mode::Normal) {
+            m_wasNormal = true;
+            showNormal();
+        } else if (kept == Mode::FullScreen) {
+            m_beforeFullScreen = Qt::WindowMaximized;
+            showFullScreen();
+        } else {
+            showMaximized();
+        }
+        return;
+    }
+    if (mode == WindowMode::Normal) {
+        // A window of its own among the others: most of the screen, centred.
+        if (primary) {
+            const QSize wanted = (primaryArea.size() * 4 / 5).expandedTo(minimumSize()).boundedTo(primaryArea.size());
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, wanted, primaryArea));
+        }
+        m_wasNormal = true;
+        showNormal();
+    } else {
+        // Maximized; without a window manager to maximize it, it takes the
+        // whole available screen area itself.
+        if (primary)
+            setGeometry(primaryArea);
+        showMaximized();
+    }
+}
+
+void MainWindow::keepWindowPlacement()
+{
+    using windowplacement::Mode;
+    const Qt::WindowStates state = windowState();
+    const Mode mode = state & Qt::WindowFullScreen ? Mode::FullScreen
+                      : state & Qt::WindowMaximized ? Mode::Maximized
+                                                    : Mode::Normal;
+    // An ordinary window's own size and place; a window maximized all along
+    // keeps what was kept before, or nothing.
+    QRect normal;
+    if (mode == Mode::Normal && !(state & Qt::WindowMinimized))
+        normal = geometry();
+    else if (m_wasNormal)
+        normal = normalGeometry();
+    else if (m_storedPlacement)
+        normal = m_storedPlacement->normal;
+    if (!normal.isValid())
+        return;
+    // Not worth a word when it cannot be written: the game ends either way.
+    windowplacement::write({normal, mode}, m_storedPlacement, scoreFile());
+}
+
 void MainWindow::showHowToPlay()
 {
     if (m_help) {
@@ -274,6 +364,7 @@ void MainWindow::showHowToPlay()
         return;
     }
     m_help = new HelpDialog(this, m_language);
+    dialogscale::grow(m_help, m_scale);
     connect(m_help, &QDialog::finished, m_help, &QObject::deleteLater);
     pauseWhileOpen(m_help);
     m_help->open();
@@ -285,6 +376,9 @@ void MainWindow::changeEvent(QEvent *event)
     // A minimized game waits, paused, until the player goes on.
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         m_game.pause();
+    if (event->type() == QEvent::WindowStateChange
+        && !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        m_wasNormal = true;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent *event)

@@ -171,13 +171,33 @@ GreetingPanel::GreetingPanel(QWidget *parent) : ScenePanel(parent, QSize(380, 76
 void GreetingPanel::setGreeting(const QString &text, const QFont &font)
 {
     m_layout.setBaseFont(m_text, font);
+    m_greeting = text;
+    showGreeting();
+}
+
+void GreetingPanel::scaleChanged(double factor)
+{
+    Q_UNUSED(factor);
+    showGreeting();
+}
+
+void GreetingPanel::showGreeting()
+{
     m_text->setTextFormat(Qt::PlainText);
-    m_text->setText(text);
+    if (scale() == 1.0) {
+        m_text->setWordWrap(true);
+        m_text->setText(m_greeting);
+        return;
+    }
+    // Larger, the greeting keeps the lines it has at the design scale: a
+    // larger type does not always grow in step with the box.
+    m_text->setWordWrap(false);
+    m_text->setText(greetinglayout::lines(m_greeting, m_layout.baseFont(m_text)).join(QLatin1Char('\n')));
 }
 
 QString GreetingPanel::greeting() const
 {
-    return m_text->text();
+    return m_greeting;
 }
 
 QFont GreetingPanel::greetingFont() const

@@ -87,8 +87,14 @@ public:
     void setGreetingVisible(bool visible);
     QFont greetingFont() const;
 
+protected:
+    void scaleChanged(double factor) override;
+
 private:
+    void showGreeting();
+
     QLabel *m_text = nullptr;
+    QString m_greeting = QStringLiteral("Quadrifoglio");
 };
 
 // Below the board on the start screen: the three levels and Play.

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <cmath>
+
 PauseCover::PauseCover(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("pauseCover"));
@@ -36,6 +38,12 @@ void PauseCover::setColour(const QColor &colour)
     update();
 }
 
+void PauseCover::setScale(double factor)
+{
+    m_scale = factor;
+    update();
+}
+
 void PauseCover::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -43,12 +51,13 @@ void PauseCover::paintEvent(QPaintEvent *)
     // The board's place, blank, with the note on a panel of the game's grey.
     p.fillRect(m_board, m_colour.darker(130));
     QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11);
+    font.setPointSizeF(11 * m_scale);
     font.setBold(true);
     p.setFont(font);
-    const QRect note = p.boundingRect(m_board.adjusted(20, 0, -20, 0),
+    const auto px = [this](int design) { return int(std::lround(design * m_scale)); };
+    const QRect note = p.boundingRect(m_board.adjusted(px(20), 0, -px(20), 0),
                                       Qt::AlignCenter | Qt::TextWordWrap, m_note)
-                           .adjusted(-14, -10, 14, 10);
+                           .adjusted(-px(14), -px(10), px(14), px(10));
     p.fillRect(note, QColor(192, 192, 192));
     p.setPen(Qt::black);
     p.drawRect(note.adjusted(0, 0, -1, -1));

@@ -18,6 +18,8 @@ public:
     void cover(const QRect &board, const QList<QRect> &uncovered);
     void setNote(const QString &note);
     void setColour(const QColor &colour);
+    // The note grows with the scene.
+    void setScale(double factor);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -26,4 +28,5 @@ private:
     QRect m_board;
     QString m_note;
     QColor m_colour = QColor(128, 128, 128);
+    double m_scale = 1.0;
 };

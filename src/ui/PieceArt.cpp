@@ -18,6 +18,22 @@ namespace {
 
 constexpr QRgb ColourBits = 0x00ffffff;
 
+// The picture with every pixel outside `inside` (a grey mask of its size)
+// made transparent.
+QImage clearBeyond(const QImage &picture, const QImage &inside)
+{
+    QImage result = picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < result.height(); ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(result.scanLine(y));
+        const uchar *mask = inside.constScanLine(y);
+        for (int x = 0; x < result.width(); ++x) {
+            if (!mask[x])
+                row[x] = 0;
+        }
+    }
+    return result;
+}
+
 } // namespace
 
 QImage cutPiece(const QImage &picture, int piece)
@@ -63,15 +79,20 @@ void overlayTransparent(QImage &target, const QImage &overlay, QRgb transparent)
     }
 }
 
-QRegion pieceOutline(int piece, double factor, QPoint board)
+QRegion pieceOutline(int piece, double factor, QPoint board, qreal ratio)
 {
     const outlines::Shape &shape = outlines::shapes()[puzzle::shapeOf(piece) - 1];
-    if (factor == 1.0)
+    if (factor == 1.0 && ratio == 1.0)
         return outlines::outline(shape.number);
     const scene::Scale s{factor};
     const QPoint home = puzzle::homePosition(piece, board);
     const QPoint origin = s.point(home);
-    const auto inWindow = [&](const QRect &local) { return s.rect(local.translated(home)).translated(-origin); };
+    // Corners where the window's pixels put them, curves traced in the
+    // screen's own.
+    const auto inWindow = [&](const QRect &local) {
+        const QRect r = s.rect(local.translated(home)).translated(-origin);
+        return ratio == 1.0 ? r : QRect((QPointF(r.topLeft()) * ratio).toPoint(), (QSizeF(r.size()) * ratio).toSize());
+    };
     QRegion region(inWindow(shape.body));
     for (int i = 0; i < shape.circleCount; ++i) {
         const outlines::Circle &c = shape.circles[i];
@@ -98,14 +119,13 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(-from, picture);
     }
-    if (!withEdge)
+    // On a scaled desktop the outline's curves are traced in the screen's
+    // own pixels (a tab and its neighbour's hole share their box, so they
+    // still fit); the picture is transparent beyond the outline, inside the
+    // window's coarser mask.
+    if (!withEdge && ratio == 1.0)
         return cut;
-
-    // The edge: along every side of the outline that faces up or left a
-    // light line, along every side that faces down or right a dark one (the
-    // shadow wins where they meet), each two design pixels wide: white then
-    // silver, black then grey.
-    const QRegion outline = QTransform::fromScale(ratio, ratio).map(pieceOutline(piece, factor, board));
+    const QRegion outline = pieceOutline(piece, factor, board, ratio);
     QImage inside(cut.size(), QImage::Format_Grayscale8);
     inside.fill(0);
     {
@@ -132,6 +152,13 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor
         for (int x = 0; x < w; ++x)
             left[at(x, y)] = x > 0 && in(x - 1, y) ? left[at(x - 1, y)] + 1 : 1;
     }
+    if (!withEdge)
+        return clearBeyond(cut, inside);
+
+    // The edge: along every side of the outline that faces up or left a
+    // light line, along every side that faces down or right a dark one (the
+    // shadow wins where they meet), each two design pixels wide: white then
+    // silver, black then grey.
     const double deviceScale = factor * ratio;
     const int width = std::max(2, int(std::lround(2 * deviceScale)));
     const QRgb light[2] = {qRgb(255, 255, 255), qRgb(192, 192, 192)};
@@ -152,7 +179,7 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor
                 row[x] = light[line(lit)];
         }
     }
-    return cut;
+    return ratio == 1.0 ? cut : clearBeyond(cut, inside);
 }
 
 } // namespace pieceart

@@ -26,8 +26,10 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor
 
 // The piece's outline at `factor`, in the coordinates of its own square, for
 // a board at `board`. The tabs and holes are scaled where they lie in the
-// window, so neighbours still fit without gap or overlap.
-QRegion pieceOutline(int piece, double factor, QPoint board);
+// window, so neighbours still fit without gap or overlap. With a `ratio`
+// other than 1 the outline is in device pixels, its curves traced at that
+// resolution.
+QRegion pieceOutline(int piece, double factor, QPoint board, qreal ratio = 1.0);
 
 // Lays `overlay` over the top-left of `target` in place, except where the
 // overlay is `transparent`: there `target` keeps its own pixel.

@@ -99,7 +99,8 @@ def read_score_file(s):
     return sections
 
 
-def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_manager=False, game_env=None):
+def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_manager=False, game_env=None,
+                 help_at_end=False):
     with Session(game_dir, artifacts, screen, window_manager=window_manager, game_env=game_env) as s:
         main_window = s.wait_window(MAIN_TITLE)[0]
 
@@ -166,24 +167,40 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
         finished = time.monotonic()
         s.poll("finished", lambda shot: board_on(shot) == board and not loose_pieces(shot, board), 8,
                "the finished picture is not shown")
+        others = []
+        if help_at_end:
+            # How to play opened while the finished picture shows: the
+            # end-of-game window must still take the keyboard from it.
+            s.run("xdotool", "windowactivate" if window_manager else "windowfocus", "--sync", str(main_window),
+                  "key", "F1")
+            others = s.until(lambda: [w for w in s.program_windows() if w != main_window], 5,
+                             "F1 does not open How to play")
 
         # The end-of-game window sets no title of its own, so it is found as
         # the program's second window; its name box has the keyboard.
-        dialog = s.until(lambda: [w for w in s.program_windows() if w != main_window], 10,
+        dialog = s.until(lambda: [w for w in s.program_windows() if w != main_window and w not in others], 10,
                          "no end-of-game window")[0]
         # Counted from the last drag, before its drop was confirmed.
         pause = time.monotonic() - last_drop
         if pause < 3.5:
             raise Failure("the finished picture was on show for only %.1f s" % pause)
         dx, dy = s.window_position(dialog)
+        # Whole on the screen, whatever the desktop's scaling.
+        size = dict(v.split("=", 1) for v in s.run("xdotool", "getwindowgeometry", "--shell",
+                                                   str(dialog)).stdout.split())
+        dw, dh = int(size["WIDTH"]), int(size["HEIGHT"])
+        if dx < 0 or dy < 0 or dx + dw > screen[0] or dy + dh > screen[1]:
+            raise Failure("the end-of-game window lies at %d,%d, %d x %d: off the screen" % (dx, dy, dw, dh))
         s.run("xdotool", "type", "--delay", "30", name)
+        s.screenshot("name-typed")
         # The window is not part of the scene: only the desktop's own scaling grows it.
         if (game_env or {}).get("QT_SCALE_FACTOR"):
             # Return presses Close: the window is the desktop's size, not the scene's.
             s.run("xdotool", "windowfocus", "--sync", str(dialog))
             s.run("xdotool", "key", "Return")
         else:
-            press("alt+c", (dx + 190, dy + 196), dialog)
+            # The window grows with the scene: Close is where the scale puts it.
+            press("alt+c", (dx + scaled(190), dy + scaled(196)), dialog)
         s.until(lambda: dialog not in s.program_windows(), 5, "the end-of-game window does not close")
 
         # The record: the name padded to 10 characters, then the seconds. It
@@ -194,6 +211,9 @@ def play_through(game_dir, artifacts, screen, keys, name, stored_name, window_ma
         if not match or int(match[1]) > finished - played + 1:
             raise Failure("the Easy record reads %r, expected %r and at most %.0f s"
                           % (record, stored_name.ljust(10), finished - played + 1))
+
+        if others and others[0] in s.program_windows():
+            raise Failure("How to play is still open after the end of the game")
 
         # Back to the start screen; Exit (the last of the five buttons right
         # of the board) saves the colour and ends the program.
@@ -239,6 +259,9 @@ if __name__ == "__main__":
     main({
         "solve-1024x768": lambda d, a: play_through(d, a, (1024, 768), False, "Tester", "Tester"),
         # The name field takes 10 characters; the rest of the typing is lost.
+        # Under icewm, the end-of-game window opens over How to play and takes the keyboard.
+        "solve-1024x768-help-at-end": lambda d, a: play_through(d, a, (1024, 768), False, "Helped", "Helped",
+                                                                window_manager=True, help_at_end=True),
         "solve-800x600-keys": lambda d, a: play_through(d, a, (800, 600), True, "Maximilian Rex",
                                                         "Maximilian"),
         # Under icewm: the taskbar takes the bottom of the screen, and every
