@@ -734,8 +734,8 @@ void MainWindow::placeOverGame(QWidget *dialog)
     // the screen it is on; all in the desktop's own (logical) pixels, which
     // on a scaled desktop are not the screen's device pixels.
     const QRect game = frameGeometry();
-    QPoint at(game.x() + platform::roundToInt16((game.width() - dialog->width()) / 2.0 + 3),
-              game.y() + platform::roundToInt16((game.height() - dialog->height()) / 2.0));
+    QPoint at(game.x() + int(std::nearbyint((game.width() - dialog->width()) / 2.0 + 3)),
+              game.y() + int(std::nearbyint((game.height() - dialog->height()) / 2.0)));
     if (const QScreen *shown = screen()) {
         const QRect area = shown->availableGeometry();
         at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() + 1 - dialog->width())));
