@@ -4,6 +4,7 @@
 #include "platform/JpegEighth.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QTransform>
@@ -1034,22 +1035,49 @@ LoadedPicture loadPicture(const QString &path, QSize size)
     return loadPicture(&file, size);
 }
 
+namespace {
+
+// The causes our own decoders give, for the maker's translations; the other
+// decoders' and the system's words are shown as they come.
+[[maybe_unused]] const char *const Causes[] = {
+    QT_TRANSLATE_NOOP("Pictures", "out of memory"),
+    QT_TRANSLATE_NOOP("Pictures", "the file ends early"),
+    QT_TRANSLATE_NOOP("Pictures", "a kind of bitmap that cannot be read"),
+    QT_TRANSLATE_NOOP("Pictures", "the bitmap's headers are damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the PNG is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the WebP's header is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the WebP is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the TIFF's header is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the TIFF is damaged or cut short"),
+    QT_TRANSLATE_NOOP("Pictures", "not a GIF"),
+    QT_TRANSLATE_NOOP("Pictures", "the GIF is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "no size to decode to"),
+    QT_TRANSLATE_NOOP("Pictures", "the JPEG's headers are damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the JPEG's coded data is damaged"),
+};
+
+} // namespace
+
+// In the language of the translator installed, if any (the maker's; the
+// game words its own from the problem alone).
 QString describePictureProblem(const LoadedPicture &picture)
 {
+    const QString detail = QCoreApplication::translate("Pictures", picture.detail.toUtf8().constData());
     switch (picture.problem) {
     case PictureProblem::None:
         return {};
     case PictureProblem::Missing:
-        return QStringLiteral("there is no such file");
+        return QCoreApplication::translate("Pictures", "there is no such file");
     case PictureProblem::Unreadable:
-        return QStringLiteral("it cannot be read: %1").arg(picture.detail);
+        return QCoreApplication::translate("Pictures", "it cannot be read: %1").arg(detail);
     case PictureProblem::NotAPicture:
-        return QStringLiteral("it is not a picture in a format that can be read");
+        return QCoreApplication::translate("Pictures", "it is not a picture in a format that can be read");
     case PictureProblem::Damaged:
-        return picture.detail.isEmpty() ? QStringLiteral("it is damaged and does not decode")
-                                        : QStringLiteral("it is damaged and does not decode (%1)").arg(picture.detail);
+        return detail.isEmpty() ? QCoreApplication::translate("Pictures", "it is damaged and does not decode")
+                                : QCoreApplication::translate("Pictures", "it is damaged and does not decode (%1)").arg(detail);
     case PictureProblem::TooLarge:
-        return QStringLiteral("it is too large: %1 x %2 pixels (%3 megapixels); at most %4 megapixels are taken")
+        return QCoreApplication::translate("Pictures", "it is too large: %1 x %2 pixels (%3 megapixels); at most %4 "
+                                                       "megapixels are taken")
             .arg(picture.size.width())
             .arg(picture.size.height())
             .arg((pixels(picture.size) + 999'999) / 1'000'000)
