@@ -116,7 +116,7 @@ int main(int argc, char *argv[])
         "Makes a copy of Quadrifoglio 3D to give away: a folder with the game and the libraries it\n"
         "needs, your picture and a Matrix.dat with the language and the greeting shown above the\n"
         "board, which starts on a Linux desktop without Qt; or the same as one file that unpacks\n"
-        "and starts the game. A non-square picture is cropped to its centre square unless told\n"
+        "and starts the game. A non-square picture is cropped to its middle square unless told\n"
         "otherwise; the picture becomes a JPEG of at most 1260 pixels a side, the largest board the\n"
         "game draws (a square bitmap, JPEG or GIF of at most 2 MiB is kept as it is).\n"
         "Without arguments, the maker opens its window."));
@@ -136,7 +136,7 @@ int main(int argc, char *argv[])
                                       QCoreApplication::translate("MakerCommandLine", "text"));
     const QCommandLineOption fit(QStringLiteral("fit"),
                                  QCoreApplication::translate("MakerCommandLine", "How a non-square picture becomes the square board: crop (its "
-                                                "centre square, the default) or stretch (the whole picture, "
+                                                "middle square, the default) or stretch (the whole picture, "
                                                 "squashed)."),
                                  QStringLiteral("crop|stretch"));
     const QCommandLineOption crop(QStringLiteral("crop"),

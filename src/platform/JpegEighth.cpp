@@ -13,8 +13,8 @@ namespace platform {
 namespace {
 
 // The causes told, in the words loadPicture's other decoders use.
-const QString HeadersDamaged = QStringLiteral("the JPEG's headers are damaged");
-const QString DataDamaged = QStringLiteral("the JPEG's coded data is damaged");
+const QString HeadersDamaged = QStringLiteral("the headers of the JPEG are damaged");
+const QString DataDamaged = QStringLiteral("the coded data of the JPEG is damaged");
 
 // Thrown inside the decoder for a file that is damaged or ends early;
 // caught at its door.

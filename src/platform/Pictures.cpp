@@ -347,7 +347,7 @@ LoadedPicture loadBitmapInBands(QIODevice *device, const BitmapLayout &layout, Q
     if (!uncompressed)
         return failed(PictureProblem::NotAPicture, QStringLiteral("a kind of bitmap that cannot be read"), picture);
     if (layout.pixelOffset > 1024 * 1024)
-        return damaged(QStringLiteral("the bitmap's headers are damaged"));
+        return damaged(QStringLiteral("the headers of the bitmap are damaged"));
 
     if (!device->seek(0))
         return damaged(device->errorString());
@@ -525,7 +525,7 @@ std::optional<LoadedPicture> loadWebpScaled(QIODevice *device, QSize picture, QS
         return std::nullopt;
     const auto *bytes = reinterpret_cast<const uint8_t *>(data.constData());
     if (WebPGetFeatures(bytes, size_t(data.size()), &config.input) != VP8_STATUS_OK)
-        return damaged(QStringLiteral("the WebP's header is damaged"));
+        return damaged(QStringLiteral("the header of the WebP is damaged"));
     if (config.input.has_animation)
         return std::nullopt;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -586,7 +586,7 @@ std::optional<LoadedPicture> loadTiffInStrips(QIODevice *device, QSize picture, 
     TIFF *tiff = TIFFClientOpen("picture", "rm", device, &Io::read, &Io::write, &Io::seek, &Io::close, &Io::size,
                                 &Io::map, &Io::unmap);
     if (!tiff)
-        return damaged(QStringLiteral("the TIFF's header is damaged"));
+        return damaged(QStringLiteral("the header of the TIFF is damaged"));
     const std::unique_ptr<TIFF, void (*)(TIFF *)> closer(tiff, &TIFFClose);
     uint32_t width = 0, height = 0, rowsPerStrip = 0;
     uint16_t orientation = ORIENTATION_TOPLEFT;
@@ -941,7 +941,7 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
     // it would not decode.
     const std::optional<BitmapLayout> bitmap = format == "bmp" ? readBitmapLayout(head) : std::nullopt;
     if (format == "bmp" && (!bitmap || !bitmap->plausible()))
-        return failed(PictureProblem::Damaged, QStringLiteral("the bitmap's headers are damaged"));
+        return failed(PictureProblem::Damaged, QStringLiteral("the headers of the bitmap are damaged"));
     const QSize stated = bitmap ? QSize(int(qMin<qint64>(bitmap->width, INT_MAX)), int(qMin<qint64>(bitmap->height, INT_MAX)))
                                 : reader.size();
     if (bitmap && bitmap->width * bitmap->height > PictureMaxPixels)
@@ -1043,17 +1043,17 @@ namespace {
     QT_TRANSLATE_NOOP("Pictures", "out of memory"),
     QT_TRANSLATE_NOOP("Pictures", "the file ends early"),
     QT_TRANSLATE_NOOP("Pictures", "a kind of bitmap that cannot be read"),
-    QT_TRANSLATE_NOOP("Pictures", "the bitmap's headers are damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the headers of the bitmap are damaged"),
     QT_TRANSLATE_NOOP("Pictures", "the PNG is damaged"),
-    QT_TRANSLATE_NOOP("Pictures", "the WebP's header is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the header of the WebP is damaged"),
     QT_TRANSLATE_NOOP("Pictures", "the WebP is damaged"),
-    QT_TRANSLATE_NOOP("Pictures", "the TIFF's header is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the header of the TIFF is damaged"),
     QT_TRANSLATE_NOOP("Pictures", "the TIFF is damaged or cut short"),
     QT_TRANSLATE_NOOP("Pictures", "not a GIF"),
     QT_TRANSLATE_NOOP("Pictures", "the GIF is damaged"),
     QT_TRANSLATE_NOOP("Pictures", "no size to decode to"),
-    QT_TRANSLATE_NOOP("Pictures", "the JPEG's headers are damaged"),
-    QT_TRANSLATE_NOOP("Pictures", "the JPEG's coded data is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the headers of the JPEG are damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the coded data of the JPEG is damaged"),
 };
 
 } // namespace
