@@ -37,9 +37,10 @@ constexpr qint64 WholeDecodeMaxPixels = 8'000'000;
 // when 1/8 of it is as large as asked (libjpeg reads no more at that scale,
 // but holds every coefficient of the picture first: six bytes a pixel).
 constexpr qint64 EighthFromDcMinPixels = 16'000'000;
-// Above this, whatever the size asked: libjpeg would need more than about
-// 400 MB.
-constexpr qint64 ProgressiveWholeMaxPixels = 64'000'000;
+// Above this, whatever the size asked, though 1/8 of the picture may then be
+// a little smaller than asked: libjpeg needs 303 MB at 48 megapixels, 398 MB
+// at 64.
+constexpr qint64 ProgressiveWholeMaxPixels = 48'000'000;
 
 // The pixels of one band of a bitmap decoded at a time.
 constexpr qint64 BandPixels = 2'000'000;
