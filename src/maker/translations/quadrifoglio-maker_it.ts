@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>the fonts on this computer cannot draw one character of the greeting: %1; the friend&apos;s computer will probably show it as a box</source>
-        <translation>i caratteri di questo computer non sanno disegnare un carattere della dedica: %1; il computer del tuo amico probabilmente lo mostrerà come un quadratino</translation>
+        <translation>i tipi di carattere di questo computer non sanno disegnare un carattere della dedica: %1; il computer del tuo amico probabilmente lo mostrerà come un quadratino</translation>
     </message>
     <message>
         <source>the fonts on this computer cannot draw %1 characters of the greeting: %2; the friend&apos;s computer will probably show them as boxes</source>
-        <translation>i caratteri di questo computer non sanno disegnare %1 caratteri della dedica: %2; il computer del tuo amico probabilmente li mostrerà come quadratini</translation>
+        <translation>i tipi di carattere di questo computer non sanno disegnare %1 caratteri della dedica: %2; il computer del tuo amico probabilmente li mostrerà come quadratini</translation>
     </message>
     <message>
         <source>the picture is only %1 pixels a side where it fills the board; on a 1920 x 1080 screen the board is %2 pixels, so it will show enlarged and blurred</source>
