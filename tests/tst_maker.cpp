@@ -70,9 +70,15 @@ QStringList names(const QString &dir)
 }
 
 // The maker's exit code (-1 when it crashed or hung) and what it wrote on stderr.
-std::pair<int, QString> runMaker(const QStringList &arguments, const QString &program = QStringLiteral(MAKER_EXECUTABLE))
+// It speaks the language of `locale` (English unless told).
+std::pair<int, QString> runMaker(const QStringList &arguments, const QString &program = QStringLiteral(MAKER_EXECUTABLE),
+                                 const QString &locale = QStringLiteral("C.UTF-8"))
 {
     QProcess p;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.remove(QStringLiteral("LANGUAGE"));
+    p.setProcessEnvironment(environment);
     p.start(program, arguments);
     const bool ended = p.waitForFinished(30000) && p.exitStatus() == QProcess::NormalExit;
     return {ended ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
@@ -582,7 +588,7 @@ private slots:
         }, &error);
         QCOMPARE(made, stopAt < 0);
         if (!made) {
-            QCOMPARE(error, QStringLiteral("cancelled"));
+            QCOMPARE(error, QStringLiteral("stopped as asked"));
             QVERIFY(!QFileInfo::exists(out));
             return;
         }
@@ -973,6 +979,45 @@ private slots:
         MakerWindow::loadTranslation(QLocale(QLocale::English));
     }
 
+    // The command line speaks the desktop's language too: its help, its
+    // refusals and the picture's cause inside them.
+    void commandLineSpeaksTheDesktopsLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("help");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("Italian") << "it_IT.UTF-8" << "Fa una copia di Quadrifoglio 3D"
+                                 << "la foto \".*\" non si può usare: è troppo grande: 40000 x 40000 pixel .*; non è stato scritto nulla";
+        QTest::newRow("English") << "en_GB.UTF-8" << "Makes a copy of Quadrifoglio 3D"
+                                 << "the picture \".*\" cannot be used: it is too large: 40000 x 40000 pixels .*; nothing was written";
+        QTest::newRow("French") << "fr_FR.UTF-8" << "Fait une copie de Quadrifoglio 3D"
+                                << "la photo \".*\" ne peut pas servir\u00a0: elle est trop grande\u00a0: 40000 x 40000 pixels .*\u00a0; rien n'a été écrit";
+        QTest::newRow("German") << "de_DE.UTF-8" << "Macht eine Kopie von Quadrifoglio 3D"
+                                << "das Foto \".*\" kann nicht verwendet werden: es ist zu groß: 40000 x 40000 Pixel .*; es wurde nichts geschrieben";
+        QTest::newRow("Spanish") << "es_ES.UTF-8" << "Hace una copia de Quadrifoglio 3D"
+                                 << "la foto \".*\" no se puede usar: es demasiado grande: 40000 x 40000 píxeles .*; no se ha escrito nada";
+        QTest::newRow("Portuguese: English") << "pt_BR.UTF-8" << "Makes a copy of Quadrifoglio 3D"
+                                             << "the picture \".*\" cannot be used: it is too large";
+    }
+    void commandLineSpeaksTheDesktopsLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, help);
+        QFETCH(QString, refusal);
+        QProcess p;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", locale);
+        p.setProcessEnvironment(environment);
+        p.start(MAKER_EXECUTABLE, {"--help"});
+        QVERIFY(p.waitForFinished(30000));
+        QVERIFY2(QString::fromUtf8(p.readAllStandardOutput()).contains(help), qPrintable(locale));
+
+        QTemporaryDir parent;
+        const auto [status, err] = runMaker({m_huge, "--out", parent.filePath("gift")}, MAKER_EXECUTABLE, locale);
+        QCOMPARE(status, 1);
+        QVERIFY2(QRegularExpression(refusal).match(err).hasMatch(), qPrintable(err));
+    }
+
     // Every text of the window, in each language, spelt right.
     void windowTextsAreSpeltRight_data()
     {
@@ -996,11 +1041,15 @@ private slots:
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation")
                 texts << xml.readElementText();
         }
-        QCOMPARE(texts.size(), 41);
+        QCOMPARE(texts.size(), 149);
+        // What is typed as it stands is no word of any language: options
+        // and their values, language codes, codes of bytes and characters.
+        static const QRegularExpression typed(
+            R"(--[\w-]+|\bX,Y,SIDE\b|\b(?:FOLDER|FILE|crop|stretch|sh)\b|\bit, en, fr, de\b|\ben\)|\b0x%\d|U\+%\d|\bUTF-8\b|\bMatrix\.dat\b)");
         QString all;
         for (QString text : std::as_const(texts)) {
             QVERIFY2(!text.isEmpty(), qPrintable(code));
-            all += text.remove(u'&').remove(QRegularExpression("%\\d")) + u'\n';
+            all += text.remove(u'&').remove(typed).remove(QRegularExpression("%\\d")) + u'\n';
         }
         QProcess hunspell;
         hunspell.start("hunspell", {"-i", "utf-8", "-d", dictionary, "-p", MAKER_WORD_LIST, "-l"});

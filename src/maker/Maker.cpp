@@ -47,8 +47,10 @@ const char SoundModuleName[] = "quadrifoglio-sound.so";
 
 QString languageName(int digit)
 {
-    static const char *const names[] = {"Italian", "English", "French", "German", "Spanish"};
-    return QString::fromLatin1(names[digit]);
+    static const char *const names[] = {QT_TRANSLATE_NOOP("Maker", "Italian"), QT_TRANSLATE_NOOP("Maker", "English"),
+                                        QT_TRANSLATE_NOOP("Maker", "French"), QT_TRANSLATE_NOOP("Maker", "German"),
+                                        QT_TRANSLATE_NOOP("Maker", "Spanish")};
+    return QCoreApplication::translate("Maker", names[digit]);
 }
 
 QString quoted(const QString &path)
@@ -95,7 +97,7 @@ QString systemError(int error)
 
 QString cannotWrite(const QString &path, int error)
 {
-    return QStringLiteral("cannot write %1: %2").arg(quoted(path), systemError(error));
+    return QCoreApplication::translate("Maker", "cannot write %1: %2").arg(quoted(path), systemError(error));
 }
 
 // Writes `bytes` as `path`, every write checked and the file synced: a full
@@ -123,7 +125,7 @@ bool copyFile(const QString &from, const QString &to, const QString &shownPath, 
 {
     const int in = platform::openRegularFile(from);
     if (in < 0) {
-        *error = QStringLiteral("cannot read %1: %2").arg(quoted(from), systemError(errno));
+        *error = QCoreApplication::translate("Maker", "cannot read %1: %2").arg(quoted(from), systemError(errno));
         return false;
     }
     const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -139,7 +141,7 @@ bool copyFile(const QString &from, const QString &to, const QString &shownPath, 
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            *error = QStringLiteral("cannot read %1: %2").arg(quoted(from), systemError(errno));
+            *error = QCoreApplication::translate("Maker", "cannot read %1: %2").arg(quoted(from), systemError(errno));
             ok = false;
             break;
         }
@@ -219,7 +221,7 @@ public:
     {
         for (const QString &path : paths) {
             if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0) {
-                *error = QStringLiteral("cannot make the folder %1: %2").arg(quoted(path), systemError(errno));
+                *error = QCoreApplication::translate("Maker", "cannot make the folder %1: %2").arg(quoted(path), systemError(errno));
                 return false;
             }
             m_paths << path;
@@ -275,7 +277,7 @@ QString greetingFitProblem(const QString &greeting)
 {
     if (greeting.isEmpty() || greetinglayout::fits(greeting))
         return {};
-    return QStringLiteral("the greeting does not fit in the game's message panel: the first %1 of its %2 "
+    return QCoreApplication::translate("Maker", "the greeting does not fit in the game's message panel: the first %1 of its %2 "
                           "characters fit (about three lines); make it shorter")
         .arg(greetinglayout::charactersThatFit(greeting))
         .arg(greetinglayout::characterCount(greeting));
@@ -293,10 +295,14 @@ QString greetingGlyphWarning(const QString &greeting)
             codes << QStringLiteral("U+%1").arg(QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0')));
         named << QStringLiteral("%1 (%2)").arg(character, codes.join(QLatin1Char(' ')));
     }
-    return QStringLiteral("the fonts on this computer cannot draw %1 of the greeting: %2; the friend's "
-                          "computer will probably show %3 as a box")
-        .arg(missing.size() == 1 ? QStringLiteral("one character") : QStringLiteral("%1 characters").arg(missing.size()),
-             named.join(QLatin1String(", ")), missing.size() == 1 ? QStringLiteral("it") : QStringLiteral("them"));
+    if (missing.size() == 1)
+        return QCoreApplication::translate("Maker", "the fonts on this computer cannot draw one character of the "
+                                                    "greeting: %1; the friend's computer will probably show it as a box")
+            .arg(named.first());
+    return QCoreApplication::translate("Maker", "the fonts on this computer cannot draw %1 characters of the greeting: "
+                                                "%2; the friend's computer will probably show them as boxes")
+        .arg(missing.size())
+        .arg(named.join(QLatin1String(", ")));
 }
 
 QStringList runtimeCandidates(const QString &makerDir)
@@ -397,7 +403,7 @@ QString smallPictureWarning(int side)
 {
     if (side >= boardsize::CommonSide)
         return {};
-    return QStringLiteral("the picture is only %1 pixels a side where it fills the board; on a 1920 x 1080 screen "
+    return QCoreApplication::translate("Maker", "the picture is only %1 pixels a side where it fills the board; on a 1920 x 1080 screen "
                           "the board is %2 pixels, so it will show enlarged and blurred")
         .arg(side)
         .arg(boardsize::CommonSide);
@@ -406,14 +412,14 @@ QString smallPictureWarning(int side)
 QString greetingProblem(const QString &greeting)
 {
     if (!greeting.isValidUtf16())
-        return QStringLiteral("the greeting is not valid text");
+        return QCoreApplication::translate("Maker", "the greeting is not valid text");
     int position = 0;
     for (const char32_t c : greeting.toUcs4()) {
         ++position;
         if (c < 0x10000 && isLineBreak(QChar(char16_t(c))))
-            return QStringLiteral("the greeting must be one line, but it holds a line break");
+            return QCoreApplication::translate("Maker", "the greeting must be one line, but it holds a line break");
         if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
-            return QStringLiteral("the greeting holds a control character (U+%1) at character %2")
+            return QCoreApplication::translate("Maker", "the greeting holds a control character (U+%1) at character %2")
                 .arg(QString::number(uint(c), 16).toUpper().rightJustified(4, QLatin1Char('0')))
                 .arg(position);
         }
@@ -422,7 +428,7 @@ QString greetingProblem(const QString &greeting)
     const qint64 bytes = greeting.toUtf8().size();
     const qint64 most = gift::MatrixDatReadLimit - 2;
     if (bytes > most) {
-        return QStringLiteral("the greeting is too long: %1 bytes in UTF-8, at most %2")
+        return QCoreApplication::translate("Maker", "the greeting is too long: %1 bytes in UTF-8, at most %2")
             .arg(bytes)
             .arg(most);
     }
@@ -440,7 +446,7 @@ QString utf8Problem(const QByteArray &bytes)
         const bool whole = length > 0 && i + length <= bytes.size()
                            && (length == 1 || textcodec::decodeUtf8(bytes.mid(i, length)).has_value());
         if (!whole) {
-            return QStringLiteral("the greeting is not UTF-8 text: byte 0x%1 at byte %2 (character %3)")
+            return QCoreApplication::translate("Maker", "the greeting is not UTF-8 text: byte 0x%1 at byte %2 (character %3)")
                 .arg(QString::number(uint(lead), 16).toUpper().rightJustified(2, QLatin1Char('0')))
                 .arg(i + 1)
                 .arg(characters + 1);
@@ -501,10 +507,10 @@ QString cropProblem(const QRect &crop, QSize size)
 {
     const QString square = QStringLiteral("%1,%2,%3").arg(crop.x()).arg(crop.y()).arg(crop.width());
     if (crop.width() != crop.height() || crop.width() < 1)
-        return QStringLiteral("the crop %1 x %2 is not a square").arg(crop.width()).arg(crop.height());
+        return QCoreApplication::translate("Maker", "the crop %1 x %2 is not a square").arg(crop.width()).arg(crop.height());
     if (qint64(crop.x()) + crop.width() > size.width() || qint64(crop.y()) + crop.height() > size.height()
         || crop.x() < 0 || crop.y() < 0)
-        return QStringLiteral("the square %1 (X,Y,SIDE) does not lie inside the picture, which is %2 x %3 pixels")
+        return QCoreApplication::translate("Maker", "the square %1 (X,Y,SIDE) does not lie inside the picture, which is %2 x %3 pixels")
             .arg(square)
             .arg(size.width())
             .arg(size.height());
@@ -577,12 +583,12 @@ std::optional<QImage> decodeTo(const QString &path, const QByteArray &format, QS
     QImage image = reader.read();
     if (image.isNull()) {
         if (stated.isValid() && qint64(stated.width()) * stated.height() * 4 > qint64(QImageReader::allocationLimit()) << 20)
-            *why = QStringLiteral("it is too large to convert to JPEG: %1 x %2 pixels; convert it to JPEG "
+            *why = QCoreApplication::translate("Maker", "it is too large to convert to JPEG: %1 x %2 pixels; convert it to JPEG "
                                   "yourself, or make it smaller")
                        .arg(stated.width())
                        .arg(stated.height());
         else
-            *why = QStringLiteral("it is damaged and does not decode (%1)").arg(reader.errorString());
+            *why = QCoreApplication::translate("Maker", "it is damaged and does not decode (%1)").arg(reader.errorString());
         return std::nullopt;
     }
     if (image.size() != size)
@@ -643,7 +649,7 @@ std::optional<StoredPicture> preparePicture(const QString &path, const PictureCh
     if (keptAsItIs(format) || format.isEmpty()) {
         const platform::LoadedPicture check = platform::loadPicture(path, QSize(BoardSize, BoardSize));
         if (check.problem == platform::PictureProblem::NotAPicture || (format.isEmpty() && check.problem == platform::PictureProblem::None))
-            return fail(QStringLiteral("it is not a picture in a format that can be read; pictures in these "
+            return fail(QCoreApplication::translate("Maker", "it is not a picture in a format that can be read; pictures in these "
                                        "formats are read: ")
                         + acceptedPictureFormats());
         if (check.problem != platform::PictureProblem::None)
@@ -657,9 +663,9 @@ std::optional<StoredPicture> preparePicture(const QString &path, const PictureCh
         return fail(platform::describePictureProblem(tooLarge));
     }
     if (size.isEmpty())
-        return fail(QStringLiteral("it is damaged and does not decode (it does not tell its size)"));
+        return fail(QCoreApplication::translate("Maker", "it is damaged and does not decode (it does not tell its size)"));
     if (choice.crop && choice.fit == Fit::Stretch)
-        return fail(QStringLiteral("a square was picked, but the whole picture is to be stretched: choose one"));
+        return fail(QCoreApplication::translate("Maker", "a square was picked, but the whole picture is to be stretched: choose one"));
     if (choice.crop) {
         if (const QString problem = cropProblem(*choice.crop, size); !problem.isEmpty())
             return fail(problem);
@@ -718,7 +724,7 @@ std::optional<StoredPicture> preparePicture(const QString &path, const PictureCh
     QImageWriter writer(&out, "jpeg");
     writer.setQuality(ConvertedJpegQuality);
     if (!writer.write(flat))
-        return fail(QStringLiteral("cannot convert it to JPEG: ") + writer.errorString());
+        return fail(QCoreApplication::translate("Maker", "cannot convert it to JPEG: ") + writer.errorString());
     picture.fileName = QStringLiteral("Matrix.jpg");
     picture.bytes = out.data();
     picture.converted = true;
@@ -827,7 +833,7 @@ QString someNames(const QStringList &names)
         quotedNames << quoted(name);
     QString text = quotedNames.join(QLatin1String(", "));
     if (names.size() > shown)
-        text += QStringLiteral(" and %1 more").arg(names.size() - shown);
+        text += QCoreApplication::translate("Maker", " and %1 more").arg(names.size() - shown);
     return text;
 }
 
@@ -839,13 +845,13 @@ QString forceProblem(const QString &folder)
     if (::lstat(QFile::encodeName(folder).constData(), &info) != 0)
         return {};
     if (S_ISLNK(info.st_mode))
-        return QStringLiteral("%1 is a link; the maker never writes through a link: give the folder itself").arg(quoted(folder));
+        return QCoreApplication::translate("Maker", "%1 is a link; the maker never writes through a link: give the folder itself").arg(quoted(folder));
     if (!S_ISDIR(info.st_mode))
-        return QStringLiteral("%1 exists and is not a folder").arg(quoted(folder));
+        return QCoreApplication::translate("Maker", "%1 exists and is not a folder").arg(quoted(folder));
     const QStringList present = pathsUnder(folder);
     const std::optional<QStringList> listed = readCopyList(folder);
     if (!listed) {
-        return QStringLiteral("the folder %1 is not a copy made by the maker; it holds %2. --force replaces only "
+        return QCoreApplication::translate("Maker", "the folder %1 is not a copy made by the maker; it holds %2. --force replaces only "
                               "such a copy: choose a new folder")
             .arg(quoted(folder), someNames(present));
     }
@@ -855,7 +861,7 @@ QString forceProblem(const QString &folder)
             foreign << path;
     }
     if (!foreign.isEmpty()) {
-        return QStringLiteral("the folder %1 holds files the maker did not make: %2. --force replaces only a copy "
+        return QCoreApplication::translate("Maker", "the folder %1 holds files the maker did not make: %2. --force replaces only a copy "
                               "the maker made: move them elsewhere, or choose a new folder")
             .arg(quoted(folder), someNames(foreign));
     }
@@ -984,7 +990,7 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
     tell(0, QStringLiteral("Checking"));
     const std::optional<int> digit = languageDigit(request.language);
     if (!digit) {
-        return fail(QStringLiteral("unknown language \"%1\": use one of %2")
+        return fail(QCoreApplication::translate("Maker", "unknown language \"%1\": use one of %2")
                         .arg(request.language, languageCodes().join(QLatin1String(", "))));
     }
     if (const QString problem = greetingProblem(request.greeting); !problem.isEmpty())
@@ -996,18 +1002,18 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
     QString gamePath;
     if (portable) {
         if (!QFileInfo(QDir(request.runtime).filePath(QLatin1String(GameExecutableName))).isExecutable())
-            return fail(QStringLiteral("the game's portable runtime was not found (%1)").arg(quoted(request.runtime)));
+            return fail(QCoreApplication::translate("Maker", "the game's portable runtime was not found (%1)").arg(quoted(request.runtime)));
     } else {
         const QFileInfo game(request.game);
         if (request.game.isEmpty() || !game.isFile() || !game.isExecutable())
-            return fail(QStringLiteral("the game's executable was not found (%1)")
-                            .arg(request.game.isEmpty() ? QStringLiteral("none given") : quoted(request.game)));
+            return fail(QCoreApplication::translate("Maker", "the game's executable was not found (%1)")
+                            .arg(request.game.isEmpty() ? QCoreApplication::translate("Maker", "none given") : quoted(request.game)));
         gamePath = game.canonicalFilePath();
     }
     QString pack;
     if (request.singleFile) {
         if (!portable)
-            return fail(QStringLiteral("one file is made from the portable copy only, not from the game alone"));
+            return fail(QCoreApplication::translate("Maker", "one file is made from the portable copy only, not from the game alone"));
         // The pack lies beside the runtime, or beside the maker.
         pack = request.pack;
         if (pack.isEmpty() && packProblem(QDir(request.runtime).filePath(QStringLiteral("../") + QLatin1String(PackFolderName))).isEmpty())
@@ -1015,32 +1021,32 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
         if (pack.isEmpty())
             pack = findPack(QCoreApplication::applicationDirPath());
         if (pack.isEmpty())
-            return fail(QStringLiteral("one file cannot be made: the game's pack was not found beside the runtime "
-                                       "or the maker; install the game again"));
+            return fail(QCoreApplication::translate("Maker", "one file cannot be made: the game's pack was not found beside the runtime "
+                                                             "or the maker; install the game again"));
         if (const QString problem = packProblem(pack); !problem.isEmpty())
             return fail(problem);
     }
 
     const QFileInfo source(request.picture);
     if (!source.exists())
-        return fail(QStringLiteral("the picture %1 does not exist").arg(quoted(request.picture)));
+        return fail(QCoreApplication::translate("Maker", "the picture %1 does not exist").arg(quoted(request.picture)));
     if (!source.isFile())
-        return fail(QStringLiteral("the picture %1 is not a file").arg(quoted(request.picture)));
+        return fail(QCoreApplication::translate("Maker", "the picture %1 is not a file").arg(quoted(request.picture)));
     tell(2, QStringLiteral("Preparing the picture"));
     QString why;
     const std::optional<StoredPicture> picture = preparePicture(request.picture, request.picturing, &why);
     if (!picture)
-        return fail(QStringLiteral("the picture %1 cannot be used: %2").arg(quoted(request.picture), why));
+        return fail(QCoreApplication::translate("Maker", "the picture %1 cannot be used: %2").arg(quoted(request.picture), why));
 
     if (request.out.isEmpty())
-        return fail(request.singleFile ? QStringLiteral("no file given") : QStringLiteral("no output folder given"));
+        return fail(request.singleFile ? QCoreApplication::translate("Maker", "no file given") : QCoreApplication::translate("Maker", "no output folder given"));
     const QString out = QDir::cleanPath(QFileInfo(request.out).absoluteFilePath());
     const QFileInfo outInfo(out);
     const bool exists = outInfo.exists() || outInfo.isSymLink();
     const auto notWritable = [](const QString &folder) {
         if (::access(QFile::encodeName(folder).constData(), W_OK) == 0)
             return QString();
-        return QStringLiteral("cannot write in the folder %1: %2").arg(quoted(folder), systemError(errno));
+        return QCoreApplication::translate("Maker", "cannot write in the folder %1: %2").arg(quoted(folder), systemError(errno));
     };
 
     // What the copy holds.
@@ -1082,13 +1088,13 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
     QStringList missing; // folders to make, outermost first
     if (exists && !request.singleFile) {
         if (outInfo.isSymLink())
-            return fail(QStringLiteral("%1 is a link; the maker never writes through a link: give the folder itself")
+            return fail(QCoreApplication::translate("Maker", "%1 is a link; the maker never writes through a link: give the folder itself")
                             .arg(quoted(out)));
         if (!outInfo.isDir())
-            return fail(QStringLiteral("%1 exists and is not a folder").arg(quoted(out)));
+            return fail(QCoreApplication::translate("Maker", "%1 exists and is not a folder").arg(quoted(out)));
         replacing = !QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot).isEmpty();
         if (replacing && !request.force)
-            return fail(QStringLiteral("the folder %1 is not empty; --force replaces a copy the maker made before")
+            return fail(QCoreApplication::translate("Maker", "the folder %1 is not empty; --force replaces a copy the maker made before")
                             .arg(quoted(out)));
         if (replacing) {
             if (const QString problem = forceProblem(out); !problem.isEmpty())
@@ -1096,11 +1102,11 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
         }
     } else if (exists) {
         if (outInfo.isDir() && !outInfo.isSymLink())
-            return fail(QStringLiteral("%1 is a folder; give the name of the file to make").arg(quoted(out)));
+            return fail(QCoreApplication::translate("Maker", "%1 is a folder; give the name of the file to make").arg(quoted(out)));
         if (!request.force)
-            return fail(QStringLiteral("the file %1 exists; --force replaces it").arg(quoted(out)));
+            return fail(QCoreApplication::translate("Maker", "the file %1 exists; --force replaces it").arg(quoted(out)));
         if (!isSingleFileCopy(out))
-            return fail(QStringLiteral("%1 is not a copy made by the maker; --force does not replace it").arg(quoted(out)));
+            return fail(QCoreApplication::translate("Maker", "%1 is not a copy made by the maker; --force does not replace it").arg(quoted(out)));
     }
     QString ancestor = QFileInfo(out).path();
     while (!QFileInfo::exists(ancestor) && ancestor != QFileInfo(ancestor).path()) {
@@ -1108,7 +1114,7 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
         ancestor = QFileInfo(ancestor).path();
     }
     if (!QFileInfo(ancestor).isDir())
-        return fail(QStringLiteral("%1 is not a folder").arg(quoted(ancestor)));
+        return fail(QCoreApplication::translate("Maker", "%1 is not a folder").arg(quoted(ancestor)));
     if (const QString problem = notWritable(ancestor); !problem.isEmpty())
         return fail(problem);
 
@@ -1121,7 +1127,7 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
     removeStaleStagingFolders(stageParent);
     StagingFolder stage(stageParent);
     if (!stage.isValid())
-        return fail(QStringLiteral("cannot write in the folder %1: %2").arg(quoted(stageParent), systemError(stage.error())));
+        return fail(QCoreApplication::translate("Maker", "cannot write in the folder %1: %2").arg(quoted(stageParent), systemError(stage.error())));
 
     // Failures name the file as it would have been in the copy.
     const auto inCopy = [&out, &request](const QString &name) {
@@ -1138,7 +1144,7 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
         return !stopped();
     };
     const auto cancelled = [&result] {
-        result.error = QStringLiteral("stopped as asked");
+        result.error = QCoreApplication::translate("Maker", "stopped as asked");
         return result;
     };
     if (stopped())
@@ -1180,7 +1186,7 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
                                    : ::renameat2(AT_FDCWD, QFile::encodeName(stage.path()).constData(), AT_FDCWD,
                                                  QFile::encodeName(out).constData(), RENAME_NOREPLACE) == 0;
         if (!placed)
-            return fail(QStringLiteral("cannot make the folder %1: %2").arg(quoted(out), systemError(errno)));
+            return fail(QCoreApplication::translate("Maker", "cannot make the folder %1: %2").arg(quoted(out), systemError(errno)));
         stage.keep();
     } else {
         // The new copy and the old one swap names in one step; the old one,
@@ -1214,7 +1220,7 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
             for (int n = 1; kept.isEmpty() || QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
                 kept = out + QStringLiteral(".old-%1").arg(n);
             ::rename(from.constData(), QFile::encodeName(kept).constData());
-            result.warning = QStringLiteral("files added to the old copy while it was replaced are in %1").arg(quoted(kept));
+            result.warning = QCoreApplication::translate("Maker", "files added to the old copy while it was replaced are in %1").arg(quoted(kept));
         }
     }
     created.keep();
@@ -1236,27 +1242,27 @@ QString describeCopy(const Result &result, int digit)
     const StoredPicture &made = result.picture;
     QString picture;
     if (!made.converted)
-        picture = QStringLiteral("kept as it is");
+        picture = QCoreApplication::translate("Maker", "kept as it is");
     else if (made.change.startsWith(QLatin1String("stretched")))
-        picture = QStringLiteral("stretched to a square of %1 x %1 pixels").arg(made.madeSide);
+        picture = QCoreApplication::translate("Maker", "stretched to a square of %1 x %1 pixels").arg(made.madeSide);
     else if (!made.change.isEmpty())
-        picture = QStringLiteral("cropped to a square of %1 x %1 pixels").arg(made.madeSide);
+        picture = QCoreApplication::translate("Maker", "cropped to a square of %1 x %1 pixels").arg(made.madeSide);
     else
-        picture = QStringLiteral("a JPEG of %1 x %1 pixels").arg(made.madeSide);
+        picture = QCoreApplication::translate("Maker", "a JPEG of %1 x %1 pixels").arg(made.madeSide);
     const QFileInfo copy(result.folder);
     if (copy.isFile()) {
-        return QStringLiteral("Your puzzle is ready: %1 (%2), one file with the game, your picture (%3) and your "
+        return QCoreApplication::translate("Maker", "Your puzzle is ready: %1 (%2), one file with the game, your picture (%3) and your "
                               "greeting in %4.\nTell your friend how to start it:\n  %5")
             .arg(quoted(result.folder), sizeInWords(result.bytes), picture, languageName(digit),
                  singleFileInstructions(digit, copy.fileName()));
     }
     const bool portable = QFileInfo::exists(QDir(result.folder).filePath(startNoteName(digit)));
-    return QStringLiteral("Your puzzle is ready in the folder %1 (%2): %3, your picture (%4) and your greeting in "
+    return QCoreApplication::translate("Maker", "Your puzzle is ready in the folder %1 (%2): %3, your picture (%4) and your greeting in "
                           "%5.\nGive your friend the whole folder%6. The game starts with:\n  %7")
         .arg(quoted(result.folder), sizeInWords(result.bytes),
-             portable ? QStringLiteral("the game with its libraries") : QStringLiteral("the game alone (your friend needs Qt 6)"),
+             portable ? QCoreApplication::translate("Maker", "the game with its libraries") : QCoreApplication::translate("Maker", "the game alone (your friend needs Qt 6)"),
              picture, languageName(digit),
-             portable ? QStringLiteral("; %1 in it tells how to start the game").arg(startNoteName(digit)) : QString(),
+             portable ? QCoreApplication::translate("Maker", "; %1 in it tells how to start the game").arg(startNoteName(digit)) : QString(),
              shellQuoted(QDir(result.folder).filePath(QLatin1String(GameExecutableName))));
 }
 

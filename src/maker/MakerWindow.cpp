@@ -357,8 +357,7 @@ void MakerWindow::make()
     m_try->setEnabled(false);
     if (m_runtime.isEmpty()) {
         maker::Result missing;
-        missing.error = QStringLiteral("the game and its libraries were not found beside the maker; install the "
-                                       "game again");
+        missing.error = tr("the game and its libraries were not found beside the maker; install the game again");
         showResult(missing, digit);
         return;
     }

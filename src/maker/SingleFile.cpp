@@ -2,6 +2,7 @@
 
 #include "platform/Files.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -74,7 +75,7 @@ QByteArray giftTar(const QString &folder, QString *error)
             return {};
         }
         if (!in.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("cannot read %1: %2").arg(quoted(file.filePath()), in.errorString());
+            *error = QCoreApplication::translate("Maker", "cannot read %1: %2").arg(quoted(file.filePath()), in.errorString());
             return {};
         }
         const QByteArray bytes = in.readAll();
@@ -182,7 +183,7 @@ bool packSingleFile(const QString &giftFolder, const QString &packFolder, const 
     const QDir pack(packFolder);
     QFile script(pack.filePath(QLatin1String(PackScript)));
     if (!script.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1: %2").arg(quoted(script.fileName()), script.errorString()));
+        return fail(QCoreApplication::translate("Maker", "cannot read %1: %2").arg(quoted(script.fileName()), script.errorString()));
     const QByteArray scriptTemplate = script.readAll();
     QString why;
     const QByteArray gift = giftTar(giftFolder, &why);
@@ -217,13 +218,13 @@ bool packSingleFile(const QString &giftFolder, const QString &packFolder, const 
     if (header(standIn).size() != SingleFileHeaderBytes)
         return fail(QStringLiteral("the start script of %1 is larger than its room").arg(quoted(script.fileName())));
     if (!goOn(0))
-        return fail(QStringLiteral("cancelled"));
+        return fail(QCoreApplication::translate("Maker", "stopped as asked"));
 
     OutputFile out(outFile);
     if (!out.isOpen())
-        return fail(QStringLiteral("cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
+        return fail(QCoreApplication::translate("Maker", "cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
     if (!out.write(header(standIn)))
-        return fail(QStringLiteral("cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
+        return fail(QCoreApplication::translate("Maker", "cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
     QCryptographicHash checksum(QCryptographicHash::Sha256);
     checksum.addData(scriptTemplate);
     qint64 written = SingleFileHeaderBytes;
@@ -231,27 +232,27 @@ bool packSingleFile(const QString &giftFolder, const QString &packFolder, const 
     for (const QString &part : payloadParts) {
         QFile in(part);
         if (!in.open(QIODevice::ReadOnly))
-            return fail(QStringLiteral("cannot read %1: %2").arg(quoted(part), in.errorString()));
+            return fail(QCoreApplication::translate("Maker", "cannot read %1: %2").arg(quoted(part), in.errorString()));
         for (;;) {
             const qint64 n = in.read(buffer.data(), buffer.size());
             if (n < 0)
-                return fail(QStringLiteral("cannot read %1: %2").arg(quoted(part), in.errorString()));
+                return fail(QCoreApplication::translate("Maker", "cannot read %1: %2").arg(quoted(part), in.errorString()));
             if (n == 0)
                 break;
             checksum.addData(QByteArrayView(buffer.constData(), n));
             if (!out.write(buffer.constData(), n))
-                return fail(QStringLiteral("cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
+                return fail(QCoreApplication::translate("Maker", "cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
             written += n;
             if (!goOn(int(99 * written / total)))
-                return fail(QStringLiteral("cancelled"));
+                return fail(QCoreApplication::translate("Maker", "stopped as asked"));
         }
     }
     checksum.addData(gift);
     if (!out.write(gift))
-        return fail(QStringLiteral("cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
+        return fail(QCoreApplication::translate("Maker", "cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
     const QByteArray key = checksum.result().toHex().left(16);
     if (!out.writeAt(0, header(key)) || !out.finish())
-        return fail(QStringLiteral("cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
+        return fail(QCoreApplication::translate("Maker", "cannot write %1: %2").arg(quoted(outFile), systemError(errno)));
     const mode_t mask = ::umask(0);
     ::umask(mask);
     ::chmod(QFile::encodeName(outFile).constData(), 0777 & ~mask);
@@ -296,7 +297,7 @@ QString unpackedRuntime(const QString &packFolder, QString *error)
         return fail(QStringLiteral("cannot make the folder %1").arg(quoted(cache)));
     QByteArray stage = QFile::encodeName(cache + QStringLiteral("/.runtime-XXXXXX"));
     if (!::mkdtemp(stage.data()))
-        return fail(QStringLiteral("cannot write in the folder %1: %2").arg(quoted(cache), systemError(errno)));
+        return fail(QCoreApplication::translate("Maker", "cannot write in the folder %1: %2").arg(quoted(cache), systemError(errno)));
     const QString staged = QFile::decodeName(stage);
     QProcess unpack;
     unpack.setProcessChannelMode(QProcess::MergedChannels);

@@ -54,10 +54,11 @@ public:
             return;
         m_percent = percent;
         m_step = step;
-        QString line = QStringLiteral("%1: %2%").arg(step).arg(percent);
+        // The steps are worded in the window's translations.
+        QString line = QStringLiteral("%1: %2%").arg(QCoreApplication::translate("MakerWindow", qPrintable(step))).arg(percent);
         const qint64 elapsed = m_clock.elapsed();
         if (percent >= 5 && percent < 100 && elapsed > 2000)
-            line += QStringLiteral(", about %1 s left").arg((elapsed * (100 - percent) / percent + 999) / 1000);
+            line += QCoreApplication::translate("MakerCommandLine", ", about %1 s left").arg((elapsed * (100 - percent) / percent + 999) / 1000);
         std::fprintf(stderr, "\r%-70s", qPrintable(line));
         std::fflush(stderr);
         m_started = true;
@@ -95,7 +96,7 @@ int main(int argc, char *argv[])
         MakerWindow::loadTranslation();
         const QString runtime = maker::findRuntime(QCoreApplication::applicationDirPath());
         if (runtime.isEmpty()) {
-            refuse(QStringLiteral("the game's portable runtime was not found; looked in:\n  ")
+            refuse(QCoreApplication::translate("MakerCommandLine", "the game's portable runtime was not found; looked in:\n  ")
                    + maker::runtimeCandidates(QCoreApplication::applicationDirPath()).join(QLatin1String("\n  ")));
         }
         // Without a runtime the window still opens and says so when Make is pressed.
@@ -111,50 +112,51 @@ int main(int argc, char *argv[])
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
     assets::useGameFont();
+    MakerWindow::loadTranslation();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate("MakerCommandLine",
         "Makes a copy of Quadrifoglio 3D to give away: a folder with the game and the libraries it\n"
         "needs, your picture and a Matrix.dat with the language and the greeting shown above the\n"
         "board, which starts on a Linux desktop without Qt; or the same as one file that unpacks\n"
-        "and starts the game. A non-square picture is cropped to its centre square unless told\n"
+        "and starts the game. A non-square picture is cropped to its middle square unless told\n"
         "otherwise; the picture becomes a JPEG of at most 1260 pixels a side, the largest board the\n"
         "game draws (a square bitmap, JPEG or GIF of at most 2 MiB is kept as it is).\n"
         "Without arguments, the maker opens its window."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("picture"),
-                                 QStringLiteral("The puzzle's picture, in any format Qt reads, of at most 200 "
+    parser.addPositionalArgument(QCoreApplication::translate("MakerCommandLine", "picture"),
+                                 QCoreApplication::translate("MakerCommandLine", "The puzzle's picture, in any format Qt reads, of at most 200 "
                                                 "megapixels."),
-                                 QStringLiteral("picture (--out <folder> | --single-file <file>)"));
+                                 QCoreApplication::translate("MakerCommandLine", "picture (--out <folder> | --single-file <file>)"));
     const QCommandLineOption language(QStringList{QStringLiteral("l"), QStringLiteral("language")},
-                                      QStringLiteral("Language of the game: it, en, fr, de or es (default: the "
+                                      QCoreApplication::translate("MakerCommandLine", "Language of the game: it, en, fr, de or es (default: the "
                                                      "desktop's, else en)."),
-                                      QStringLiteral("code"));
+                                      QCoreApplication::translate("MakerCommandLine", "code"));
     const QCommandLineOption greeting(QStringList{QStringLiteral("g"), QStringLiteral("greeting")},
-                                      QStringLiteral("One line shown above the board (may be empty: the "
+                                      QCoreApplication::translate("MakerCommandLine", "One line shown above the board (may be empty: the "
                                                      "game then shows its name)."),
-                                      QStringLiteral("text"));
+                                      QCoreApplication::translate("MakerCommandLine", "text"));
     const QCommandLineOption fit(QStringLiteral("fit"),
-                                 QStringLiteral("How a non-square picture becomes the square board: crop (its "
-                                                "centre square, the default) or stretch (the whole picture, "
+                                 QCoreApplication::translate("MakerCommandLine", "How a non-square picture becomes the square board: crop (its "
+                                                "middle square, the default) or stretch (the whole picture, "
                                                 "squashed)."),
                                  QStringLiteral("crop|stretch"));
     const QCommandLineOption crop(QStringLiteral("crop"),
-                                  QStringLiteral("The square to take, in the picture's pixels: its left, top "
+                                  QCoreApplication::translate("MakerCommandLine", "The square to take, in the picture's pixels: its left, top "
                                                  "and side."),
                                   QStringLiteral("X,Y,SIDE"));
     const QCommandLineOption out(QStringList{QStringLiteral("o"), QStringLiteral("out")},
-                                 QStringLiteral("The folder to make (new or empty)."), QStringLiteral("folder"));
+                                 QCoreApplication::translate("MakerCommandLine", "The folder to make (new or empty)."), QCoreApplication::translate("MakerCommandLine", "folder"));
     const QCommandLineOption singleFile(QStringLiteral("single-file"),
-                                        QStringLiteral("Make one file instead of a folder, which unpacks and "
+                                        QCoreApplication::translate("MakerCommandLine", "Make one file instead of a folder, which unpacks and "
                                                        "starts the game (sh FILE)."),
-                                        QStringLiteral("file"));
+                                        QCoreApplication::translate("MakerCommandLine", "file"));
     const QCommandLineOption gameOnly(QStringLiteral("game-only"),
-                                      QStringLiteral("Copy the game alone, without its libraries: for a friend "
+                                      QCoreApplication::translate("MakerCommandLine", "Copy the game alone, without its libraries: for a friend "
                                                      "who has Qt 6 installed."));
     const QCommandLineOption force(QStringLiteral("force"),
-                                   QStringLiteral("Replace a copy the maker made before, folder or file. "
+                                   QCoreApplication::translate("MakerCommandLine", "Replace a copy the maker made before, folder or file. "
                                                   "A folder holding anything the maker did not write, or a "
                                                   "link, is refused, and nothing is written."));
     parser.addOptions({language, greeting, fit, crop, out, singleFile, gameOnly, force});
@@ -168,29 +170,29 @@ int main(int argc, char *argv[])
 
     const QStringList pictures = parser.positionalArguments();
     if (pictures.size() != 1)
-        return refuse(pictures.isEmpty() ? QStringLiteral("no picture given (see --help)")
-                                         : QStringLiteral("give exactly one picture (see --help)"),
+        return refuse(pictures.isEmpty() ? QCoreApplication::translate("MakerCommandLine", "no picture given (see --help)")
+                                         : QCoreApplication::translate("MakerCommandLine", "give exactly one picture (see --help)"),
                       2);
     if (parser.isSet(out) == parser.isSet(singleFile))
-        return refuse(QStringLiteral("give where to make the copy: --out FOLDER or --single-file FILE"), 2);
+        return refuse(QCoreApplication::translate("MakerCommandLine", "give where to make the copy: --out FOLDER or --single-file FILE"), 2);
     if (parser.isSet(singleFile) && parser.isSet(gameOnly))
-        return refuse(QStringLiteral("--single-file packs the whole copy; it cannot be --game-only"), 2);
+        return refuse(QCoreApplication::translate("MakerCommandLine", "--single-file packs the whole copy; it cannot be --game-only"), 2);
     maker::PictureChoice picturing;
     if (parser.isSet(fit)) {
         const QString how = parser.value(fit).toLower();
         if (how != QLatin1String("crop") && how != QLatin1String("stretch"))
-            return refuse(QStringLiteral("unknown --fit \"%1\": use crop or stretch").arg(parser.value(fit)), 2);
+            return refuse(QCoreApplication::translate("MakerCommandLine", "unknown --fit \"%1\": use crop or stretch").arg(parser.value(fit)), 2);
         picturing.fit = how == QLatin1String("stretch") ? maker::Fit::Stretch : maker::Fit::Crop;
     }
     if (parser.isSet(crop)) {
         picturing.crop = maker::parseCrop(parser.value(crop));
         if (!picturing.crop)
-            return refuse(QStringLiteral("--crop takes X,Y,SIDE: three whole numbers, the side at least 1"), 2);
+            return refuse(QCoreApplication::translate("MakerCommandLine", "--crop takes X,Y,SIDE: three whole numbers, the side at least 1"), 2);
     }
 
     for (const QByteArray &value : maker::rawOptionValues(rawArguments, 'g', "greeting")) {
         if (const QString problem = maker::utf8Problem(value); !problem.isEmpty())
-            return refuse(problem + QStringLiteral("; nothing was written"));
+            return refuse(problem + QCoreApplication::translate("MakerCommandLine", "; nothing was written"));
     }
 
     maker::Request request;
@@ -205,13 +207,13 @@ int main(int argc, char *argv[])
     if (parser.isSet(gameOnly)) {
         request.game = maker::findGameExecutable(here);
         if (request.game.isEmpty()) {
-            return refuse(QStringLiteral("the game's executable was not found; looked for:\n  ")
+            return refuse(QCoreApplication::translate("MakerCommandLine", "the game's executable was not found; looked for:\n  ")
                           + maker::gameExecutableCandidates(here).join(QLatin1String("\n  ")));
         }
     } else {
         request.runtime = maker::findRuntime(here);
         if (request.runtime.isEmpty()) {
-            return refuse(QStringLiteral("the game's portable runtime was not found; looked in:\n  ")
+            return refuse(QCoreApplication::translate("MakerCommandLine", "the game's portable runtime was not found; looked in:\n  ")
                           + maker::runtimeCandidates(here).join(QLatin1String("\n  ")));
         }
     }
@@ -225,11 +227,12 @@ int main(int argc, char *argv[])
         [] { return stopAsked == 0; });
     progress.finish();
     if (result.cancelled)
-        return refuse(QStringLiteral("stopped; nothing was written"), 130);
+        return refuse(QCoreApplication::translate("MakerCommandLine", "stopped; nothing was written"), 130);
     if (!result.ok)
-        return refuse(result.error + (result.touched ? QString() : QStringLiteral("; nothing was written")));
+        return refuse(result.error + (result.touched ? QString() : QCoreApplication::translate("MakerCommandLine", "; nothing was written")));
     std::printf("%s\n", qPrintable(maker::describeCopy(result, *maker::languageDigit(request.language))));
     if (!result.warning.isEmpty())
-        std::fprintf(stderr, "quadrifoglio-maker: warning: %s\n", qPrintable(result.warning));
+        std::fprintf(stderr, "quadrifoglio-maker: %s\n",
+                     qPrintable(QCoreApplication::translate("MakerCommandLine", "warning: %1").arg(result.warning)));
     return 0;
 }

@@ -12,6 +12,10 @@ namespace platform {
 
 namespace {
 
+// The causes told, in the words loadPicture's other decoders use.
+const QString HeadersDamaged = QStringLiteral("the headers of the JPEG are damaged");
+const QString DataDamaged = QStringLiteral("the coded data of the JPEG is damaged");
+
 // Thrown inside the decoder for a file that is damaged or ends early;
 // caught at its door.
 struct Broken
@@ -110,7 +114,7 @@ public:
                 break;
             case 0xDD:
                 if (m_in.word() != 4)
-                    throw Broken{QStringLiteral("a bad restart interval")};
+                    throw Broken{HeadersDamaged};
                 m_restartInterval = m_in.word();
                 break;
             case 0xEE:
@@ -122,7 +126,7 @@ public:
             case 0xD9:
                 return picture();
             case 0xD8:
-                throw Broken{QStringLiteral("a second start of image")};
+                throw Broken{HeadersDamaged};
             default:
                 // Other kinds of frame (baseline, lossless, arithmetic coding)
                 // are not this decoder's.
@@ -153,7 +157,7 @@ private:
     {
         const int length = m_in.word();
         if (length < 2)
-            throw Broken{QStringLiteral("a segment of negative length")};
+            throw Broken{HeadersDamaged};
         m_in.skip(length - 2);
     }
 
@@ -161,7 +165,7 @@ private:
     {
         const int length = m_in.word();
         if (length < 2)
-            throw Broken{QStringLiteral("a segment of negative length")};
+            throw Broken{HeadersDamaged};
         std::array<int, 12> data{};
         int read = 0;
         for (; read < length - 2 && read < int(data.size()); ++read)
@@ -177,18 +181,18 @@ private:
     void readFrame()
     {
         if (!m_components.empty())
-            throw Broken{QStringLiteral("a second frame")};
+            throw Broken{HeadersDamaged};
         const int length = m_in.word();
         const int precision = m_in.byte();
         m_height = m_in.word();
         m_width = m_in.word();
         const int count = m_in.byte();
         if (length != 8 + 3 * count)
-            throw Broken{QStringLiteral("a bad frame header")};
+            throw Broken{HeadersDamaged};
         if (precision != 8 || m_height == 0 || (count != 1 && count != 3))
             throw Unhandled{};
         if (m_width == 0 || qint64(m_width) * m_height > PictureMaxPixels)
-            throw Broken{QStringLiteral("a bad frame size")};
+            throw Broken{HeadersDamaged};
         m_components.resize(size_t(count));
         for (Component &c : m_components) {
             c.id = m_in.byte();
@@ -197,7 +201,7 @@ private:
             c.v = sampling & 15;
             c.quantTable = m_in.byte();
             if (c.h < 1 || c.h > 4 || c.v < 1 || c.v > 4 || c.quantTable > 3)
-                throw Broken{QStringLiteral("a bad component")};
+                throw Broken{HeadersDamaged};
             m_maxH = std::max(m_maxH, c.h);
             m_maxV = std::max(m_maxV, c.v);
         }
@@ -229,7 +233,7 @@ private:
             }
             left -= 17 + total;
             if (total > 256 || left < 0 || (kind & 15) > 3 || (kind >> 4) > 1)
-                throw Broken{QStringLiteral("a bad Huffman table")};
+                throw Broken{HeadersDamaged};
             if ((kind >> 4) != 0) { // an AC table: not needed
                 m_in.skip(total);
                 continue;
@@ -250,7 +254,7 @@ private:
             table.defined = true;
         }
         if (left != 0)
-            throw Broken{QStringLiteral("a bad Huffman table")};
+            throw Broken{HeadersDamaged};
     }
 
     void readQuantTables()
@@ -260,25 +264,25 @@ private:
             const int kind = m_in.byte();
             const bool wide = (kind >> 4) != 0;
             if ((kind & 15) > 3 || (kind >> 4) > 1)
-                throw Broken{QStringLiteral("a bad quantisation table")};
+                throw Broken{HeadersDamaged};
             const int first = wide ? m_in.word() : m_in.byte();
             m_in.skip(wide ? 126 : 63);
             m_dcQuant[size_t(kind & 15)] = first;
             left -= wide ? 129 : 65;
         }
         if (left != 0)
-            throw Broken{QStringLiteral("a bad quantisation table")};
+            throw Broken{HeadersDamaged};
     }
 
     // Reads a scan's header and its data; returns the marker after it.
     int readScan()
     {
         if (m_components.empty())
-            throw Broken{QStringLiteral("a scan before the frame")};
+            throw Broken{HeadersDamaged};
         const int length = m_in.word();
         const int count = m_in.byte();
         if (count < 1 || count > 4 || length != 6 + 2 * count)
-            throw Broken{QStringLiteral("a bad scan header")};
+            throw Broken{HeadersDamaged};
         std::vector<Component *> scanned;
         for (int i = 0; i < count; ++i) {
             const int id = m_in.byte();
@@ -286,10 +290,10 @@ private:
             const auto found = std::find_if(m_components.begin(), m_components.end(),
                                             [id](const Component &c) { return c.id == id; });
             if (found == m_components.end())
-                throw Broken{QStringLiteral("a scan of an unknown component")};
+                throw Broken{HeadersDamaged};
             found->dcTable = tables >> 4;
             if (found->dcTable > 3)
-                throw Broken{QStringLiteral("a bad scan header")};
+                throw Broken{HeadersDamaged};
             scanned.push_back(&*found);
         }
         const int start = m_in.byte();
@@ -299,23 +303,23 @@ private:
         if (start != 0)
             return skipEntropyData(); // AC coefficients: not needed at 1/8
         if (end != 0 || low > 13)
-            throw Broken{QStringLiteral("a bad DC scan")};
+            throw Broken{HeadersDamaged};
         if (count > 1 && std::any_of(scanned.begin(), scanned.end(), [](const Component *c) { return c->h * c->v > 10; }))
-            throw Broken{QStringLiteral("a bad DC scan")};
+            throw Broken{HeadersDamaged};
 
         for (Component *c : scanned) {
             c->predictor = 0;
             if (high == 0) {
                 if (!m_dcTables[size_t(c->dcTable)].defined)
-                    throw Broken{QStringLiteral("a scan without its Huffman table")};
+                    throw Broken{HeadersDamaged};
                 if (!c->seen) {
                     c->dcQuant = m_dcQuant[size_t(c->quantTable)];
                     if (c->dcQuant == 0)
-                        throw Broken{QStringLiteral("a scan without its quantisation table")};
+                        throw Broken{HeadersDamaged};
                     c->seen = true;
                 }
             } else if (!c->seen) {
-                throw Broken{QStringLiteral("a refinement before its first scan")};
+                throw Broken{HeadersDamaged};
             }
         }
 
@@ -339,7 +343,7 @@ private:
             if (high == 0) {
                 const int size = decodeHuffman(m_dcTables[size_t(c.dcTable)]);
                 if (size > 11)
-                    throw Broken{QStringLiteral("a bad DC difference")};
+                    throw Broken{DataDamaged};
                 c.predictor += size ? extend(bits(size), size) : 0;
                 dc = qint16(c.predictor * (1 << low));
             } else if (bit()) {
@@ -390,7 +394,7 @@ private:
         if (m_marker < 0)
             m_marker = nextMarker();
         if (m_marker < 0xD0 || m_marker > 0xD7)
-            throw Broken{QStringLiteral("a restart marker is missing")};
+            throw Broken{DataDamaged};
         m_marker = -1;
     }
 
@@ -439,19 +443,19 @@ private:
                 return table.values[size_t(table.firstValue[size_t(length)] + code - table.minCode[size_t(length)])];
             code = (code << 1) | bit();
         }
-        throw Broken{QStringLiteral("a bad Huffman code")};
+        throw Broken{DataDamaged};
     }
 
     QImage picture() const
     {
         if (m_components.empty())
-            throw Broken{QStringLiteral("no frame")};
+            throw Broken{HeadersDamaged};
         for (const Component &c : m_components)
             if (!c.seen)
-                throw Broken{QStringLiteral("a component without its DC scan")};
+                throw Broken{HeadersDamaged};
         // A scan cut short by a marker: the file was cut or damaged.
         if (m_bitsPastEnd > 0)
-            throw Broken{QStringLiteral("a scan ends early")};
+            throw Broken{DataDamaged};
         const int wide = (m_width + 7) / 8, high = (m_height + 7) / 8;
         QImage image(wide, high, QImage::Format_RGB32);
         if (image.isNull())

@@ -4,6 +4,7 @@
 #include "platform/JpegEighth.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QTransform>
@@ -36,9 +37,10 @@ constexpr qint64 WholeDecodeMaxPixels = 8'000'000;
 // when 1/8 of it is as large as asked (libjpeg reads no more at that scale,
 // but holds every coefficient of the picture first: six bytes a pixel).
 constexpr qint64 EighthFromDcMinPixels = 16'000'000;
-// Above this, whatever the size asked: libjpeg would need more than about
-// 400 MB.
-constexpr qint64 ProgressiveWholeMaxPixels = 64'000'000;
+// Above this, whatever the size asked, though 1/8 of the picture may then be
+// a little smaller than asked: libjpeg needs 303 MB at 48 megapixels, 398 MB
+// at 64.
+constexpr qint64 ProgressiveWholeMaxPixels = 48'000'000;
 
 // The pixels of one band of a bitmap decoded at a time.
 constexpr qint64 BandPixels = 2'000'000;
@@ -346,7 +348,7 @@ LoadedPicture loadBitmapInBands(QIODevice *device, const BitmapLayout &layout, Q
     if (!uncompressed)
         return failed(PictureProblem::NotAPicture, QStringLiteral("a kind of bitmap that cannot be read"), picture);
     if (layout.pixelOffset > 1024 * 1024)
-        return damaged(QStringLiteral("the bitmap's headers are damaged"));
+        return damaged(QStringLiteral("the headers of the bitmap are damaged"));
 
     if (!device->seek(0))
         return damaged(device->errorString());
@@ -524,7 +526,7 @@ std::optional<LoadedPicture> loadWebpScaled(QIODevice *device, QSize picture, QS
         return std::nullopt;
     const auto *bytes = reinterpret_cast<const uint8_t *>(data.constData());
     if (WebPGetFeatures(bytes, size_t(data.size()), &config.input) != VP8_STATUS_OK)
-        return damaged(QStringLiteral("the WebP's header is damaged"));
+        return damaged(QStringLiteral("the header of the WebP is damaged"));
     if (config.input.has_animation)
         return std::nullopt;
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -585,7 +587,7 @@ std::optional<LoadedPicture> loadTiffInStrips(QIODevice *device, QSize picture, 
     TIFF *tiff = TIFFClientOpen("picture", "rm", device, &Io::read, &Io::write, &Io::seek, &Io::close, &Io::size,
                                 &Io::map, &Io::unmap);
     if (!tiff)
-        return damaged(QStringLiteral("the TIFF's header is damaged"));
+        return damaged(QStringLiteral("the header of the TIFF is damaged"));
     const std::unique_ptr<TIFF, void (*)(TIFF *)> closer(tiff, &TIFFClose);
     uint32_t width = 0, height = 0, rowsPerStrip = 0;
     uint16_t orientation = ORIENTATION_TOPLEFT;
@@ -959,7 +961,7 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
     // it would not decode.
     const std::optional<BitmapLayout> bitmap = format == "bmp" ? readBitmapLayout(head) : std::nullopt;
     if (format == "bmp" && (!bitmap || !bitmap->plausible()))
-        return failed(PictureProblem::Damaged, QStringLiteral("the bitmap's headers are damaged"));
+        return failed(PictureProblem::Damaged, QStringLiteral("the headers of the bitmap are damaged"));
     const QSize stated = bitmap ? QSize(int(qMin<qint64>(bitmap->width, INT_MAX)), int(qMin<qint64>(bitmap->height, INT_MAX)))
                                 : reader.size();
     if (bitmap && bitmap->width * bitmap->height > PictureMaxPixels)
@@ -1053,22 +1055,49 @@ LoadedPicture loadPicture(const QString &path, QSize size)
     return loadPicture(&file, size);
 }
 
+namespace {
+
+// The causes our own decoders give, for the maker's translations; the other
+// decoders' and the system's words are shown as they come.
+[[maybe_unused]] const char *const Causes[] = {
+    QT_TRANSLATE_NOOP("Pictures", "out of memory"),
+    QT_TRANSLATE_NOOP("Pictures", "the file ends early"),
+    QT_TRANSLATE_NOOP("Pictures", "a kind of bitmap that cannot be read"),
+    QT_TRANSLATE_NOOP("Pictures", "the headers of the bitmap are damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the PNG is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the header of the WebP is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the WebP is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the header of the TIFF is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the TIFF is damaged or cut short"),
+    QT_TRANSLATE_NOOP("Pictures", "not a GIF"),
+    QT_TRANSLATE_NOOP("Pictures", "the GIF is damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "no size to decode to"),
+    QT_TRANSLATE_NOOP("Pictures", "the headers of the JPEG are damaged"),
+    QT_TRANSLATE_NOOP("Pictures", "the coded data of the JPEG is damaged"),
+};
+
+} // namespace
+
+// In the language of the translator installed, if any (the maker's; the
+// game words its own from the problem alone).
 QString describePictureProblem(const LoadedPicture &picture)
 {
+    const QString detail = QCoreApplication::translate("Pictures", picture.detail.toUtf8().constData());
     switch (picture.problem) {
     case PictureProblem::None:
         return {};
     case PictureProblem::Missing:
-        return QStringLiteral("there is no such file");
+        return QCoreApplication::translate("Pictures", "there is no such file");
     case PictureProblem::Unreadable:
-        return QStringLiteral("it cannot be read: %1").arg(picture.detail);
+        return QCoreApplication::translate("Pictures", "it cannot be read: %1").arg(detail);
     case PictureProblem::NotAPicture:
-        return QStringLiteral("it is not a picture in a format that can be read");
+        return QCoreApplication::translate("Pictures", "it is not a picture in a format that can be read");
     case PictureProblem::Damaged:
-        return picture.detail.isEmpty() ? QStringLiteral("it is damaged and does not decode")
-                                        : QStringLiteral("it is damaged and does not decode (%1)").arg(picture.detail);
+        return detail.isEmpty() ? QCoreApplication::translate("Pictures", "it is damaged and does not decode")
+                                : QCoreApplication::translate("Pictures", "it is damaged and does not decode (%1)").arg(detail);
     case PictureProblem::TooLarge:
-        return QStringLiteral("it is too large: %1 x %2 pixels (%3 megapixels); at most %4 megapixels are taken")
+        return QCoreApplication::translate("Pictures", "it is too large: %1 x %2 pixels (%3 megapixels); at most %4 "
+                                                       "megapixels are taken")
             .arg(picture.size.width())
             .arg(picture.size.height())
             .arg((pixels(picture.size) + 999'999) / 1'000'000)

@@ -39,8 +39,9 @@ struct LoadedPicture
 LoadedPicture loadPicture(const QString &path, QSize size);
 LoadedPicture loadPicture(QIODevice *device, QSize size);
 
-// The problem in a sentence of English, with the picture's size and the limit
-// when it is too large (for the maker and logs; the game words its own).
+// The problem in a clause, with the picture's size and the limit when it is
+// too large, in the language of the translator installed (the maker's; the
+// game words its own).
 QString describePictureProblem(const LoadedPicture &picture);
 
 // loadPicture's image, or a null image with describePictureProblem in *error.
