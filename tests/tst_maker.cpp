@@ -428,7 +428,7 @@ private slots:
             ::kill(pid_t(p.processId()), SIGKILL);
             QVERIFY(p.waitForFinished(10000));
             if (QFileInfo::exists(out)) {
-                QCOMPARE(names(out), QStringList({".quadrifoglio-copy", "Matrix.bmp", "Matrix.dat", "quadrifoglio"}));
+                QCOMPARE(names(out), QStringList({".quadrifoglio-copy", "Matrix.bmp", "Matrix.dat", "quadrifoglio", "quadrifoglio-sound.so"}));
                 QCOMPARE(readFile(out + "/quadrifoglio"), readFile(GAME_EXECUTABLE));
             }
             left += names(parent.path()).filter(".quadrifoglio-maker-").size();
