@@ -102,5 +102,6 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     mutable std::optional<int> m_colour;
     mutable std::optional<bool> m_sound;
+    // Empty until read; then the stored placement, or none.
     mutable std::optional<std::optional<WindowPlacement>> m_placement;
 };
