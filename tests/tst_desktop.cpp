@@ -330,6 +330,7 @@ private slots:
         QVERIFY(w->window->soundOn());
         key(Qt::Key_M);
         QVERIFY(!w->window->soundOn());
+        QVERIFY(!w->button("sound")->isChecked());
         QCOMPARE(w->folder.readScoreFile(), before + "[Sound]\nOn=0\n");
         w->fakes.sound.played.clear();
         w->placePiece(1);

@@ -122,9 +122,11 @@ private slots:
     {
         started(Level::Difficult); // 180 s
         QSignalSpy ticks(game.get(), &Game::countdownTicked);
+        QSignalSpy intervals(game.get(), &Game::tickIntervalChanged);
         tickAfter(10000);
         QCOMPARE(ticks.last(), (QVariantList{10, 180}));
         QCOMPARE(game->tickInterval(), 200);
+        QCOMPARE(intervals.size(), 0);
         tickAfter(155000); // 15 left
         QCOMPARE(game->tickInterval(), 100);
         for (int i = 0; i < 149; ++i)
@@ -141,6 +143,12 @@ private slots:
         const auto ticked = ticks.size();
         tickAfter(100);
         QCOMPARE(ticks.size(), ticked);
+        // The window's timer hears of the faster tick once, and of the
+        // ordinary one again at the next start.
+        QCOMPARE(intervals, (QList<QVariantList>{{100}}));
+        game->closeResult(QString());
+        game->start();
+        QCOMPARE(intervals.last(), QVariantList{200});
     }
 
     void eachLevelCountsDownItsOwnTime_data()

@@ -117,13 +117,43 @@ private slots:
         QCOMPARE(preferences.bestTime(Level::Medium), u"0"_s);
         QVERIFY(values.values.isEmpty());
         QVERIFY(!preferences.saveBestTime(Level::Medium, u"Anna      90"_s));
-        QVERIFY(!preferences.setWindowValue(u"State"_s, u"maximized"_s));
+        QVERIFY(!preferences.saveWindowPlacement({QRect(2, 40, 800, 620), WindowPlacement::Mode::Maximized}));
         preferences.setSoundOn(false);
         QCOMPARE(values.values, (QMap<QString, QString>{{u"Immagine/1"_s, u"Anna      90"_s},
-                                                        {u"Window/State"_s, u"maximized"_s},
+                                                        {u"Window/Geometry"_s, u"2,40,800,620"_s},
+                                                        {u"Window/State"_s, u"Maximized"_s},
                                                         {u"Sound/On"_s, u"0"_s}}));
         QCOMPARE(preferences.bestTime(Level::Medium), u"Anna      90"_s);
-        QCOMPARE(preferences.windowValue(u"State"_s, {}), u"maximized"_s);
+    }
+
+    // A key of the window's section is written only when its value changed;
+    // an edited section is written afresh.
+    void windowPlacementWrittenWhenChanged_data()
+    {
+        QTest::addColumn<QString>("geometry");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("geometryAfter");
+        QTest::addColumn<QString>("stateAfter");
+        QTest::newRow("as kept") << u" 2, 40,800,620"_s << u"normal"_s << u" 2, 40,800,620"_s << u"normal"_s;
+        QTest::newRow("state only") << u" 2, 40,800,620"_s << u"FullScreen"_s << u" 2, 40,800,620"_s << u"Normal"_s;
+        QTest::newRow("moved") << u"0,0,800,620"_s << u"Normal"_s << u"2,40,800,620"_s << u"Normal"_s;
+        QTest::newRow("edited size") << u"2,40,800"_s << u"Normal"_s << u"2,40,800,620"_s << u"Normal"_s;
+        QTest::newRow("edited state") << u"2,40,800,620"_s << u"tall"_s << u"2,40,800,620"_s << u"Normal"_s;
+        QTest::newRow("huge") << u"2,40,800,999999"_s << u"Normal"_s << u"2,40,800,620"_s << u"Normal"_s;
+    }
+    void windowPlacementWrittenWhenChanged()
+    {
+        QFETCH(QString, geometry);
+        QFETCH(QString, state);
+        auto store = std::make_unique<FakeSettings>();
+        FakeSettings &values = *store;
+        values.values = {{u"Window/Geometry"_s, geometry}, {u"Window/State"_s, state}};
+        Preferences preferences(std::move(store));
+        const WindowPlacement placement{QRect(2, 40, 800, 620), WindowPlacement::Mode::Normal};
+        QVERIFY(!preferences.saveWindowPlacement(placement));
+        QTEST(values.values.value(u"Window/Geometry"_s), "geometryAfter");
+        QTEST(values.values.value(u"Window/State"_s), "stateAfter");
+        QCOMPARE(preferences.windowPlacement(), std::optional<WindowPlacement>(placement));
     }
 };
 

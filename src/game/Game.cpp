@@ -47,7 +47,7 @@ void Game::start()
     m_placed.fill(false);
     m_placedCount = 0;
     m_elapsed = 0;
-    m_tickInterval = gameclock::TickInterval;
+    setTickInterval(gameclock::TickInterval);
     m_startTick = m_clock.tickCount();
     play(Cue::GameStarted);
     setState(State::Playing);
@@ -139,7 +139,7 @@ void Game::tick()
     const int limit = timeLimit(*m_level);
     const int remaining = limit - elapsed;
     if (gameclock::isWarning(remaining)) {
-        m_tickInterval = gameclock::WarningTickInterval;
+        setTickInterval(gameclock::WarningTickInterval);
         // One warning cue for each second left; none at zero, where the
         // time-over cue sounds instead.
         if (remaining != 0 && remaining != m_lastWarning) {
@@ -199,6 +199,14 @@ void Game::endPause()
         return;
     m_paused = false;
     emit pausedChanged(false);
+}
+
+void Game::setTickInterval(int milliseconds)
+{
+    if (m_tickInterval == milliseconds)
+        return;
+    m_tickInterval = milliseconds;
+    emit tickIntervalChanged(milliseconds);
 }
 
 void Game::play(Cue cue)

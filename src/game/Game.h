@@ -107,6 +107,8 @@ signals:
     void pausedChanged(bool paused);
     // A countdown tick: the time used and the limit.
     void countdownTicked(int elapsed, int limit);
+    // The clock ticks faster in the last seconds of a countdown.
+    void tickIntervalChanged(int milliseconds);
     void stopwatchTicked(int elapsed);
     void piecePlaced(int piece);
     void pieceReturned(int piece);
@@ -119,6 +121,7 @@ private:
     void timeIsUp();
     void backToStart();
     void endPause();
+    void setTickInterval(int milliseconds);
     void play(assets::Cue cue);
 
     platform::Clock &m_clock;

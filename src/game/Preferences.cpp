@@ -4,6 +4,7 @@
 #include "game/GiftSettings.h"
 
 #include <QDir>
+#include <QStringList>
 
 namespace {
 
@@ -12,6 +13,61 @@ const QString ColourKey = QStringLiteral("Color");
 const QString SoundSection = QStringLiteral("Sound");
 const QString SoundKey = QStringLiteral("On");
 const QString WindowSection = QStringLiteral("Window");
+const QString GeometryKey = QStringLiteral("Geometry");
+const QString ModeKey = QStringLiteral("State");
+
+// No screen is this large: a larger number was not written by the game.
+constexpr int LargestSide = 100000;
+
+QString geometryText(const QRect &geometry)
+{
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(geometry.x())
+        .arg(geometry.y())
+        .arg(geometry.width())
+        .arg(geometry.height());
+}
+
+std::optional<QRect> parseGeometry(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return std::nullopt;
+    int numbers[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        numbers[i] = parts[i].trimmed().toInt(&ok);
+        if (!ok || numbers[i] < -LargestSide || numbers[i] > LargestSide)
+            return std::nullopt;
+    }
+    if (numbers[2] <= 0 || numbers[3] <= 0)
+        return std::nullopt;
+    return QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
+}
+
+using Mode = WindowPlacement::Mode;
+
+QString modeText(Mode mode)
+{
+    switch (mode) {
+    case Mode::Normal:
+        return QStringLiteral("Normal");
+    case Mode::Maximized:
+        return QStringLiteral("Maximized");
+    case Mode::FullScreen:
+        return QStringLiteral("FullScreen");
+    }
+    return QString();
+}
+
+std::optional<Mode> parseMode(const QString &text)
+{
+    for (Mode mode : {Mode::Normal, Mode::Maximized, Mode::FullScreen}) {
+        if (text.compare(modeText(mode), Qt::CaseInsensitive) == 0)
+            return mode;
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -86,12 +142,29 @@ void Preferences::setSoundOn(bool on)
     emit soundChanged(on);
 }
 
-QString Preferences::windowValue(const QString &key, const QString &fallback) const
+std::optional<WindowPlacement> Preferences::windowPlacement() const
 {
-    return m_store->value(WindowSection, key, fallback);
+    if (!m_placement) {
+        const auto geometry = parseGeometry(m_store->value(WindowSection, GeometryKey, QString()));
+        const auto mode = parseMode(m_store->value(WindowSection, ModeKey, QString()));
+        m_placement.emplace();
+        if (geometry && mode)
+            *m_placement = WindowPlacement{*geometry, *mode};
+    }
+    return *m_placement;
 }
 
-std::optional<SaveFailure> Preferences::setWindowValue(const QString &key, const QString &value)
+std::optional<SaveFailure> Preferences::saveWindowPlacement(const WindowPlacement &placement)
 {
-    return m_store->setValue(WindowSection, key, value);
+    const std::optional<WindowPlacement> stored = windowPlacement();
+    if (!stored || stored->normal != placement.normal) {
+        if (auto failure = m_store->setValue(WindowSection, GeometryKey, geometryText(placement.normal)))
+            return failure;
+    }
+    if (!stored || stored->mode != placement.mode) {
+        if (auto failure = m_store->setValue(WindowSection, ModeKey, modeText(placement.mode)))
+            return failure;
+    }
+    m_placement = std::optional<WindowPlacement>(placement);
+    return std::nullopt;
 }

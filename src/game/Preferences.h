@@ -3,6 +3,7 @@
 #include "game/Level.h"
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <memory>
@@ -33,13 +34,25 @@ public:
                                                 const QString &value) = 0;
 };
 
+// Where the game's window was at the end of the last game: its size and
+// place when it is an ordinary window, and whether it was maximized or
+// filling the screen.
+struct WindowPlacement
+{
+    enum class Mode { Normal, Maximized, FullScreen };
+    QRect normal; // the ordinary window's frame-less geometry
+    Mode mode = Mode::Maximized;
+    bool operator==(const WindowPlacement &) const = default;
+};
+
 // What the game keeps from one session to the next, and the one place that
 // knows how the score file lays it out:
 //
 //   [Immagine]   0, 1, 2: the best time of each level (see BestTimes.h)
 //   [BackColor]  Color: the background colour's index, 0-9
 //   [Sound]      On: 1 on, 0 off
-//   [Window]     the window's own keys
+//   [Window]     Geometry: left,top,width,height of the ordinary window;
+//                State: Normal, Maximized or FullScreen
 //
 // Every other line of the file stays as it is.
 class Preferences : public QObject
@@ -74,9 +87,12 @@ public:
     bool soundOn() const;
     void setSoundOn(bool on);
 
-    // A key of the window's own section.
-    QString windowValue(const QString &key, const QString &fallback) const;
-    std::optional<SaveFailure> setWindowValue(const QString &key, const QString &value);
+    // The window's placement as stored, read once; none when the section is
+    // missing or was edited into something that is not a placement.
+    std::optional<WindowPlacement> windowPlacement() const;
+    // Writes each key of the placement only when its value differs from
+    // what was stored.
+    std::optional<SaveFailure> saveWindowPlacement(const WindowPlacement &placement);
 
 signals:
     void colourChanged(int index);
@@ -86,4 +102,6 @@ private:
     std::unique_ptr<SettingsStore> m_store;
     mutable std::optional<int> m_colour;
     mutable std::optional<bool> m_sound;
+    // Empty until read; then the stored placement, or none.
+    mutable std::optional<std::optional<WindowPlacement>> m_placement;
 };

@@ -103,10 +103,8 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     connect(m_clock, &ClockPanel::giveUpClicked, &m_game, &Game::giveUp);
     connect(m_ticks, &QTimer::timeout, &m_game, &Game::tick);
     // The clock ticks faster in the last seconds.
-    connect(&m_game, &Game::countdownTicked, this, [this] {
-        if (m_ticks->interval() != m_game.tickInterval())
-            m_ticks->setInterval(m_game.tickInterval());
-    });
+    connect(&m_game, &Game::tickIntervalChanged, m_ticks,
+            [this](int milliseconds) { m_ticks->setInterval(milliseconds); });
     connect(&m_game, &Game::stateChanged, this, &MainWindow::onStateChanged);
     connect(&m_game, &Game::countdownTicked, m_clock, &ClockPanel::showCountdown);
     connect(&m_game, &Game::stopwatchTicked, m_clock, &ClockPanel::showStopwatch);
@@ -118,6 +116,7 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     connect(&m_game, &Game::pieceReturned, this,
             [this](int number) { piece(number)->returnToPickUp(); });
     connect(&m_game, &Game::recordNotSaved, this, &MainWindow::onRecordNotSaved);
+    connect(&m_preferences, &Preferences::colourChanged, this, &MainWindow::onColourChanged);
 
     setUpDesktop();
     applyScale(1.0, 1.0);
@@ -227,7 +226,7 @@ bool MainWindow::load(WindowMode mode)
         m_decoder->start();
     }
 
-    setBackgroundColour(m_preferences.colourIndex());
+    takeBackgroundColour();
     readGift(folder);
     setTexts();
 
@@ -321,7 +320,7 @@ void MainWindow::ensurePieces()
         m_pieces[number - 1] = widget;
     }
     m_boardPin->raise();
-    cutPieces(m_withEdge);
+    cutPieces(withEdge());
     dealPieces();
 }
 
@@ -358,7 +357,7 @@ void MainWindow::cutPieces(bool withEdge)
 void MainWindow::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    p.fillRect(event->rect(), m_backColour);
+    p.fillRect(event->rect(), backgroundColour());
     const QImage &img = m_back.image();
     if (img.isNull())
         return;
@@ -408,7 +407,7 @@ void MainWindow::refitPieces()
         return;
     for (PieceWidget *widget : m_pieces)
         widget->setScale(m_scale, m_boardDesign, m_board->pixelRatio());
-    cutPieces(m_withEdge && m_game.state() != Game::State::Finishing);
+    cutPieces(withEdge() && m_game.state() != Game::State::Finishing);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
@@ -552,12 +551,20 @@ void MainWindow::tileBackground()
     update();
 }
 
-void MainWindow::setBackgroundColour(int index)
+QColor MainWindow::backgroundColour() const
 {
-    m_colourIndex = index;
-    m_backColour = colours::backgroundColour(index);
+    return colours::backgroundColour(m_preferences.colourIndex());
+}
+
+bool MainWindow::withEdge() const
+{
+    return m_edge->isChecked();
+}
+
+void MainWindow::takeBackgroundColour()
+{
     // A new colour clears the texture and the bevels; the callers lay them again.
-    m_back.setBackColor(m_backColour);
+    m_back.setBackColor(backgroundColour());
     m_back.clear();
     update();
 }
@@ -573,7 +580,7 @@ void MainWindow::onPlayClicked()
 {
     try {
         ensurePieces();
-        cutPieces(m_withEdge);
+        cutPieces(withEdge());
         m_game.start();
     } catch (const std::bad_alloc &) {
         m_services.messages->show(this, texts::text(m_language, texts::TextId::OutOfMemory),
@@ -596,26 +603,30 @@ void MainWindow::onPieceDropped(int number, QPoint corner)
 void MainWindow::onColourClicked()
 {
     assets::playCue(&m_sound, assets::Cue::Click);
-    setBackgroundColour(colours::nextIndex(m_colourIndex));
+    m_preferences.setColourIndex(colours::nextIndex(m_preferences.colourIndex()));
+    m_board->setFocus();
+}
+
+void MainWindow::onColourChanged()
+{
+    takeBackgroundColour();
     // A pause goes on in the new colour.
-    m_cover->setColour(m_backColour);
+    m_cover->setColour(backgroundColour());
     tileBackground();
     drawBoardBevel(true);
     // The Easy stripes are drawn in the window's colour.
     if (m_game.level() == Level::Easy)
-        m_board->drawStripes(m_backColour);
-    m_board->setFocus();
+        m_board->drawStripes(backgroundColour());
 }
 
 void MainWindow::onEdgeToggled()
 {
     assets::playCue(&m_sound, assets::Cue::Window);
-    m_withEdge = m_edge->isChecked();
     // The finished picture stays flat; the next game takes the new choice.
     if (m_game.state() != Game::State::Finishing) {
         // The pieces change out of sight.
         setUpdatesEnabled(false);
-        cutPieces(m_withEdge);
+        cutPieces(withEdge());
         setUpdatesEnabled(true);
     }
     m_board->setFocus();
@@ -624,7 +635,7 @@ void MainWindow::onEdgeToggled()
 void MainWindow::onAboutClicked()
 {
     assets::playCue(&m_sound, assets::Cue::Window);
-    m_aboutDialog = new AboutDialog(this, m_language, m_backColour, *m_services.shell);
+    m_aboutDialog = new AboutDialog(this, m_language, backgroundColour(), *m_services.shell);
     dialogscale::grow(m_aboutDialog, m_scale);
     connect(m_aboutDialog, &QDialog::finished, m_aboutDialog, &QObject::deleteLater);
     // Closed, it leaves the keyboard to the board: Space must not open it again.
@@ -640,7 +651,6 @@ void MainWindow::closeEvent(QCloseEvent *event)
         m_ticks->stop();
         // The colour is written at every normal end, changed or not; a
         // failure is not worth a word at this point.
-        m_preferences.setColourIndex(m_colourIndex);
         (void)m_preferences.saveColour();
         keepWindowPlacement();
         // The other windows close with this one; a name typed for a record counts.
@@ -684,11 +694,10 @@ void MainWindow::showGameScreen()
     m_clock->startGame(besttimes::bestTimeCaption(m_game.storedBestTime()));
     m_greeting->hide();
     drawBoardBevel(true);
-    m_board->showGuide(*m_game.level(), m_backColour);
+    m_board->showGuide(*m_game.level(), backgroundColour());
     // The pieces appear where the last dealing left them.
     for (PieceWidget *widget : m_pieces)
         widget->show();
-    m_ticks->setInterval(m_game.tickInterval());
     m_ticks->start();
 }
 
@@ -698,7 +707,7 @@ void MainWindow::showFinishedPicture()
     drawBoardBevel(false);
     // The finished picture shows without the pieces' raised edges; the next
     // game cuts them with the edge again.
-    if (m_withEdge)
+    if (withEdge())
         cutPieces(false);
     m_services.clock->singleShot(Game::ShowingMilliseconds, this, [this] {
         if (!m_closed)
@@ -716,7 +725,7 @@ void MainWindow::showResult()
         m_aboutDialog->close();
     if (m_help)
         m_help->close();
-    m_result = new ResultDialog(this, m_game.result(), m_language, m_backColour,
+    m_result = new ResultDialog(this, m_game.result(), m_language, backgroundColour(),
                                 m_services.screen->sizePixels());
     dialogscale::grow(m_result, m_scale);
     placeOverGame(m_result);

@@ -5,7 +5,6 @@
 #include "platform/Services.h"
 #include "platform/SoundSwitch.h"
 #include "platform/Surface.h"
-#include "ui/WindowPlacement.h"
 
 #include <QImage>
 #include <QList>
@@ -56,11 +55,10 @@ public:
 
     Game &game() { return m_game; }
     texts::Language language() const { return m_language; }
-    QColor backgroundColour() const { return m_backColour; }
-    int colourIndex() const { return m_colourIndex; }
+    QColor backgroundColour() const;
+    int colourIndex() const { return m_preferences.colourIndex(); }
     // True once the picture is on the board.
     bool pictureReady() const;
-    QString scoreFile() const { return m_preferences.location(); }
 
     // The widgets a player sees, for the tests and benchmarks that act as one.
     BoardWidget *board() const { return m_board; }
@@ -72,7 +70,7 @@ public:
     double sceneScale() const { return m_scale; }
     // The command column beside the board, top to bottom.
     std::array<QPushButton *, 5> commandColumn() const;
-    bool soundOn() const { return m_sound.isOn(); }
+    bool soundOn() const { return m_preferences.soundOn(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -100,13 +98,15 @@ private:
     void endDrag();
     void drawBoardBevel(bool sunken);
     void tileBackground();
-    void setBackgroundColour(int index);
+    void takeBackgroundColour();
+    bool withEdge() const;
     bool gameOn() const;
 
     // What the player does.
     void onPlayClicked();
     void onPieceDropped(int piece, QPoint corner);
     void onColourClicked();
+    void onColourChanged();
     void onEdgeToggled();
     void onAboutClicked();
 
@@ -129,8 +129,9 @@ private:
     void drawDesktopIcons(double deviceScale);
     void onPauseToggled();
     void onPausedChanged(bool paused);
+    void coverBoard();
     void pauseWhileOpen(QDialog *dialog);
-    void setSoundOn(bool on);
+    void onSoundChanged(bool on);
     void toggleFullScreen();
     void showHowToPlay();
     void placeWindow(WindowMode mode);
@@ -138,15 +139,13 @@ private:
     void describePiece(int number);
 
     platform::Services &m_services;
+    // The switch follows the preferences' sound setting.
     platform::SoundSwitch m_sound; // before the game, which plays through it
     Preferences m_preferences;     // before the game, which keeps its records there
     Game m_game;
     platform::Surface m_back; // the texture and the bevels, in device pixels
     qreal m_backRatio = 1.0;  // device pixels per window pixel of m_back
-    QColor m_backColour = QColor(128, 128, 128);
-    int m_colourIndex = 0;
     texts::Language m_language = texts::Language::Italian;
-    bool m_withEdge = true;
     bool m_closed = false;
     // Window pixels per design pixel, and where the board lies in design pixels.
     double m_scale = 1.0;
@@ -179,8 +178,6 @@ private:
     PauseCover *m_cover = nullptr;
     QPointer<HelpDialog> m_help;
     Qt::WindowStates m_beforeFullScreen = Qt::WindowMaximized;
-    // The window's placement as the score file kept it, and whether the
-    // window has been an ordinary one in this run.
-    std::optional<windowplacement::Placement> m_storedPlacement;
+    // Whether the window has been an ordinary one in this run.
     bool m_wasNormal = false;
 };

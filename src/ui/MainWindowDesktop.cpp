@@ -12,6 +12,7 @@
 #include "ui/Panels.h"
 #include "ui/PauseCover.h"
 #include "ui/PieceWidget.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -96,21 +97,24 @@ void MainWindow::setUpDesktop()
     m_pause->setCheckable(true);
     m_pause->setIcon(pauseIcon(1.0));
     m_pause->setEnabled(false); // a game is paused, not the start screen
+    // The button shows the game's pause, whatever its own click did.
     connect(m_pause, &QPushButton::clicked, this, [this] {
         onPauseToggled();
+        m_pause->setChecked(m_game.isPaused());
         m_board->setFocus();
     });
 
     m_soundSwitch = new QPushButton(this);
     m_soundSwitch->setObjectName(QStringLiteral("sound"));
     m_soundSwitch->setCheckable(true);
-    connect(m_soundSwitch, &QPushButton::clicked, this, [this](bool on) {
-        setSoundOn(on);
+    connect(m_soundSwitch, &QPushButton::clicked, this, [this] {
+        m_preferences.setSoundOn(!m_preferences.soundOn());
         m_board->setFocus();
     });
+    connect(&m_preferences, &Preferences::soundChanged, this, &MainWindow::onSoundChanged);
     m_sound.setOn(m_preferences.soundOn());
-    m_soundSwitch->setChecked(m_sound.isOn());
-    m_soundSwitch->setIcon(soundIcon(m_sound.isOn(), 1.0));
+    m_soundSwitch->setChecked(m_preferences.soundOn());
+    m_soundSwitch->setIcon(soundIcon(m_preferences.soundOn(), 1.0));
 
     for (QPushButton *button : {m_pause, m_soundSwitch}) {
         button->resize(46, 40);
@@ -217,7 +221,7 @@ void MainWindow::describePiece(int number)
 void MainWindow::drawDesktopIcons(double deviceScale)
 {
     m_pause->setIcon(pauseIcon(deviceScale));
-    m_soundSwitch->setIcon(soundIcon(m_sound.isOn(), deviceScale));
+    m_soundSwitch->setIcon(soundIcon(m_preferences.soundOn(), deviceScale));
 }
 
 void MainWindow::placeDesktopButtons()
@@ -229,8 +233,8 @@ void MainWindow::placeDesktopButtons()
     const int spacing = column[1]->y() - first.bottom() - 1;
     m_pause->setGeometry(first.translated(0, -(first.height() + spacing)));
     m_soundSwitch->setGeometry(last.translated(0, last.height() + spacing));
-    if (m_cover->isVisible())
-        onPausedChanged(true);
+    if (m_game.isPaused())
+        coverBoard();
 }
 
 void MainWindow::onPauseToggled()
@@ -253,12 +257,18 @@ void MainWindow::onPausedChanged(bool paused)
     m_ticks->stop();
     // A piece held at the pause goes back: nothing stays in the hand.
     endDrag();
+    coverBoard();
+    m_cover->show();
+}
+
+void MainWindow::coverBoard()
+{
+    // The board hides under the cover; the clock and the commands stay.
     QList<QRect> uncovered{m_clock->geometry(), m_pause->geometry(), m_soundSwitch->geometry()};
     for (QPushButton *button : commandColumn())
         uncovered << button->geometry();
-    m_cover->setColour(m_backColour);
+    m_cover->setColour(backgroundColour());
     m_cover->cover(m_board->geometry(), uncovered);
-    m_cover->show();
 }
 
 void MainWindow::pauseWhileOpen(QDialog *dialog)
@@ -273,12 +283,11 @@ void MainWindow::pauseWhileOpen(QDialog *dialog)
     });
 }
 
-void MainWindow::setSoundOn(bool on)
+void MainWindow::onSoundChanged(bool on)
 {
     m_sound.setOn(on);
     m_soundSwitch->setChecked(on);
     m_soundSwitch->setIcon(soundIcon(on, m_scale * devicePixelRatioF()));
-    m_preferences.setSoundOn(on);
 }
 
 void MainWindow::toggleFullScreen()
@@ -293,8 +302,8 @@ void MainWindow::toggleFullScreen()
 
 void MainWindow::placeWindow(WindowMode mode)
 {
-    using windowplacement::Mode;
-    m_storedPlacement = windowplacement::read(scoreFile());
+    using Mode = WindowPlacement::Mode;
+    const std::optional<WindowPlacement> stored = m_preferences.windowPlacement();
     QList<QRect> screens;
     for (const QScreen *screen : QGuiApplication::screens())
         screens << screen->availableGeometry();
@@ -303,9 +312,9 @@ void MainWindow::placeWindow(WindowMode mode)
 
     // The window comes back as it was left, inside the screens there are now;
     // --window asks for an ordinary window whatever was kept.
-    if (m_storedPlacement) {
-        const QRect normal = windowplacement::fitInside(m_storedPlacement->normal, screens, minimumSize());
-        const Mode kept = mode == WindowMode::Normal ? Mode::Normal : m_storedPlacement->mode;
+    if (stored) {
+        const QRect normal = windowplacement::fitInside(stored->normal, screens, minimumSize());
+        const Mode kept = mode == WindowMode::Normal ? Mode::Normal : stored->mode;
         setGeometry(normal);
         if (kept == Mode::Normal) {
             m_wasNormal = true;
@@ -337,7 +346,7 @@ void MainWindow::placeWindow(WindowMode mode)
 
 void MainWindow::keepWindowPlacement()
 {
-    using windowplacement::Mode;
+    using Mode = WindowPlacement::Mode;
     const Qt::WindowStates state = windowState();
     const Mode mode = state & Qt::WindowFullScreen ? Mode::FullScreen
                       : state & Qt::WindowMaximized ? Mode::Maximized
@@ -349,12 +358,12 @@ void MainWindow::keepWindowPlacement()
         normal = geometry();
     else if (m_wasNormal)
         normal = normalGeometry();
-    else if (m_storedPlacement)
-        normal = m_storedPlacement->normal;
+    else if (const auto stored = m_preferences.windowPlacement())
+        normal = stored->normal;
     if (!normal.isValid())
         return;
     // Not worth a word when it cannot be written: the game ends either way.
-    windowplacement::write({normal, mode}, m_storedPlacement, scoreFile());
+    (void)m_preferences.saveWindowPlacement({normal, mode});
 }
 
 void MainWindow::showHowToPlay()
@@ -390,7 +399,7 @@ void MainWindow::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (plain && event->key() == Qt::Key_M) {
-        setSoundOn(!m_sound.isOn());
+        m_preferences.setSoundOn(!m_preferences.soundOn());
         return;
     }
     QWidget::keyPressEvent(event);
