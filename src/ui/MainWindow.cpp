@@ -359,17 +359,17 @@ void MainWindow::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     p.fillRect(event->rect(), m_backColour);
-    const QImage &img = m_back.image();
-    if (img.isNull())
+    if (m_backTile.isNull() && !m_bevelSunken)
         return;
-    if (m_backRatio == 1.0) {
-        p.drawImage(event->rect().topLeft(), img, event->rect());
-        return;
-    }
-    // The background is kept in device pixels: its texture stays sharp on a
-    // scaled desktop.
-    const QRectF area(event->rect());
-    p.drawImage(area, img, QRectF(area.topLeft() * m_backRatio, area.size() * m_backRatio));
+    // The texture and the bevel are laid in device pixels: they stay sharp
+    // on a scaled desktop.
+    if (m_backRatio != 1.0)
+        p.scale(1 / m_backRatio, 1 / m_backRatio);
+    const QRectF area(QPointF(event->rect().topLeft()) * m_backRatio, QSizeF(event->rect().size()) * m_backRatio);
+    if (!m_backTile.isNull())
+        p.fillRect(area, QBrush(m_backTile)); // tiled from the window's corner
+    if (m_bevelSunken)
+        background::paintBevel(p, boardBevelArea(), *m_bevelSunken, m_scale * m_backRatio);
 }
 
 void MainWindow::applyScale(double factor, qreal ratio)
@@ -423,9 +423,6 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     // The smallest scene, in this screen's device pixels.
     setMinimumSize((QSizeF(puzzle::MinimumArea) / ratio).toSize());
     m_backRatio = ratio;
-    m_back.setSize((QSizeF(size()) * ratio).toSize());
-    // The drawing starts afresh: the bevel of the old layout would stay behind.
-    m_back.clear();
     tileBackground();
     const QPoint boardBefore = m_boardDesign;
     layOut();
@@ -534,21 +531,35 @@ void MainWindow::keepPlacedPiecesHome()
     }
 }
 
-void MainWindow::drawBoardBevel(bool sunken)
+QRect MainWindow::boardBevelArea() const
 {
-    // Around the board, in the background's device pixels.
+    // Around the board, in device pixels.
     const QRect board = m_board->geometry();
     const auto device = [this](int length) { return int(std::lround(length * m_backRatio)); };
-    const QRect around(QPoint(device(board.x()), device(board.y())),
-                       QPoint(device(board.x() + board.width()) - 1, device(board.y() + board.height()) - 1));
-    background::drawBevel(m_back, around, sunken, m_scale * m_backRatio);
+    return QRect(QPoint(device(board.x()), device(board.y())),
+                 QPoint(device(board.x() + board.width()) - 1, device(board.y() + board.height()) - 1));
+}
+
+void MainWindow::drawBoardBevel(bool sunken)
+{
+    m_bevelSunken = sunken;
     update();
 }
 
 void MainWindow::tileBackground()
 {
-    // From the top-left corner over the whole window.
-    background::tileTexture(m_back, assets::backgroundTexture(), m_back.size());
+    // One tile of the texture taking the window's colour, repeated from the
+    // window's top-left corner when painted.
+    const QImage texture = assets::backgroundTexture();
+    if (texture.isNull()) {
+        m_backTile = QPixmap();
+    } else {
+        platform::Surface tile;
+        tile.setBackColor(m_backColour);
+        tile.setSize(texture.size());
+        background::tileTexture(tile, texture, tile.size());
+        m_backTile = QPixmap::fromImage(tile.image());
+    }
     update();
 }
 
@@ -557,8 +568,8 @@ void MainWindow::setBackgroundColour(int index)
     m_colourIndex = index;
     m_backColour = colours::backgroundColour(index);
     // A new colour clears the texture and the bevels; the callers lay them again.
-    m_back.setBackColor(m_backColour);
-    m_back.clear();
+    m_backTile = QPixmap();
+    m_bevelSunken.reset();
     update();
 }
 
