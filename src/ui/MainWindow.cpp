@@ -76,7 +76,6 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
       m_game(*services.clock, &m_sound, m_preferences)
 {
     setWindowTitle(QStringLiteral("Quadrifoglio 3D"));
-    setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(QFont(QStringLiteral("Arial"), 9));
 
