@@ -357,16 +357,16 @@ void MainWindow::cutPieces(bool withEdge)
 void MainWindow::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    p.fillRect(event->rect(), m_backColour);
-    if (m_backTile.isNull() && !m_bevelSunken)
-        return;
     // The texture and the bevel are laid in device pixels: they stay sharp
     // on a scaled desktop.
     if (m_backRatio != 1.0)
         p.scale(1 / m_backRatio, 1 / m_backRatio);
     const QRectF area(QPointF(event->rect().topLeft()) * m_backRatio, QSizeF(event->rect().size()) * m_backRatio);
-    if (!m_backTile.isNull())
-        p.fillRect(area, QBrush(m_backTile)); // tiled from the window's corner
+    // The texture's tiles, from the window's corner, cover every pixel.
+    if (m_backTile.isNull())
+        p.fillRect(area, m_backColour);
+    else
+        p.fillRect(area, QBrush(m_backTile));
     if (m_bevelSunken)
         background::paintBevel(p, boardBevelArea(), *m_bevelSunken, m_scale * m_backRatio);
 }
