@@ -367,8 +367,13 @@ void MainWindow::paintEvent(QPaintEvent *event)
         p.fillRect(area, m_backColour);
     else
         p.fillRect(area, QBrush(m_backTile));
-    if (m_bevelSunken)
-        background::paintBevel(p, boardBevelArea(), *m_bevelSunken, m_scale * m_backRatio);
+    if (!m_bevelSunken)
+        return;
+    // A piece dragged over the slots repaints no part of the bevel.
+    const QRect around = boardBevelArea();
+    const int rings = int(std::lround(9 * m_scale * m_backRatio)) + 1;
+    if (area.intersects(QRectF(around.adjusted(-rings, -rings, rings, rings))))
+        background::paintBevel(p, around, *m_bevelSunken, m_scale * m_backRatio);
 }
 
 void MainWindow::applyScale(double factor, qreal ratio)
