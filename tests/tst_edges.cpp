@@ -7,6 +7,8 @@
 #include "ui/Background.h"
 #include "ui/PieceArt.h"
 
+#include <QPainter>
+
 namespace {
 
 QRgb Grey(int g)
@@ -115,6 +117,33 @@ private slots:
         // The board itself is left alone.
         QCOMPARE(img.pixel(L, T + H / 2), blank);
         QCOMPARE(img.pixel(L + W - 1, T + H - 1), blank);
+    }
+
+    // The window paints its bevel directly; it must be the very bevel drawn
+    // on a surface, at every scale.
+    void aPaintedBevelIsTheDrawnOne_data()
+    {
+        QTest::addColumn<bool>("sunken");
+        QTest::addColumn<double>("scale");
+        QTest::newRow("sunken") << true << 1.0;
+        QTest::newRow("raised") << false << 1.0;
+        QTest::newRow("sunken, scale 3.5") << true << 3.5;
+        QTest::newRow("raised, scale 1.75") << false << 1.75;
+    }
+    void aPaintedBevelIsTheDrawnOne()
+    {
+        QFETCH(bool, sunken);
+        QFETCH(double, scale);
+        const QRect board(40, 35, 120, 90);
+        const QSize size(board.right() + 40, board.bottom() + 40);
+        platform::Surface drawn = Blank(size, QColor(0, 0, 255));
+        background::drawBevel(drawn, board, sunken, scale);
+        QImage painted(size, QImage::Format_RGB32);
+        painted.fill(QColor(0, 0, 255));
+        QPainter p(&painted);
+        background::paintBevel(p, board, sunken, scale);
+        p.end();
+        QCOMPARE(painted, drawn.image());
     }
 
     void frameRingsLieInsideThePanelButTheLastOnlyAtTheBottom()

@@ -27,6 +27,10 @@ private slots:
         platform::SingleInstance second(runtime.path(), u"/home/ann/.config/Quadrifoglio.sco"_s);
         QVERIFY(!second.claim());
         QVERIFY(forward.wait(5000));
+        // Only the user may call the running game.
+        const QString socket = runtime.filePath(QDir(runtime.path()).entryList({u"*.socket"_s}, QDir::System).value(0));
+        QCOMPARE(QFile::permissions(socket) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ReadOwner | QFile::WriteOwner),
+                 QFileDevice::Permissions());
         // Another score file is another game.
         platform::SingleInstance other(runtime.path(), u"/home/bo/.config/Quadrifoglio.sco"_s);
         QVERIFY(other.claim());

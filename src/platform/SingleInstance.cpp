@@ -1,7 +1,16 @@
 #include "platform/SingleInstance.h"
 
 #include <QCryptographicHash>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <cstring>
+#include <optional>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -15,6 +24,18 @@ QString baseName(const QString &folder, const QString &key)
     return folder + QLatin1String("/quadrifoglio-") + QLatin1String(digest);
 }
 
+// The socket's address, or none when the path does not fit in one.
+std::optional<sockaddr_un> addressOf(const QString &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (name.isEmpty() || size_t(name.size()) >= sizeof(address.sun_path))
+        return std::nullopt;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    return address;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(const QString &folder, const QString &key, QObject *parent)
@@ -26,6 +47,16 @@ SingleInstance::SingleInstance(const QString &folder, const QString &key, QObjec
     m_lock.setStaleLockTime(0);
 }
 
+SingleInstance::~SingleInstance()
+{
+    if (m_listener < 0)
+        return;
+    delete m_callers;
+    ::close(m_listener);
+    // Still under the lock, released after this: the socket is ours to remove.
+    ::unlink(QFile::encodeName(m_socketPath).constData());
+}
+
 bool SingleInstance::claim()
 {
     if (!m_lock.tryLock(0)) {
@@ -34,25 +65,54 @@ bool SingleInstance::claim()
         // nothing, and this game starts unguarded rather than not at all.
         if (m_lock.error() != QLockFile::LockFailedError)
             return true;
-        // The running game listens from the moment it holds the lock.
-        QLocalSocket socket;
-        socket.connectToServer(m_socketPath);
-        if (socket.waitForConnected(1000))
-            socket.disconnectFromServer();
+        // The running game listens from the moment it holds the lock. A
+        // connection to a local socket is made or refused at once; the
+        // running game comes forward when it accepts it.
+        const auto address = addressOf(m_socketPath);
+        const int caller = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        if (address && caller >= 0)
+            ::connect(caller, reinterpret_cast<const sockaddr *>(&*address), sizeof(*address));
+        if (caller >= 0)
+            ::close(caller);
         return false;
     }
-    // A socket left by a game that was killed is in the way.
-    QLocalServer::removeServer(m_socketPath);
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket *caller = m_server.nextPendingConnection()) {
-            connect(caller, &QLocalSocket::disconnected, caller, &QObject::deleteLater);
-            caller->disconnectFromServer();
-            emit comeForward();
-        }
-    });
-    m_server.listen(m_socketPath);
+    listen();
     return true;
+}
+
+void SingleInstance::listen()
+{
+    // Without a socket the game still runs; later starts are still turned
+    // away by the lock, they only cannot bring it forward.
+    const auto address = addressOf(m_socketPath);
+    if (!address)
+        return;
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (listener < 0)
+        return;
+    // A socket left by a game that was killed is in the way. The socket file
+    // is the user's alone: its mode is set before bind creates it.
+    ::unlink(address->sun_path);
+    if (::fchmod(listener, S_IRUSR | S_IWUSR) != 0
+        || ::bind(listener, reinterpret_cast<const sockaddr *>(&*address), sizeof(*address)) != 0
+        || ::listen(listener, 8) != 0) {
+        ::close(listener);
+        return;
+    }
+    m_listener = listener;
+    m_callers = new QSocketNotifier(qintptr(listener), QSocketNotifier::Read);
+    connect(m_callers, &QSocketNotifier::activated, this, &SingleInstance::answerCallers);
+}
+
+void SingleInstance::answerCallers()
+{
+    // Every later start that called is one request to come forward; the
+    // caller has already gone, nothing is read or written.
+    int caller;
+    while ((caller = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC)) >= 0) {
+        ::close(caller);
+        emit comeForward();
+    }
 }
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/Surface.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -50,7 +51,7 @@ void tileTexture(platform::Surface &surface, const QImage &texture, QSize outer)
         surface.drawPicture(texture, at.x(), at.y(), platform::RasterOp::MergePaint);
 }
 
-void drawBevel(platform::Surface &s, const QRect &around, bool sunken, double scale)
+QList<BevelLine> bevelLines(const QRect &around, bool sunken, double scale)
 {
     const int T = around.y();
     const int W = around.width();
@@ -62,16 +63,39 @@ void drawBevel(platform::Surface &s, const QRect &around, bool sunken, double sc
     const auto ringOf = [scale](int offset) { return int(offset / scale); };
     const int rings = int(std::lround(9 * scale));
     const QColor frame = grey(sunken ? 140 - 80 : 140 + 80);
+    QList<BevelLine> lines;
+    lines.reserve(4 * rings);
     for (int k = 0; k < rings; ++k) {
         const int ring = ringOf(k);
         const bool inner = ring == 0;
-        s.setForeColor(inner ? frame : grey(sunken ? 140 + 10 * ring : 140 - 10 * ring));
-        s.drawLine(L + W + k, T - k - 1, L + W + k, T + H + k);
-        s.drawLineTo(L - k - 1, T + H + k);
-        s.setForeColor(inner ? frame : grey(sunken ? 140 - 10 * ring : 140 + 10 * ring));
-        s.drawLineTo(L - k - 1, T - k - 1);
-        s.drawLineTo(L + W + k, T - k - 1);
+        const QColor lowerRight = inner ? frame : grey(sunken ? 140 + 10 * ring : 140 - 10 * ring);
+        const QColor upperLeft = inner ? frame : grey(sunken ? 140 - 10 * ring : 140 + 10 * ring);
+        // Right side down, bottom leftwards, left side up, top rightwards;
+        // each line leaves its last pixel to the next.
+        lines.append({QRect(L + W + k, T - k - 1, 1, H + 2 * k + 1), lowerRight});
+        lines.append({QRect(L - k, T + H + k, W + 2 * k + 1, 1), lowerRight});
+        lines.append({QRect(L - k - 1, T - k, 1, H + 2 * k + 1), upperLeft});
+        lines.append({QRect(L - k - 1, T - k - 1, W + 2 * k + 1, 1), upperLeft});
     }
+    return lines;
+}
+
+void drawBevel(platform::Surface &s, const QRect &around, bool sunken, double scale)
+{
+    for (const BevelLine &line : bevelLines(around, sunken, scale)) {
+        s.setForeColor(line.colour);
+        const QRect &r = line.pixels;
+        if (r.height() == 1)
+            s.drawLine(r.left(), r.top(), r.right() + 1, r.top());
+        else
+            s.drawLine(r.left(), r.top(), r.left(), r.bottom() + 1);
+    }
+}
+
+void paintBevel(QPainter &painter, const QRect &around, bool sunken, double scale)
+{
+    for (const BevelLine &line : bevelLines(around, sunken, scale))
+        painter.fillRect(line.pixels, line.colour);
 }
 
 void drawPanelFrame(platform::Surface &s, QSize size, int depth, double scale)

@@ -7,6 +7,7 @@
 #include <QSize>
 
 class QImage;
+class QPainter;
 
 namespace platform {
 class Surface;
@@ -31,10 +32,22 @@ QList<QPoint> tilePositions(QSize outer, QSize tile);
 // Painting twice gives the same as painting once.
 void tileTexture(platform::Surface &surface, const QImage &texture, QSize outer);
 
+// One pixel-wide line of a bevel: its pixels and its shade.
+struct BevelLine {
+    QRect pixels;
+    QColor colour;
+};
+
+// The lines of the bevel below, in the order they are drawn (later lines
+// cover the ends of earlier ones).
+QList<BevelLine> bevelLines(const QRect &around, bool sunken, double scale = 1.0);
+
 // A bevel nine design pixels wide around `around`: sunken (light from the
 // lower right) while a game is on, raised on the start screen. At a scale
 // each design ring is as many pixels wide as the scale makes it.
 void drawBevel(platform::Surface &surface, const QRect &around, bool sunken, double scale = 1.0);
+// The same bevel painted directly, `around` in the painter's pixels.
+void paintBevel(QPainter &painter, const QRect &around, bool sunken, double scale = 1.0);
 
 // The raised frame, `depth` design pixels deep, just inside the edge of a
 // panel of `size` pixels.

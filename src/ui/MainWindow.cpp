@@ -76,7 +76,6 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
       m_game(*services.clock, &m_sound, m_preferences)
 {
     setWindowTitle(QStringLiteral("Quadrifoglio 3D"));
-    setWindowIcon(assets::programIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(QFont(QStringLiteral("Arial"), 9));
 
@@ -357,18 +356,23 @@ void MainWindow::cutPieces(bool withEdge)
 void MainWindow::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
-    p.fillRect(event->rect(), backgroundColour());
-    const QImage &img = m_back.image();
-    if (img.isNull())
+    // The texture and the bevel are laid in device pixels: they stay sharp
+    // on a scaled desktop.
+    if (m_backRatio != 1.0)
+        p.scale(1 / m_backRatio, 1 / m_backRatio);
+    const QRectF area(QPointF(event->rect().topLeft()) * m_backRatio, QSizeF(event->rect().size()) * m_backRatio);
+    // The texture's tiles, from the window's corner, cover every pixel.
+    if (m_backTile.isNull())
+        p.fillRect(area, backgroundColour());
+    else
+        p.fillRect(area, QBrush(m_backTile));
+    if (!m_bevelSunken)
         return;
-    if (m_backRatio == 1.0) {
-        p.drawImage(event->rect().topLeft(), img, event->rect());
-        return;
-    }
-    // The background is kept in device pixels: its texture stays sharp on a
-    // scaled desktop.
-    const QRectF area(event->rect());
-    p.drawImage(area, img, QRectF(area.topLeft() * m_backRatio, area.size() * m_backRatio));
+    // A piece dragged over the slots repaints no part of the bevel.
+    const QRect around = boardBevelArea();
+    const int rings = int(std::lround(9 * m_scale * m_backRatio)) + 1;
+    if (area.intersects(QRectF(around.adjusted(-rings, -rings, rings, rings))))
+        background::paintBevel(p, around, *m_bevelSunken, m_scale * m_backRatio);
 }
 
 void MainWindow::applyScale(double factor, qreal ratio)
@@ -422,9 +426,6 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     // The smallest scene, in this screen's device pixels.
     setMinimumSize((QSizeF(puzzle::MinimumArea) / ratio).toSize());
     m_backRatio = ratio;
-    m_back.setSize((QSizeF(size()) * ratio).toSize());
-    // The drawing starts afresh: the bevel of the old layout would stay behind.
-    m_back.clear();
     tileBackground();
     const QPoint boardBefore = m_boardDesign;
     layOut();
@@ -533,21 +534,35 @@ void MainWindow::keepPlacedPiecesHome()
     }
 }
 
-void MainWindow::drawBoardBevel(bool sunken)
+QRect MainWindow::boardBevelArea() const
 {
-    // Around the board, in the background's device pixels.
+    // Around the board, in device pixels.
     const QRect board = m_board->geometry();
     const auto device = [this](int length) { return int(std::lround(length * m_backRatio)); };
-    const QRect around(QPoint(device(board.x()), device(board.y())),
-                       QPoint(device(board.x() + board.width()) - 1, device(board.y() + board.height()) - 1));
-    background::drawBevel(m_back, around, sunken, m_scale * m_backRatio);
+    return QRect(QPoint(device(board.x()), device(board.y())),
+                 QPoint(device(board.x() + board.width()) - 1, device(board.y() + board.height()) - 1));
+}
+
+void MainWindow::drawBoardBevel(bool sunken)
+{
+    m_bevelSunken = sunken;
     update();
 }
 
 void MainWindow::tileBackground()
 {
-    // From the top-left corner over the whole window.
-    background::tileTexture(m_back, assets::backgroundTexture(), m_back.size());
+    // One tile of the texture taking the window's colour, repeated from the
+    // window's top-left corner when painted.
+    const QImage texture = assets::backgroundTexture();
+    if (texture.isNull()) {
+        m_backTile = QPixmap();
+    } else {
+        platform::Surface tile;
+        tile.setBackColor(backgroundColour());
+        tile.setSize(texture.size());
+        background::tileTexture(tile, texture, tile.size());
+        m_backTile = QPixmap::fromImage(tile.image());
+    }
     update();
 }
 
@@ -564,8 +579,8 @@ bool MainWindow::withEdge() const
 void MainWindow::takeBackgroundColour()
 {
     // A new colour clears the texture and the bevels; the callers lay them again.
-    m_back.setBackColor(backgroundColour());
-    m_back.clear();
+    m_backTile = QPixmap();
+    m_bevelSunken.reset();
     update();
 }
 

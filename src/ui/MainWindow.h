@@ -8,12 +8,14 @@
 
 #include <QImage>
 #include <QList>
+#include <QPixmap>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 namespace platform {
@@ -96,6 +98,7 @@ private:
     void placeLoosePieces();
     void keepPlacedPiecesHome();
     void endDrag();
+    QRect boardBevelArea() const;
     void drawBoardBevel(bool sunken);
     void tileBackground();
     void takeBackgroundColour();
@@ -143,8 +146,11 @@ private:
     platform::SoundSwitch m_sound; // before the game, which plays through it
     Preferences m_preferences;     // before the game, which keeps its records there
     Game m_game;
-    platform::Surface m_back; // the texture and the bevels, in device pixels
-    qreal m_backRatio = 1.0;  // device pixels per window pixel of m_back
+    // The window's background is painted, never kept whole: one tile of the
+    // texture in the window's colour and the board's bevel, in device pixels.
+    QPixmap m_backTile;                // none until the texture is laid
+    std::optional<bool> m_bevelSunken; // none until the bevel is drawn
+    qreal m_backRatio = 1.0;           // device pixels per window pixel
     texts::Language m_language = texts::Language::Italian;
     bool m_closed = false;
     // Window pixels per design pixel, and where the board lies in design pixels.
