@@ -123,14 +123,6 @@ QPainter::CompositionMode Surface::modeFor(RasterOp op)
     switch (op) {
     case RasterOp::SrcCopy:
         return QPainter::CompositionMode_Source;
-    case RasterOp::NotSrcCopy:
-        return QPainter::RasterOp_NotSource;
-    case RasterOp::SrcAnd:
-        return QPainter::RasterOp_SourceAndDestination;
-    case RasterOp::SrcInvert:
-        return QPainter::RasterOp_SourceXorDestination;
-    case RasterOp::SrcPaint:
-        return QPainter::RasterOp_SourceOrDestination;
     case RasterOp::MergePaint:
         return QPainter::RasterOp_NotSourceOrDestination;
     case RasterOp::DstInvert:

@@ -8,13 +8,10 @@
 
 namespace platform {
 
-// Raster operations of the block copies and picture drawing, by their classic names.
+// The raster operations the game draws with, by their classic names: the
+// texture tints the window's colour, the Medium guide is the negative.
 enum class RasterOp {
     SrcCopy,    // source
-    NotSrcCopy, // NOT source
-    SrcAnd,     // source AND destination
-    SrcInvert,  // source XOR destination
-    SrcPaint,   // source OR destination
     MergePaint, // (NOT source) OR destination
     DstInvert,  // NOT destination, source unused
 };
