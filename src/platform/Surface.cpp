@@ -1,8 +1,5 @@
 #include "platform/Surface.h"
 
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QResizeEvent>
 
 #include <cstdlib>
 
@@ -190,56 +187,6 @@ void Surface::blockCopy(int dx, int dy, int w, int h, const QImage &source, int 
     QPainter p(&m_image);
     p.setCompositionMode(modeFor(op));
     p.drawImage(dx, dy, block);
-}
-
-PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-void PictureBox::setPixelRatio(qreal ratio)
-{
-    m_ratio = ratio;
-    m_surface.setSize(pixelSize());
-    update();
-}
-
-QSize PictureBox::pixelSize() const
-{
-    return (QSizeF(size()) * m_ratio).toSize();
-}
-
-void PictureBox::setPicture(const QImage &picture)
-{
-    m_surface.setSize(pixelSize());
-    m_surface.setPicture(picture);
-    update();
-}
-
-void PictureBox::setBackColor(const QColor &color)
-{
-    m_surface.setBackColor(color);
-    m_surface.clear();
-    update();
-}
-
-void PictureBox::paintEvent(QPaintEvent *event)
-{
-    QPainter p(this);
-    const QImage &img = m_surface.image();
-    p.fillRect(event->rect(), m_surface.backColor());
-    if (img.isNull())
-        return;
-    if (m_ratio == 1.0)
-        p.drawImage(event->rect().topLeft(), img, event->rect());
-    else
-        p.drawImage(QRectF(rect()), img);
-}
-
-void PictureBox::resizeEvent(QResizeEvent *event)
-{
-    m_surface.setSize(pixelSize());
-    QWidget::resizeEvent(event);
 }
 
 } // namespace platform

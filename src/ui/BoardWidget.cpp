@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-BoardWidget::BoardWidget(QWidget *parent) : platform::PictureBox(parent)
+BoardWidget::BoardWidget(QWidget *parent) : PictureBox(parent)
 {
     setObjectName(QStringLiteral("board"));
     resize(puzzle::BoardSize, puzzle::BoardSize);

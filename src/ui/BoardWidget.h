@@ -2,13 +2,13 @@
 
 #include "game/Level.h"
 #include "game/Texts.h"
-#include "platform/Surface.h"
+#include "ui/PictureBox.h"
 
 #include <optional>
 
 // The 360 x 360 board: the picture on the start screen, the level's guide
 // during a game. Drawn at the scene's scale, at the screen's resolution.
-class BoardWidget : public platform::PictureBox
+class BoardWidget : public PictureBox
 {
     Q_OBJECT
 

@@ -124,7 +124,7 @@ void ScaledPlacement::applyScale(double factor)
 }
 
 ScenePanel::ScenePanel(QWidget *parent, QSize designSize, int frameDepth)
-    : platform::PictureBox(parent), m_designSize(designSize), m_frameDepth(frameDepth)
+    : PictureBox(parent), m_designSize(designSize), m_frameDepth(frameDepth)
 {
     resize(designSize);
     setBackColor(PanelColour);
@@ -281,7 +281,7 @@ ClockPanel::ClockPanel(QWidget *parent) : ScenePanel(parent, QSize(310, 66), 6)
 {
     setObjectName(QStringLiteral("clockPanel"));
 
-    m_bar = new platform::PictureBox(this);
+    m_bar = new PictureBox(this);
     m_bar->setObjectName(QStringLiteral("timeBar"));
     m_layout.place(m_bar, QRect(21, 10, 268, 19));
     m_bar->setBackColor(PanelColour);

@@ -3,7 +3,7 @@
 #include "game/BestTimes.h"
 #include "game/Level.h"
 #include "game/Texts.h"
-#include "platform/Surface.h"
+#include "ui/PictureBox.h"
 
 #include <QFont>
 #include <QList>
@@ -52,7 +52,7 @@ private:
 };
 
 // A light grey panel with a raised frame and a pin in each corner.
-class ScenePanel : public platform::PictureBox
+class ScenePanel : public PictureBox
 {
     Q_OBJECT
 
@@ -145,7 +145,7 @@ signals:
 private:
     void drawBar(int length, int remaining);
 
-    platform::PictureBox *m_bar = nullptr;
+    PictureBox *m_bar = nullptr;
     QLabel *m_clock = nullptr;
     QLabel *m_bestTime = nullptr;
     QPushButton *m_giveUp = nullptr;

@@ -88,7 +88,7 @@ public:
     QRadioButton *levelButton(int level) const { return find<QRadioButton>(QStringLiteral("level%1").arg(level)); }
     QPushButton *button(const QString &name) const { return find<QPushButton>(name); }
     QString clockText() const { return find<QLabel>("clock")->text(); }
-    QImage timeBar() const { return find<platform::PictureBox>("timeBar")->image(); }
+    QImage timeBar() const { return find<PictureBox>("timeBar")->image(); }
     QString bestTimeText() const { return find<QLabel>("bestTime")->text(); }
     PieceWidget *piece(int n) const { return window->piece(n); }
     QTimer *ticks() const { return find<QTimer>("clockTicks"); }
