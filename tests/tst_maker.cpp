@@ -1041,11 +1041,12 @@ private slots:
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation")
                 texts << xml.readElementText();
         }
-        QCOMPARE(texts.size(), 149);
+        QCOMPARE(texts.size(), 151);
         // What is typed as it stands is no word of any language: options
-        // and their values, language codes, codes of bytes and characters.
+        // and their values, language codes, codes of bytes and characters,
+        // a number of bits.
         static const QRegularExpression typed(
-            R"(--[\w-]+|\bX,Y,SIDE\b|\b(?:FOLDER|FILE|crop|stretch|sh)\b|\bit, en, fr, de\b|\ben\)|\b0x%\d|U\+%\d|\bUTF-8\b|\bMatrix\.dat\b)");
+            R"(--[\w-]+|\bX,Y,SIDE\b|\b(?:FOLDER|FILE|crop|stretch|sh)\b|\bit, en, fr, de\b|\ben\)|\b0x%\d|U\+%\d|\bUTF-8\b|\bMatrix\.dat\b|\b\d+-Bit-)");
         QString all;
         for (QString text : std::as_const(texts)) {
             QVERIFY2(!text.isEmpty(), qPrintable(code));

@@ -21,6 +21,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include <cerrno>
 #include <cstdio>
@@ -30,6 +31,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace maker {
@@ -330,63 +332,54 @@ QString startNoteName(int digit)
     return QString::fromLatin1(names[qBound(0, digit, 4)]);
 }
 
+namespace {
+
+// The texts a gift carries speak the gift's language, whatever the maker's
+// own: each language's translator is loaded once, from the maker's Linguist
+// files, and asked directly.
+QString inGiftLanguage(int digit, const char *source)
+{
+    static const std::vector<std::unique_ptr<QTranslator>> translators = [] {
+        std::vector<std::unique_ptr<QTranslator>> loaded;
+        for (const QString &code : languageCodes()) {
+            auto translator = std::make_unique<QTranslator>();
+            if (!translator->load(QStringLiteral(":/maker-i18n/quadrifoglio-maker_") + code))
+                translator.reset();
+            loaded.push_back(std::move(translator));
+        }
+        return loaded;
+    }();
+    const auto &translator = translators[std::size_t(qBound(0, digit, 4))];
+    const QString text = translator ? translator->translate("GiftNote", source) : QString();
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
+}
+
+const char StartNote[] = QT_TRANSLATE_NOOP("GiftNote",
+    "Quadrifoglio 3D: a jigsaw puzzle made for you.\n"
+    "\n"
+    "To play, open this folder and start the program \"quadrifoglio\" (double-click it; if the\n"
+    "file manager opens it as a document, right-click it and choose \"Run\"). From a terminal, which\n"
+    "works even when a download has taken away its permission to run:\n"
+    "\n"
+    "    cd this-folder\n"
+    "    sh quadrifoglio\n"
+    "\n"
+    "It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.\n"
+    "Keep all the files of this folder together: the game needs every one of them.\n");
+
+const char SingleFileInstructions[] = QT_TRANSLATE_NOOP("GiftNote",
+    "Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.");
+
+} // namespace
+
 QString startNoteText(int digit)
 {
-    static const char16_t *const notes[] = {
-        u"Quadrifoglio 3D: un puzzle fatto per te.\n\n"
-        u"Per giocare apri questa cartella e avvia il programma \"quadrifoglio\" (doppio clic; se il\n"
-        u"gestore dei file lo apre come un documento, clic destro e \"Esegui\"). Da un terminale, anche se\n"
-        u"un download gli ha tolto il permesso di esecuzione:\n\n"
-        u"    cd questa-cartella\n    sh quadrifoglio\n\n"
-        u"Funziona su un computer Linux a 64 bit con un desktop grafico; non serve installare nulla.\n"
-        u"Tieni insieme tutti i file di questa cartella: al gioco servono tutti.\n",
-        u"Quadrifoglio 3D: a jigsaw puzzle made for you.\n\n"
-        u"To play, open this folder and start the program \"quadrifoglio\" (double-click it; if the\n"
-        u"file manager opens it as a document, right-click it and choose \"Run\"). From a terminal, which\n"
-        u"works even when a download has taken away its permission to run:\n\n"
-        u"    cd this-folder\n    sh quadrifoglio\n\n"
-        u"It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.\n"
-        u"Keep all the files of this folder together: the game needs every one of them.\n",
-        u"Quadrifoglio 3D : un puzzle fait pour toi.\n\n"
-        u"Pour jouer, ouvre ce dossier et lance le programme « quadrifoglio » (double-clic ; si le\n"
-        u"gestionnaire de fichiers l'ouvre comme un document, clic droit puis « Exécuter »). Depuis un\n"
-        u"terminal, même si un téléchargement lui a retiré le droit d'exécution :\n\n"
-        u"    cd ce-dossier\n    sh quadrifoglio\n\n"
-        u"Il fonctionne sur un ordinateur Linux 64 bits avec un bureau graphique ; rien à installer.\n"
-        u"Garde ensemble tous les fichiers de ce dossier : le jeu a besoin de chacun d'eux.\n",
-        u"Quadrifoglio 3D: ein Puzzle, für dich gemacht.\n\n"
-        u"Zum Spielen diesen Ordner öffnen und das Programm „quadrifoglio“ starten (Doppelklick; öffnet\n"
-        u"die Dateiverwaltung es als Dokument, mit Rechtsklick „Ausführen“ wählen). Im Terminal, auch\n"
-        u"wenn ein Download ihm das Ausführungsrecht genommen hat:\n\n"
-        u"    cd dieser-ordner\n    sh quadrifoglio\n\n"
-        u"Es läuft auf einem 64-Bit-Linux-Rechner mit grafischer Oberfläche; nichts muss installiert\n"
-        u"werden. Alle Dateien dieses Ordners zusammen lassen: das Spiel braucht jede davon.\n",
-        u"Quadrifoglio 3D: un puzle hecho para ti.\n\n"
-        u"Para jugar, abre esta carpeta y arranca el programa «quadrifoglio» (doble clic; si el gestor\n"
-        u"de archivos lo abre como un documento, clic derecho y «Ejecutar»). Desde una terminal, aunque\n"
-        u"una descarga le haya quitado el permiso de ejecución:\n\n"
-        u"    cd esta-carpeta\n    sh quadrifoglio\n\n"
-        u"Funciona en un ordenador Linux de 64 bits con escritorio gráfico; no hay que instalar nada.\n"
-        u"Mantén juntos todos los archivos de esta carpeta: el juego los necesita todos.\n",
-    };
-    return QString::fromUtf16(notes[qBound(0, digit, 4)]);
+    return inGiftLanguage(digit, StartNote);
 }
 
 QString singleFileInstructions(int digit, const QString &fileName)
 {
-    static const char16_t *const texts[] = {
-        u"Salva il file %1 e avvialo: da un terminale con  sh %1  (oppure rendilo eseguibile nelle sue "
-        u"proprietà e fai doppio clic). Funziona su un computer Linux a 64 bit; non serve installare nulla.",
-        u"Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in "
-        u"its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.",
-        u"Enregistre le fichier %1 et lance-le : depuis un terminal avec  sh %1  (ou autorise son exécution "
-        u"dans ses propriétés et double-clique dessus). Il fonctionne sur un ordinateur Linux 64 bits ; rien à installer.",
-        u"Die Datei %1 speichern und starten: im Terminal mit  sh %1  (oder in ihren Eigenschaften als "
-        u"Programm ausführbar machen und doppelklicken). Läuft auf einem 64-Bit-Linux-Rechner; nichts muss installiert werden.",
-        u"Guarda el archivo %1 y arráncalo: desde una terminal con  sh %1  (o permite ejecutarlo como "
-        u"programa en sus propiedades y haz doble clic). Funciona en un ordenador Linux de 64 bits; no hay que instalar nada.",
-    };
-    return QString::fromUtf16(texts[qBound(0, digit, 4)]).arg(shellQuoted(fileName));
+    return inGiftLanguage(digit, SingleFileInstructions).arg(shellQuoted(fileName));
 }
 
 QString shellQuoted(const QString &text)

@@ -638,4 +638,37 @@ Ohne Argumente öffnet das Programm sein Fenster.</translation>
         <translation>es ist zu groß: %1 x %2 Pixel (%3 Millionen Pixel); höchstens %4 Millionen Pixel werden angenommen</translation>
     </message>
 </context>
+<context>
+    <name>GiftNote</name>
+    <message>
+        <source>Quadrifoglio 3D: a jigsaw puzzle made for you.
+
+To play, open this folder and start the program &quot;quadrifoglio&quot; (double-click it; if the
+file manager opens it as a document, right-click it and choose &quot;Run&quot;). From a terminal, which
+works even when a download has taken away its permission to run:
+
+    cd this-folder
+    sh quadrifoglio
+
+It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.
+Keep all the files of this folder together: the game needs every one of them.
+</source>
+        <translation>Quadrifoglio 3D: ein Puzzle, für dich gemacht.
+
+Zum Spielen diesen Ordner öffnen und das Programm „quadrifoglio“ starten (Doppelklick; öffnet
+die Dateiverwaltung es als Dokument, mit Rechtsklick „Ausführen“ wählen). Im Terminal, auch
+wenn ein Download ihm das Ausführungsrecht genommen hat:
+
+    cd dieser-ordner
+    sh quadrifoglio
+
+Es läuft auf einem 64-Bit-Linux-Rechner mit grafischer Oberfläche; nichts muss installiert
+werden. Alle Dateien dieses Ordners zusammen lassen: das Spiel braucht jede davon.
+</translation>
+    </message>
+    <message>
+        <source>Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.</source>
+        <translation>Die Datei %1 speichern und starten: im Terminal mit  sh %1  (oder in ihren Eigenschaften als Programm ausführbar machen und doppelklicken). Läuft auf einem 64-Bit-Linux-Rechner; nichts muss installiert werden.</translation>
+    </message>
+</context>
 </TS>

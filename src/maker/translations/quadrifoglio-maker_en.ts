@@ -637,4 +637,37 @@ Without arguments, the maker opens its window.</translation>
         <translation>it is too large: %1 x %2 pixels (%3 megapixels); at most %4 megapixels are taken</translation>
     </message>
 </context>
+<context>
+    <name>GiftNote</name>
+    <message>
+        <source>Quadrifoglio 3D: a jigsaw puzzle made for you.
+
+To play, open this folder and start the program &quot;quadrifoglio&quot; (double-click it; if the
+file manager opens it as a document, right-click it and choose &quot;Run&quot;). From a terminal, which
+works even when a download has taken away its permission to run:
+
+    cd this-folder
+    sh quadrifoglio
+
+It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.
+Keep all the files of this folder together: the game needs every one of them.
+</source>
+        <translation>Quadrifoglio 3D: a jigsaw puzzle made for you.
+
+To play, open this folder and start the program &quot;quadrifoglio&quot; (double-click it; if the
+file manager opens it as a document, right-click it and choose &quot;Run&quot;). From a terminal, which
+works even when a download has taken away its permission to run:
+
+    cd this-folder
+    sh quadrifoglio
+
+It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.
+Keep all the files of this folder together: the game needs every one of them.
+</translation>
+    </message>
+    <message>
+        <source>Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.</source>
+        <translation>Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.</translation>
+    </message>
+</context>
 </TS>

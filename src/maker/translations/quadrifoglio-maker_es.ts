@@ -638,4 +638,37 @@ Sin argumentos, el programa abre su ventana.</translation>
         <translation>es demasiado grande: %1 x %2 píxeles (%3 millones de píxeles); se aceptan como mucho %4 millones de píxeles</translation>
     </message>
 </context>
+<context>
+    <name>GiftNote</name>
+    <message>
+        <source>Quadrifoglio 3D: a jigsaw puzzle made for you.
+
+To play, open this folder and start the program &quot;quadrifoglio&quot; (double-click it; if the
+file manager opens it as a document, right-click it and choose &quot;Run&quot;). From a terminal, which
+works even when a download has taken away its permission to run:
+
+    cd this-folder
+    sh quadrifoglio
+
+It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.
+Keep all the files of this folder together: the game needs every one of them.
+</source>
+        <translation>Quadrifoglio 3D: un puzle hecho para ti.
+
+Para jugar, abre esta carpeta y arranca el programa «quadrifoglio» (doble clic; si el gestor
+de archivos lo abre como un documento, clic derecho y «Ejecutar»). Desde una terminal, aunque
+una descarga le haya quitado el permiso de ejecución:
+
+    cd esta-carpeta
+    sh quadrifoglio
+
+Funciona en un ordenador Linux de 64 bits con escritorio gráfico; no hay que instalar nada.
+Mantén juntos todos los archivos de esta carpeta: el juego los necesita todos.
+</translation>
+    </message>
+    <message>
+        <source>Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.</source>
+        <translation>Guarda el archivo %1 y arráncalo: desde una terminal con  sh %1  (o permite ejecutarlo como programa en sus propiedades y haz doble clic). Funciona en un ordenador Linux de 64 bits; no hay que instalar nada.</translation>
+    </message>
+</context>
 </TS>

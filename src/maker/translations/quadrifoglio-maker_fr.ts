@@ -637,4 +637,37 @@ Sans arguments, le programme ouvre sa fenêtre.</translation>
         <translation>elle est trop grande : %1 x %2 pixels (%3 mégapixels) ; au plus %4 mégapixels sont acceptés</translation>
     </message>
 </context>
+<context>
+    <name>GiftNote</name>
+    <message>
+        <source>Quadrifoglio 3D: a jigsaw puzzle made for you.
+
+To play, open this folder and start the program &quot;quadrifoglio&quot; (double-click it; if the
+file manager opens it as a document, right-click it and choose &quot;Run&quot;). From a terminal, which
+works even when a download has taken away its permission to run:
+
+    cd this-folder
+    sh quadrifoglio
+
+It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.
+Keep all the files of this folder together: the game needs every one of them.
+</source>
+        <translation>Quadrifoglio 3D : un puzzle fait pour toi.
+
+Pour jouer, ouvre ce dossier et lance le programme « quadrifoglio » (double-clic ; si le
+gestionnaire de fichiers l&apos;ouvre comme un document, clic droit puis « Exécuter »). Depuis un
+terminal, même si un téléchargement lui a retiré le droit d&apos;exécution :
+
+    cd ce-dossier
+    sh quadrifoglio
+
+Il fonctionne sur un ordinateur Linux 64 bits avec un bureau graphique ; rien à installer.
+Garde ensemble tous les fichiers de ce dossier : le jeu a besoin de chacun d&apos;eux.
+</translation>
+    </message>
+    <message>
+        <source>Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.</source>
+        <translation>Enregistre le fichier %1 et lance-le : depuis un terminal avec  sh %1  (ou autorise son exécution dans ses propriétés et double-clique dessus). Il fonctionne sur un ordinateur Linux 64 bits ; rien à installer.</translation>
+    </message>
+</context>
 </TS>

@@ -638,4 +638,37 @@ Senza argomenti il programma apre la sua finestra.</translation>
         <translation>è troppo grande: %1 x %2 pixel (%3 milioni di pixel); si accettano al massimo %4 milioni di pixel</translation>
     </message>
 </context>
+<context>
+    <name>GiftNote</name>
+    <message>
+        <source>Quadrifoglio 3D: a jigsaw puzzle made for you.
+
+To play, open this folder and start the program &quot;quadrifoglio&quot; (double-click it; if the
+file manager opens it as a document, right-click it and choose &quot;Run&quot;). From a terminal, which
+works even when a download has taken away its permission to run:
+
+    cd this-folder
+    sh quadrifoglio
+
+It runs on a 64-bit Linux computer with a graphical desktop; nothing needs to be installed.
+Keep all the files of this folder together: the game needs every one of them.
+</source>
+        <translation>Quadrifoglio 3D: un puzzle fatto per te.
+
+Per giocare apri questa cartella e avvia il programma &quot;quadrifoglio&quot; (doppio clic; se il
+gestore dei file lo apre come un documento, clic destro e &quot;Esegui&quot;). Da un terminale, anche se
+un download gli ha tolto il permesso di esecuzione:
+
+    cd questa-cartella
+    sh quadrifoglio
+
+Funziona su un computer Linux a 64 bit con un desktop grafico; non serve installare nulla.
+Tieni insieme tutti i file di questa cartella: al gioco servono tutti.
+</translation>
+    </message>
+    <message>
+        <source>Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.</source>
+        <translation>Salva il file %1 e avvialo: da un terminale con  sh %1  (oppure rendilo eseguibile nelle sue proprietà e fai doppio clic). Funziona su un computer Linux a 64 bit; non serve installare nulla.</translation>
+    </message>
+</context>
 </TS>
