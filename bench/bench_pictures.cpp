@@ -189,6 +189,8 @@ bool writePicture(const QString &format, const QString &path)
 
 int runCase(const QString &file)
 {
+    // The game's module for large TIFF and WebP pictures, as the game has it.
+    platform::setPictureModulePaths({QStringLiteral(PICTURE_MODULE)});
     QElapsedTimer timer;
     timer.start();
     const platform::LoadedPicture picture = platform::loadPicture(file, QSize(boardsize::LargestSide, boardsize::LargestSide));

@@ -213,9 +213,10 @@ private slots:
         QCOMPARE(readFile(out.filePath("Matrix.dat")), dat);
         // Only the copy itself appears: no staging folder is left behind.
         QCOMPARE(names(parent.path()), QStringList{"gift"});
-        // The game with its sound module, the picture, Matrix.dat and the maker's list.
-        QCOMPARE(names(out.path()).size(), 5);
+        // The game with its sound and picture modules, the picture, Matrix.dat and the maker's list.
+        QCOMPARE(names(out.path()).size(), 6);
         QVERIFY(QFileInfo(out.filePath("quadrifoglio-sound.so")).isFile());
+        QVERIFY(QFileInfo(out.filePath("quadrifoglio-pictures.so")).isFile());
         QCOMPARE(readFile(out.filePath(fileName)) == readFile(path), path != m_png);
         QCOMPARE(QImageReader(out.filePath(fileName)).size(), path == m_png ? QSize(180, 180) : QSize(180, 120));
         QCOMPARE(readFile(out.filePath("quadrifoglio")), readFile(GAME_EXECUTABLE));
@@ -428,7 +429,8 @@ private slots:
             ::kill(pid_t(p.processId()), SIGKILL);
             QVERIFY(p.waitForFinished(10000));
             if (QFileInfo::exists(out)) {
-                QCOMPARE(names(out), QStringList({".quadrifoglio-copy", "Matrix.bmp", "Matrix.dat", "quadrifoglio", "quadrifoglio-sound.so"}));
+                QCOMPARE(names(out), QStringList({".quadrifoglio-copy", "Matrix.bmp", "Matrix.dat", "quadrifoglio", "quadrifoglio-pictures.so",
+                                                  "quadrifoglio-sound.so"}));
                 QCOMPARE(readFile(out + "/quadrifoglio"), readFile(GAME_EXECUTABLE));
             }
             left += names(parent.path()).filter(".quadrifoglio-maker-").size();

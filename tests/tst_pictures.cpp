@@ -598,19 +598,35 @@ private slots:
         QFile::remove(path);
     }
 
-    // Formats Qt decodes whole get the allocation they need, above Qt's
-    // own 128 MB.
+    // Large TIFF and WebP pictures are read by the game's picture module, a
+    // part at a time; without it, or with a file that is no module, Qt's
+    // own plugin decodes them whole, with the allocation it needs above
+    // Qt's own 128 MB.
     void webpAndTiffAboveQtsLimitLoad_data()
     {
         QTest::addColumn<QByteArray>("format");
-        QTest::newRow("TIFF") << QByteArray("tiff");
-        QTest::newRow("WebP") << QByteArray("webp");
+        QTest::addColumn<QString>("module");
+        for (const char *format : {"tiff", "webp"}) {
+            QTest::addRow("%s, the module", format) << QByteArray(format) << u"module"_s;
+            QTest::addRow("%s, no module", format) << QByteArray(format) << u"none"_s;
+            QTest::addRow("%s, not a module", format) << QByteArray(format) << u"garbage"_s;
+        }
     }
     void webpAndTiffAboveQtsLimitLoad()
     {
         QFETCH(QByteArray, format);
+        QFETCH(QString, module);
         if (!QImageReader::supportedImageFormats().contains(format))
             QSKIP("no plugin for the format");
+        const QString garbage = m_dir.filePath(u"quadrifoglio-pictures.so"_s);
+        if (module == "garbage") {
+            QFile file(garbage);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(4096, '\x7f'));
+        }
+        platform::setPictureModulePaths(module == "module" ? QStringList{QStringLiteral(PICTURE_MODULE)}
+                                        : module == "garbage" ? QStringList{garbage}
+                                                              : QStringList{m_dir.filePath(u"nothing.so"_s)});
         const QString path = m_dir.filePath(u"big."_s + QString::fromLatin1(format));
         {
             QImage big(6000, 6000, QImage::Format_RGB32);
@@ -624,6 +640,8 @@ private slots:
         }
         const LoadedPicture picture = loadPicture(path, Board);
         QFile::remove(path);
+        QFile::remove(garbage);
+        QCOMPARE(platform::pictureModuleLoaded(), module == "module");
         QCOMPARE(picture.problem, PictureProblem::None);
         QCOMPARE(picture.size, QSize(6000, 6000));
         QCOMPARE(QImageReader::allocationLimit(), 128);

@@ -46,6 +46,8 @@ const char StagingPrefix[] = ".quadrifoglio-maker-";
 // The game's sound, a module it loads from beside itself (in a portable
 // copy it lies in lib/).
 const char SoundModuleName[] = "quadrifoglio-sound.so";
+// And its module for large TIFF and WebP pictures, beside the sound.
+const char PictureModuleName[] = "quadrifoglio-pictures.so";
 
 QString languageName(int digit)
 {
@@ -312,6 +314,13 @@ QStringList runtimeCandidates(const QString &makerDir)
     const QDir dir(makerDir);
     return {QDir::cleanPath(dir.filePath(QLatin1String(RuntimeFolderName))),
             QDir::cleanPath(dir.filePath(QLatin1String(QUADRIFOGLIO_GAME_FROM_BIN "/") + QLatin1String(RuntimeFolderName)))};
+}
+
+QStringList pictureModuleCandidates(const QString &makerDir)
+{
+    const QDir dir(makerDir);
+    return {QDir::cleanPath(dir.filePath(QLatin1String(PictureModuleName))),
+            QDir::cleanPath(dir.filePath(QLatin1String(QUADRIFOGLIO_GAME_FROM_BIN "/") + QLatin1String(PictureModuleName)))};
 }
 
 QString findRuntime(const QString &makerDir)
@@ -1052,9 +1061,11 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
             parts << Part{name, runtime.filePath(name), {}};
     } else {
         parts << Part{QLatin1String(GameExecutableName), gamePath, {}};
-        const QString sound = QFileInfo(gamePath).dir().filePath(QLatin1String(SoundModuleName));
-        if (QFileInfo(sound).isFile())
-            parts << Part{QLatin1String(SoundModuleName), sound, {}};
+        for (const char *moduleName : {SoundModuleName, PictureModuleName}) {
+            const QString module = QFileInfo(gamePath).dir().filePath(QLatin1String(moduleName));
+            if (QFileInfo(module).isFile())
+                parts << Part{QLatin1String(moduleName), module, {}};
+        }
     }
     parts << Part{picture->fileName, picture->converted ? QString() : picture->source, picture->bytes};
     parts << Part{QStringLiteral("Matrix.dat"), {}, matrixDatBytes(*digit, request.greeting)};

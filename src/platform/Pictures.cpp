@@ -1,12 +1,16 @@
 #include "platform/Pictures.h"
 
+#include "platform/AreaScaler.h"
 #include "platform/Files.h"
 #include "platform/JpegEighth.h"
+#include "platform/PictureModule.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
+#include <QLibrary>
+#include <QLoggingCategory>
 #include <QTransform>
 #include <QtEndian>
 
@@ -21,13 +25,15 @@
 #include <vector>
 
 #include <png.h>
-#include <tiffio.h>
-#include <webp/decode.h>
 #include <unistd.h>
 
 namespace platform {
 
 namespace {
+
+using decoding::AreaScaler;
+using decoding::failed;
+using decoding::scaledResult;
 
 // Bitmaps and GIFs above this many pixels are not decoded whole: Qt would
 // need four bytes a pixel at once (and refuses above 128 MB).
@@ -44,121 +50,6 @@ constexpr qint64 ProgressiveWholeMaxPixels = 48'000'000;
 
 // The pixels of one band of a bitmap decoded at a time.
 constexpr qint64 BandPixels = 2'000'000;
-
-LoadedPicture failed(PictureProblem problem, const QString &detail, QSize size = {})
-{
-    LoadedPicture result;
-    result.problem = problem;
-    result.detail = detail;
-    result.size = size;
-    return result;
-}
-
-// Shrinks a picture fed to it row by row, in any order, by averaging every
-// pixel of the source into the cell of the result it falls in. Only the
-// result's sums are kept. Pixels never fed are the background. At least 64
-// cells a side, so that a cell's sums (at most 200 million / 4096 pixels of
-// 255) fit 32 bits; Qt scales the rest of the way.
-class AreaScaler
-{
-public:
-    AreaScaler(QSize source, QSize target, QRgb background = 0)
-        : m_source(source)
-        , m_grid(qMin(source.width(), qMax(target.width(), 64)), qMin(source.height(), qMax(target.height(), 64)))
-        , m_background(qPremultiply(background))
-        , m_sums(size_t(m_grid.width()) * size_t(m_grid.height()) * 4, 0)
-    {
-        if (m_background == 0)
-            return;
-        for (int gy = 0; gy < m_grid.height(); ++gy)
-            for (int gx = 0; gx < m_grid.width(); ++gx) {
-                const qint64 area = cellArea(gx, gy);
-                qint32 *sum = m_sums.data() + (size_t(gy) * size_t(m_grid.width()) + size_t(gx)) * 4;
-                sum[0] = qint32(area * qRed(m_background));
-                sum[1] = qint32(area * qGreen(m_background));
-                sum[2] = qint32(area * qBlue(m_background));
-                sum[3] = qint32(area * qAlpha(m_background));
-            }
-    }
-
-    // Pixels in premultiplied ARGB, `count` of them from (x, y).
-    void addRow(int y, int x, const QRgb *pixels, int count)
-    {
-        if (y < 0 || y >= m_source.height())
-            return;
-        const qint64 w = m_source.width(), gw = m_grid.width();
-        qint32 *row = m_sums.data() + size_t(cell(y, m_source.height(), m_grid.height())) * size_t(gw) * 4;
-        const int br = qRed(m_background), bg = qGreen(m_background), bb = qBlue(m_background), ba = qAlpha(m_background);
-        qint64 cx = qint64(x) * gw / w;
-        qint64 nextEdge = firstOfCell(cx + 1, w, gw);
-        for (int i = 0; i < count && x + i < w; ++i) {
-            while (x + i >= nextEdge) {
-                ++cx;
-                nextEdge = firstOfCell(cx + 1, w, gw);
-            }
-            const QRgb p = pixels[i];
-            qint32 *sum = row + cx * 4;
-            sum[0] += qRed(p) - br;
-            sum[1] += qGreen(p) - bg;
-            sum[2] += qBlue(p) - bb;
-            sum[3] += qAlpha(p) - ba;
-        }
-    }
-
-    QImage result(QSize size) const
-    {
-        const int gw = m_grid.width(), gh = m_grid.height();
-        QImage image(m_grid, QImage::Format_ARGB32_Premultiplied);
-        if (image.isNull())
-            return {};
-        bool opaque = true;
-        for (int gy = 0; gy < gh; ++gy) {
-            auto *out = reinterpret_cast<QRgb *>(image.scanLine(gy));
-            const qint32 *sum = m_sums.data() + size_t(gy) * size_t(gw) * 4;
-            for (int gx = 0; gx < gw; ++gx, sum += 4) {
-                const qint64 area = cellArea(gx, gy);
-                const auto mean = [area](qint32 s) { return int(std::clamp<qint64>((qint64(s) + area / 2) / area, 0, 255)); };
-                out[gx] = qRgba(mean(sum[0]), mean(sum[1]), mean(sum[2]), mean(sum[3]));
-                opaque = opaque && qAlpha(out[gx]) == 255;
-            }
-        }
-        if (opaque)
-            image.reinterpretAsFormat(QImage::Format_RGB32);
-        else
-            image.convertTo(QImage::Format_ARGB32);
-        if (image.size() != size)
-            image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        return image;
-    }
-
-private:
-    // The first source pixel of cell c when `length` pixels go into `cells`.
-    static qint64 firstOfCell(qint64 c, qint64 length, qint64 cells) { return (c * length + cells - 1) / cells; }
-    static qint64 cell(qint64 i, qint64 length, qint64 cells) { return i * cells / length; }
-    qint64 cellArea(int gx, int gy) const
-    {
-        const qint64 gw = m_grid.width(), gh = m_grid.height();
-        return (firstOfCell(gx + 1, m_source.width(), gw) - firstOfCell(gx, m_source.width(), gw))
-               * (firstOfCell(gy + 1, m_source.height(), gh) - firstOfCell(gy, m_source.height(), gh));
-    }
-
-    QSize m_source;
-    QSize m_grid;
-    QRgb m_background;
-    std::vector<qint32> m_sums;
-};
-
-// What a picture read row by row comes to: its scaled image, or the failure
-// to make room for it.
-LoadedPicture scaledResult(const AreaScaler &scaler, QSize picture, QSize size)
-{
-    LoadedPicture result;
-    result.size = picture;
-    result.image = scaler.result(size);
-    if (result.image.isNull())
-        return failed(PictureProblem::Damaged, QStringLiteral("out of memory"), picture);
-    return result;
-}
 
 // Reads a device a buffer at a time, for decoders that take a byte at once.
 class ByteReader
@@ -512,114 +403,6 @@ private:
     QString m_error;
 };
 
-// A WebP decoded by libwebp straight to the size asked, which keeps only a
-// few rows of the picture at a time: Qt decodes it whole. An animation is
-// left to Qt (nullopt).
-std::optional<LoadedPicture> loadWebpScaled(QIODevice *device, QSize picture, QSize size)
-{
-    const auto damaged = [picture](const QString &why) { return failed(PictureProblem::Damaged, why, picture); };
-    if (!device->seek(0))
-        return damaged(device->errorString());
-    const QByteArray data = device->readAll();
-    WebPDecoderConfig config;
-    if (!WebPInitDecoderConfig(&config))
-        return std::nullopt;
-    const auto *bytes = reinterpret_cast<const uint8_t *>(data.constData());
-    if (WebPGetFeatures(bytes, size_t(data.size()), &config.input) != VP8_STATUS_OK)
-        return damaged(QStringLiteral("the header of the WebP is damaged"));
-    if (config.input.has_animation)
-        return std::nullopt;
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        return damaged(QStringLiteral("out of memory"));
-    config.options.use_scaling = 1;
-    config.options.scaled_width = size.width();
-    config.options.scaled_height = size.height();
-    config.output.colorspace = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? MODE_bgrA : MODE_Argb;
-    config.output.is_external_memory = 1;
-    config.output.u.RGBA.rgba = image.bits();
-    config.output.u.RGBA.stride = int(image.bytesPerLine());
-    config.output.u.RGBA.size = size_t(image.sizeInBytes());
-    const VP8StatusCode status = WebPDecode(bytes, size_t(data.size()), &config);
-    WebPFreeDecBuffer(&config.output);
-    if (status == VP8_STATUS_NOT_ENOUGH_DATA)
-        return damaged(QStringLiteral("the file ends early"));
-    if (status != VP8_STATUS_OK)
-        return damaged(QStringLiteral("the WebP is damaged"));
-    if (!config.input.has_alpha)
-        image.reinterpretAsFormat(QImage::Format_RGB32);
-    LoadedPicture result;
-    result.image = image;
-    result.size = picture;
-    return result;
-}
-
-// A TIFF in strips, read a strip at a time by libtiff, each row into the
-// scaler: Qt decodes the whole picture at once. A tiled TIFF, or one turned
-// on its side, is left to Qt (nullopt).
-std::optional<LoadedPicture> loadTiffInStrips(QIODevice *device, QSize picture, QSize size)
-{
-    const auto damaged = [picture](const QString &why) { return failed(PictureProblem::Damaged, why, picture); };
-    if (!device->seek(0))
-        return damaged(device->errorString());
-    struct Io
-    {
-        static tmsize_t read(thandle_t h, void *data, tmsize_t n)
-        {
-            return tmsize_t(static_cast<QIODevice *>(h)->read(static_cast<char *>(data), qint64(n)));
-        }
-        static tmsize_t write(thandle_t, void *, tmsize_t) { return 0; }
-        static toff_t seek(thandle_t h, toff_t offset, int whence)
-        {
-            auto *d = static_cast<QIODevice *>(h);
-            const qint64 at = whence == SEEK_SET ? qint64(offset)
-                              : whence == SEEK_CUR ? d->pos() + qint64(offset)
-                                                   : d->size() + qint64(offset);
-            return d->seek(at) ? toff_t(at) : toff_t(-1);
-        }
-        static int close(thandle_t) { return 0; }
-        static toff_t size(thandle_t h) { return toff_t(static_cast<QIODevice *>(h)->size()); }
-        static int map(thandle_t, void **, toff_t *) { return 0; }
-        static void unmap(thandle_t, void *, toff_t) {}
-    };
-    TIFFSetWarningHandler(nullptr);
-    TIFFSetErrorHandler(nullptr);
-    TIFF *tiff = TIFFClientOpen("picture", "rm", device, &Io::read, &Io::write, &Io::seek, &Io::close, &Io::size,
-                                &Io::map, &Io::unmap);
-    if (!tiff)
-        return damaged(QStringLiteral("the header of the TIFF is damaged"));
-    const std::unique_ptr<TIFF, void (*)(TIFF *)> closer(tiff, &TIFFClose);
-    uint32_t width = 0, height = 0, rowsPerStrip = 0;
-    uint16_t orientation = ORIENTATION_TOPLEFT;
-    char message[1024] = {};
-    TIFFGetField(tiff, TIFFTAG_IMAGEWIDTH, &width);
-    TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &height);
-    TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &orientation);
-    TIFFGetFieldDefaulted(tiff, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
-    if (TIFFIsTiled(tiff) || orientation != ORIENTATION_TOPLEFT || QSize(int(width), int(height)) != picture
-        || !TIFFRGBAImageOK(tiff, message))
-        return std::nullopt;
-    rowsPerStrip = qBound<uint32_t>(1, rowsPerStrip, height);
-    if (qint64(rowsPerStrip) * width > 16 * BandPixels)
-        return std::nullopt; // one strip larger than a band: Qt's way costs no more
-    std::vector<uint32_t> strip(size_t(rowsPerStrip) * width);
-    std::vector<QRgb> row(width);
-    AreaScaler scaler(picture, size);
-    for (uint32_t top = 0; top < height; top += rowsPerStrip) {
-        if (!TIFFReadRGBAStrip(tiff, top, strip.data()))
-            return damaged(QStringLiteral("the TIFF is damaged or cut short"));
-        const uint32_t rows = qMin(rowsPerStrip, height - top);
-        // The strip's rows come bottom first.
-        for (uint32_t r = 0; r < rows; ++r) {
-            const uint32_t *in = strip.data() + size_t(rows - 1 - r) * width;
-            for (uint32_t x = 0; x < width; ++x)
-                row[x] = qPremultiply(qRgba(int(TIFFGetR(in[x])), int(TIFFGetG(in[x])), int(TIFFGetB(in[x])), int(TIFFGetA(in[x]))));
-            scaler.addRow(int(top + r), 0, row.data(), int(width));
-        }
-    }
-    return scaledResult(scaler, picture, size);
-}
-
 // A JPEG without its end marker after the first scan was cut short: Qt
 // would show the missing part grey. Inside the coded data a 0xFF byte is
 // always followed by 0x00 or a restart marker, so the first FF D9 after the
@@ -906,6 +689,60 @@ private:
     bool m_dataEnded = false;
 };
 
+Q_LOGGING_CATEGORY(picturesLog, "quadrifoglio.pictures", QtWarningMsg)
+
+// The large TIFF and WebP module: where it is looked for, and what came of
+// loading it. Loaded once, on the thread of the first picture that needs it,
+// and never unloaded (a decode on another thread may still run its code).
+struct PictureModuleState
+{
+    std::mutex mutex;
+    bool pathsGiven = false;
+    QStringList paths;
+    enum class Stage { NotLoaded, Loaded, Missing } stage = Stage::NotLoaded;
+    QLibrary *library = nullptr;
+};
+
+PictureModuleState &pictureModuleState()
+{
+    static PictureModuleState *state = new PictureModuleState;
+    return *state;
+}
+
+// One of the module's loaders, the module loaded first if it was not; null
+// when it cannot be loaded (the picture then goes to Qt's own plugin).
+LargePictureLoader largePictureLoader(const char *name)
+{
+    PictureModuleState &state = pictureModuleState();
+    const std::lock_guard lock(state.mutex);
+    if (state.stage == PictureModuleState::Stage::NotLoaded) {
+        state.stage = PictureModuleState::Stage::Missing;
+        if (!state.pathsGiven && QCoreApplication::instance()) {
+            const QString dir = QCoreApplication::applicationDirPath();
+            state.paths = {dir + QLatin1String("/quadrifoglio-pictures.so"), dir + QLatin1String("/lib/quadrifoglio-pictures.so")};
+        }
+        for (const QString &path : std::as_const(state.paths)) {
+            auto library = std::make_unique<QLibrary>(path);
+            library->setLoadHints(QLibrary::PreventUnloadHint);
+            if (!library->load()) {
+                qCInfo(picturesLog, "the picture module %s did not load: %s", qPrintable(path), qPrintable(library->errorString()));
+                continue;
+            }
+            const auto version = reinterpret_cast<PictureModuleInterfaceQuery>(library->resolve(QUADRIFOGLIO_PICTURES_INTERFACE));
+            if (!version || version() != PictureModuleInterface) {
+                qCInfo(picturesLog, "the picture module %s is of another build of the game", qPrintable(path));
+                continue;
+            }
+            state.library = library.release();
+            state.stage = PictureModuleState::Stage::Loaded;
+            break;
+        }
+    }
+    if (state.stage != PictureModuleState::Stage::Loaded)
+        return nullptr;
+    return reinterpret_cast<LargePictureLoader>(state.library->resolve(name));
+}
+
 qint64 pixels(QSize size)
 {
     return qint64(size.width()) * qint64(size.height());
@@ -982,17 +819,18 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
             device->seek(0);
             return GifDecoder(device, size).load();
         }
-        if (format == "webp" && pixels(stated) > WholeDecodeMaxPixels) {
-            if (std::optional<LoadedPicture> webp = loadWebpScaled(device, stated, size))
-                return *webp;
+        if ((format == "webp" || format == "tiff") && pixels(stated) > WholeDecodeMaxPixels) {
+            const LargePictureLoader load = largePictureLoader(format == "webp" ? QUADRIFOGLIO_PICTURES_LOAD_WEBP
+                                                                                 : QUADRIFOGLIO_PICTURES_LOAD_TIFF);
+            LoadedPicture part;
+            if (load && load(device, stated, size, &part))
+                return part;
+            // Qt's own plugin, named: the format is known by now.
             device->seek(0);
             reader.setDevice(device);
-        }
-        if (format == "tiff" && pixels(stated) > WholeDecodeMaxPixels) {
-            if (std::optional<LoadedPicture> tiff = loadTiffInStrips(device, stated, size))
-                return *tiff;
-            device->seek(0);
-            reader.setDevice(device);
+            reader.setDecideFormatFromContent(false);
+            reader.setAutoDetectImageFormat(false);
+            reader.setFormat(format);
         }
         if (format == "png" && pixels(stated) > WholeDecodeMaxPixels) {
             device->seek(0);
@@ -1035,6 +873,23 @@ LoadedPicture loadPicture(QIODevice *device, QSize size)
     result.image = image;
     result.size = stated;
     return result;
+}
+
+void setPictureModulePaths(const QStringList &paths)
+{
+    PictureModuleState &state = pictureModuleState();
+    const std::lock_guard lock(state.mutex);
+    state.pathsGiven = true;
+    state.paths = paths;
+    state.stage = PictureModuleState::Stage::NotLoaded;
+    state.library = nullptr; // stays loaded: a decode on another thread may still be in it
+}
+
+bool pictureModuleLoaded()
+{
+    PictureModuleState &state = pictureModuleState();
+    const std::lock_guard lock(state.mutex);
+    return state.stage == PictureModuleState::Stage::Loaded;
 }
 
 LoadedPicture loadPicture(const QString &path, QSize size)

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 class QIODevice;
 
@@ -46,5 +47,15 @@ QString describePictureProblem(const LoadedPicture &picture);
 
 // loadPicture's image, or a null image with describePictureProblem in *error.
 QImage loadPictureScaled(const QString &path, QSize size, QString *error = nullptr);
+
+// TIFF and WebP pictures too large to decode whole are read a part at a time
+// by a module of the game's own, quadrifoglio-pictures.so, loaded the first
+// time such a picture comes: a JPEG or PNG puzzle never loads libtiff or
+// libwebp. It is looked for at these paths in turn, by default beside the
+// program and in its lib/ folder. Without it such a picture is decoded whole
+// by Qt's own plugin, as a smaller one is.
+void setPictureModulePaths(const QStringList &paths);
+// True once the module is loaded.
+bool pictureModuleLoaded();
 
 } // namespace platform

@@ -51,6 +51,8 @@ done
 cmp -s "$work/gift/quadrifoglio" "$game" || fail "the made copy does not hold the installed game"
 cmp -s "$work/gift/quadrifoglio-sound.so" "$prefix/lib/quadrifoglio/quadrifoglio-sound.so" \
     || fail "the made copy does not hold the game's sound module"
+cmp -s "$work/gift/quadrifoglio-pictures.so" "$prefix/lib/quadrifoglio/quadrifoglio-pictures.so" \
+    || fail "the made copy does not hold the game's picture module"
 [[ ! -L $work/gift/quadrifoglio ]] || fail "the made copy holds a link"
 # By default it copies the installed portable runtime.
 "$prefix/bin/quadrifoglio-maker" "$prefix/lib/quadrifoglio/Matrix.jpg" --out "$work/portable" >/dev/null \
