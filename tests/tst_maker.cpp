@@ -1043,7 +1043,7 @@ private slots:
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"translation")
                 texts << xml.readElementText();
         }
-        QCOMPARE(texts.size(), 151);
+        QCOMPARE(texts.size(), 153);
         // What is typed as it stands is no word of any language: options
         // and their values, language codes, codes of bytes and characters,
         // a number of bits.

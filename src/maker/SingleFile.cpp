@@ -71,7 +71,7 @@ QByteArray giftTar(const QString &folder, QString *error)
         QFile in(file.filePath());
         const QByteArray name = QFile::encodeName(file.fileName());
         if (name.size() > 99) {
-            *error = QStringLiteral("the name %1 is too long for one file").arg(quoted(file.fileName()));
+            *error = QCoreApplication::translate("Maker", "the name %1 is too long for one file").arg(quoted(file.fileName()));
             return {};
         }
         if (!in.open(QIODevice::ReadOnly)) {
@@ -154,7 +154,7 @@ QString packProblem(const QString &packFolder)
     const QDir dir(packFolder);
     for (const char *part : {PackUnpacker, PackRuntime, PackScript}) {
         if (!QFileInfo(dir.filePath(QLatin1String(part))).isFile())
-            return QStringLiteral("the game's pack for single files is incomplete: %1 is missing")
+            return QCoreApplication::translate("Maker", "the game's pack for single files is incomplete: %1 is missing")
                 .arg(quoted(dir.filePath(QLatin1String(part))));
     }
     return {};
@@ -216,7 +216,7 @@ bool packSingleFile(const QString &giftFolder, const QString &packFolder, const 
     // written with a stand-in first, then again with the key.
     const QByteArray standIn(16, '0');
     if (header(standIn).size() != SingleFileHeaderBytes)
-        return fail(QStringLiteral("the start script of %1 is larger than its room").arg(quoted(script.fileName())));
+        return fail(QCoreApplication::translate("Maker", "the start script of %1 is larger than its room").arg(quoted(script.fileName())));
     if (!goOn(0))
         return fail(QCoreApplication::translate("Maker", "stopped as asked"));
 

@@ -140,12 +140,24 @@
         <translation>keines angegeben</translation>
     </message>
     <message>
-        <source>one file cannot be made: the program makeself is not installed (Debian package makeself)</source>
-        <translation>eine einzelne Datei ist nicht möglich: das Programm makeself ist nicht installiert (Debian-Paket makeself)</translation>
-    </message>
-    <message>
         <source>one file is made from the portable copy only, not from the game alone</source>
         <translation>eine einzelne Datei entsteht nur aus der tragbaren Kopie, nicht aus dem Spiel allein</translation>
+    </message>
+    <message>
+        <source>one file cannot be made: the game&apos;s pack was not found beside the runtime or the maker; install the game again</source>
+        <translation>eine einzelne Datei ist nicht möglich: das Archiv des Spiels wurde weder neben dem tragbaren Spiel noch neben dem Programm gefunden; installiere das Spiel neu</translation>
+    </message>
+    <message>
+        <source>the name %1 is too long for one file</source>
+        <translation>der Name %1 ist für eine einzelne Datei zu lang</translation>
+    </message>
+    <message>
+        <source>the game&apos;s pack for single files is incomplete: %1 is missing</source>
+        <translation>das Archiv des Spiels für eine einzelne Datei ist unvollständig: %1 fehlt</translation>
+    </message>
+    <message>
+        <source>the start script of %1 is larger than its room</source>
+        <translation>das Startskript %1 ist größer als der Platz dafür</translation>
     </message>
     <message>
         <source>the picture %1 does not exist</source>
@@ -194,10 +206,6 @@
     <message>
         <source>stopped as asked</source>
         <translation>wie gewünscht abgebrochen</translation>
-    </message>
-    <message>
-        <source>cannot write %1: makeself failed%2</source>
-        <translation>%1 kann nicht geschrieben werden: makeself ist gescheitert%2</translation>
     </message>
     <message>
         <source>files added to the old copy while it was replaced are in %1</source>

@@ -140,12 +140,24 @@
         <translation>none given</translation>
     </message>
     <message>
-        <source>one file cannot be made: the program makeself is not installed (Debian package makeself)</source>
-        <translation>one file cannot be made: the program makeself is not installed (Debian package makeself)</translation>
-    </message>
-    <message>
         <source>one file is made from the portable copy only, not from the game alone</source>
         <translation>one file is made from the portable copy only, not from the game alone</translation>
+    </message>
+    <message>
+        <source>one file cannot be made: the game&apos;s pack was not found beside the runtime or the maker; install the game again</source>
+        <translation>one file cannot be made: the game&apos;s pack was not found beside the runtime or the maker; install the game again</translation>
+    </message>
+    <message>
+        <source>the name %1 is too long for one file</source>
+        <translation>the name %1 is too long for one file</translation>
+    </message>
+    <message>
+        <source>the game&apos;s pack for single files is incomplete: %1 is missing</source>
+        <translation>the game&apos;s pack for single files is incomplete: %1 is missing</translation>
+    </message>
+    <message>
+        <source>the start script of %1 is larger than its room</source>
+        <translation>the start script of %1 is larger than its room</translation>
     </message>
     <message>
         <source>the picture %1 does not exist</source>
@@ -194,10 +206,6 @@
     <message>
         <source>stopped as asked</source>
         <translation>stopped as asked</translation>
-    </message>
-    <message>
-        <source>cannot write %1: makeself failed%2</source>
-        <translation>cannot write %1: makeself failed%2</translation>
     </message>
     <message>
         <source>files added to the old copy while it was replaced are in %1</source>

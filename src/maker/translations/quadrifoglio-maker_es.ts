@@ -140,12 +140,24 @@
         <translation>ninguno indicado</translation>
     </message>
     <message>
-        <source>one file cannot be made: the program makeself is not installed (Debian package makeself)</source>
-        <translation>no se puede hacer un solo archivo: el programa makeself no está instalado (paquete Debian makeself)</translation>
-    </message>
-    <message>
         <source>one file is made from the portable copy only, not from the game alone</source>
         <translation>un solo archivo solo se hace a partir de la copia portátil, no del juego solo</translation>
+    </message>
+    <message>
+        <source>one file cannot be made: the game&apos;s pack was not found beside the runtime or the maker; install the game again</source>
+        <translation>no se puede hacer un solo archivo: no se ha encontrado el paquete comprimido del juego junto al juego portátil ni junto al programa; instala de nuevo el juego</translation>
+    </message>
+    <message>
+        <source>the name %1 is too long for one file</source>
+        <translation>el nombre %1 es demasiado largo para un solo archivo</translation>
+    </message>
+    <message>
+        <source>the game&apos;s pack for single files is incomplete: %1 is missing</source>
+        <translation>el paquete comprimido del juego para hacer un solo archivo está incompleto: falta %1</translation>
+    </message>
+    <message>
+        <source>the start script of %1 is larger than its room</source>
+        <translation>el guion de inicio %1 ocupa más que el espacio que tiene</translation>
     </message>
     <message>
         <source>the picture %1 does not exist</source>
@@ -194,10 +206,6 @@
     <message>
         <source>stopped as asked</source>
         <translation>detenido como se pidió</translation>
-    </message>
-    <message>
-        <source>cannot write %1: makeself failed%2</source>
-        <translation>no se puede escribir %1: makeself ha fallado%2</translation>
     </message>
     <message>
         <source>files added to the old copy while it was replaced are in %1</source>

@@ -140,12 +140,24 @@
         <translation>aucun indiqué</translation>
     </message>
     <message>
-        <source>one file cannot be made: the program makeself is not installed (Debian package makeself)</source>
-        <translation>impossible de faire un seul fichier : le programme makeself n&apos;est pas installé (paquet Debian makeself)</translation>
-    </message>
-    <message>
         <source>one file is made from the portable copy only, not from the game alone</source>
         <translation>un seul fichier ne se fait qu&apos;à partir de la copie portable, pas du jeu seul</translation>
+    </message>
+    <message>
+        <source>one file cannot be made: the game&apos;s pack was not found beside the runtime or the maker; install the game again</source>
+        <translation>impossible de faire un seul fichier : l&apos;archive du jeu est introuvable à côté du jeu portable comme du programme ; installe à nouveau le jeu</translation>
+    </message>
+    <message>
+        <source>the name %1 is too long for one file</source>
+        <translation>le nom %1 est trop long pour un seul fichier</translation>
+    </message>
+    <message>
+        <source>the game&apos;s pack for single files is incomplete: %1 is missing</source>
+        <translation>l&apos;archive du jeu pour faire un seul fichier est incomplète : il manque %1</translation>
+    </message>
+    <message>
+        <source>the start script of %1 is larger than its room</source>
+        <translation>le script de démarrage %1 dépasse la place qui lui est réservée</translation>
     </message>
     <message>
         <source>the picture %1 does not exist</source>
@@ -194,10 +206,6 @@
     <message>
         <source>stopped as asked</source>
         <translation>arrêté comme demandé</translation>
-    </message>
-    <message>
-        <source>cannot write %1: makeself failed%2</source>
-        <translation>impossible d&apos;écrire %1 : makeself a échoué%2</translation>
     </message>
     <message>
         <source>files added to the old copy while it was replaced are in %1</source>

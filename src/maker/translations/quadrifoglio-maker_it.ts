@@ -140,12 +140,24 @@
         <translation>nessuno indicato</translation>
     </message>
     <message>
-        <source>one file cannot be made: the program makeself is not installed (Debian package makeself)</source>
-        <translation>impossibile fare un unico file: il programma makeself non è installato (pacchetto Debian makeself)</translation>
-    </message>
-    <message>
         <source>one file is made from the portable copy only, not from the game alone</source>
         <translation>un unico file si fa solo dalla copia portabile, non dal solo gioco</translation>
+    </message>
+    <message>
+        <source>one file cannot be made: the game&apos;s pack was not found beside the runtime or the maker; install the game again</source>
+        <translation>impossibile fare un unico file: l&apos;archivio del gioco non è stato trovato accanto al gioco portabile né accanto al programma; installa di nuovo il gioco</translation>
+    </message>
+    <message>
+        <source>the name %1 is too long for one file</source>
+        <translation>il nome %1 è troppo lungo per un unico file</translation>
+    </message>
+    <message>
+        <source>the game&apos;s pack for single files is incomplete: %1 is missing</source>
+        <translation>l&apos;archivio del gioco per fare un unico file è incompleto: manca %1</translation>
+    </message>
+    <message>
+        <source>the start script of %1 is larger than its room</source>
+        <translation>lo script di avvio %1 è più lungo dello spazio che ha</translation>
     </message>
     <message>
         <source>the picture %1 does not exist</source>
@@ -194,10 +206,6 @@
     <message>
         <source>stopped as asked</source>
         <translation>interrotto come richiesto</translation>
-    </message>
-    <message>
-        <source>cannot write %1: makeself failed%2</source>
-        <translation>impossibile scrivere %1: makeself non è riuscito%2</translation>
     </message>
     <message>
         <source>files added to the old copy while it was replaced are in %1</source>
