@@ -7,7 +7,8 @@ watches the map and every drawing into the window; the game's picture on the
 board is its last frame before a quiet spell). The yardsticks are a bare Qt
 window, with and without one line of text, that end at once after their first
 frame. All programs take turns, round after round, in one Xvfb session, and
-each ratio is taken within a round, so that the machine's drift cancels out.
+each ratio is taken within a round, so that the machine's drift cancels out;
+the machine's one-minute load average is printed from before and after.
 A private PulseAudio null sink is the sound server when pulseaudio is
 installed, as a desktop has one. Run:
 
@@ -90,6 +91,7 @@ def main():
                 env["PULSE_SERVER"] = address
             else:
                 env.pop("PULSE_SERVER", None)
+            load_before = os.getloadavg()[0]
             # One round unmeasured: the files' pages come into the cache.
             for _, command in programs:
                 watch(watcher, command, env)
@@ -100,6 +102,7 @@ def main():
                     ms, mb = watch(watcher, command, env)
                     times[name].append(ms)
                     memory[name].append(mb)
+            load_after = os.getloadavg()[0]
         finally:
             if server:
                 server.terminate()
@@ -107,7 +110,8 @@ def main():
 
     label = programs[1][0]
     print(f"time to the final frame on screen, Xvfb {args.size}, {args.runs} rounds, "
-          f"sound server: {'private PulseAudio null sink' if address else 'none'}")
+          f"sound server: {'private PulseAudio null sink' if address else 'none'}, "
+          f"load average {load_before:.1f} before, {load_after:.1f} after")
     print(f"{'program':30} {'median ms':>9} {'x bare':>7} {'x label':>8} "
           f"{'x label range':>14} {'peak MB':>8} {'x label':>8}")
     for name, _ in programs:

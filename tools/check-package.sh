@@ -55,9 +55,14 @@ dpkg_when_free -i "$deb" >"$work/install.log" 2>&1 || { cat "$work/install.log";
 dpkg -L quadrifoglio >"$work/files"
 remove() { dpkg_when_free -r quadrifoglio >"$work/remove.log" 2>&1 || { cat "$work/remove.log"; fail "dpkg -r"; }; }
 for path in /usr/bin/quadrifoglio /usr/bin/quadrifoglio-maker /usr/lib/quadrifoglio/Matrix.jpg \
+    /usr/lib/quadrifoglio/quadrifoglio-sound.so /usr/lib/quadrifoglio/quadrifoglio-pictures.so \
     /usr/share/applications/quadrifoglio.desktop /usr/share/metainfo/org.example.quadrifoglio.metainfo.xml \
     /usr/share/man/man6/quadrifoglio.6.gz /usr/share/icons/hicolor/scalable/apps/quadrifoglio.svg; do
     [[ -e $path ]] || { remove; fail "$path is not installed"; }
+done
+# The game's modules find every library they need in the package's dependencies.
+for module in /usr/lib/quadrifoglio/quadrifoglio-*.so; do
+    ! ldd "$module" | grep -q 'not found' || { remove; fail "$module lacks a library: $(ldd "$module" | grep 'not found')"; }
 done
 version=$(env -u DISPLAY quadrifoglio --version) || { remove; fail "quadrifoglio --version"; }
 [[ $version == "Quadrifoglio 3D "* ]] || { remove; fail "--version says '$version'"; }
@@ -71,6 +76,7 @@ env -u DISPLAY HOME="$work/home" quadrifoglio-maker "$work/picture.png" --langua
     env -u DISPLAY HOME="$work/home" quadrifoglio-maker "$work/picture.png" --language en --single-file "$work/gift.run" \
         >>"$work/maker.log" 2>&1 || { cat "$work/maker.log"; remove; fail "the packaged maker made no copy"; }
 for part in quadrifoglio quadrifoglio-game lib/libQt6Core.so.6 lib/libicudata.so.72 plugins/platforms/libqxcb.so \
+    lib/quadrifoglio-sound.so lib/quadrifoglio-pictures.so lib/libtiff.so.6 \
     plugins/platforms/libqwayland-generic.so Matrix.jpg README.txt; do
     [[ -e $work/gift/$part ]] || { remove; fail "the packaged maker's copy lacks $part"; }
 done
