@@ -316,13 +316,6 @@ QStringList runtimeCandidates(const QString &makerDir)
             QDir::cleanPath(dir.filePath(QLatin1String(QUADRIFOGLIO_GAME_FROM_BIN "/") + QLatin1String(RuntimeFolderName)))};
 }
 
-QStringList pictureModuleCandidates(const QString &makerDir)
-{
-    const QDir dir(makerDir);
-    return {QDir::cleanPath(dir.filePath(QLatin1String(PictureModuleName))),
-            QDir::cleanPath(dir.filePath(QLatin1String(QUADRIFOGLIO_GAME_FROM_BIN "/") + QLatin1String(PictureModuleName)))};
-}
-
 QString findRuntime(const QString &makerDir)
 {
     for (const QString &candidate : runtimeCandidates(makerDir)) {

@@ -163,12 +163,6 @@ QString findGameExecutable(const QString &makerDir);
 QStringList runtimeCandidates(const QString &makerDir);
 QString findRuntime(const QString &makerDir);
 
-// Where the game's module for large TIFF and WebP pictures may lie for a
-// maker in `makerDir`, in the order they are tried: beside the maker, then
-// beside the installed game. The maker checks pictures with it as the game
-// decodes them.
-QStringList pictureModuleCandidates(const QString &makerDir);
-
 // The note in the copy that tells the friend how to start the game, in the
 // gift's language: its file name and its text.
 QString startNoteName(int digit);

@@ -8,7 +8,6 @@
 #include "assets/Assets.h"
 #include "maker/Maker.h"
 #include "maker/MakerWindow.h"
-#include "platform/Pictures.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -79,13 +78,6 @@ private:
     QElapsedTimer m_clock;
 };
 
-// Large TIFF and WebP pictures are checked with the game's own module, as
-// the game decodes them.
-void usePictureModule()
-{
-    platform::setPictureModulePaths(maker::pictureModuleCandidates(QCoreApplication::applicationDirPath()));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -100,7 +92,6 @@ int main(int argc, char *argv[])
 
     if (argc <= 1) {
         QApplication app(argc, argv);
-        usePictureModule();
         assets::useGameFont();
         MakerWindow::loadTranslation();
         const QString runtime = maker::findRuntime(QCoreApplication::applicationDirPath());
@@ -120,7 +111,6 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
-    usePictureModule();
     assets::useGameFont();
     MakerWindow::loadTranslation();
 
