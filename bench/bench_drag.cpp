@@ -11,7 +11,8 @@
 #include "game/SceneScale.h"
 #include "support/GameFixture.h"
 #include "ui/MainWindow.h"
-#include "ui/PieceWidget.h"
+#include "ui/PieceItem.h"
+#include "ui/SceneView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,7 +73,7 @@ struct Figures
 
 // Presses at `from`, then takes `steps` mouse steps along a loop around
 // `centre`, each followed by the repaint; times each step.
-Figures DragSteps(QWindow *window, QWidget *dragged, QPoint from, QPoint centre, int steps,
+Figures DragSteps(QWindow *window, const std::function<QPointF()> &where, QPoint from, QPoint centre, int steps,
                   PaintCounter &counter)
 {
     int moves = 0;
@@ -94,14 +95,14 @@ Figures DragSteps(QWindow *window, QWidget *dragged, QPoint from, QPoint centre,
         const int before = counter.paints;
         QElapsedTimer t;
         t.start();
-        const QPoint was = dragged->pos();
+        const QPointF was = where();
         QTest::mouseMove(window, p);
         // The step ends when the window has been repainted (one update pass
         // paints every widget the move uncovered or covered).
         while (counter.paints == before && t.elapsed() < 200)
             QCoreApplication::processEvents();
         times.push_back(double(t.nsecsElapsed()) / 1e6);
-        moves += dragged->pos() != was;
+        moves += where() != was;
     }
     const int paints = counter.paints;
     QTest::mouseRelease(window, Qt::LeftButton, {}, at(steps));
@@ -147,21 +148,22 @@ int main(int argc, char *argv[])
 
     // The yardstick: a bare window of the same size with one plain square,
     // as large as a piece at the scene's scale.
-    const scene::Scale scale{scene::scaleFor(size)};
-    const int side = scale.px(puzzle::PieceWidgetSize);
+    const double scale = scene::scaleFor(size);
+    const auto px = [scale](int design) { return scene::devicePixel(design, scale); };
+    const int side = px(puzzle::PieceWidgetSize);
     QWidget bare;
     bare.resize(size);
     bare.setAutoFillBackground(true);
     auto *plain = new PlainPiece(&bare);
     plain->setAutoFillBackground(true);
     plain->setPalette(QPalette(Qt::darkGreen));
-    plain->setGeometry(scale.px(40), scale.px(40), side, side);
+    plain->setGeometry(px(40), px(40), side, side);
     // The second yardstick: a picture under a mask, as a piece is drawn but
     // with an outline that is only an ellipse.
     auto *masked = new PlainPiece(&bare);
     masked->picture = TestFolder::cellPicture(QSize(side, side));
-    masked->setGeometry(scale.px(40), scale.px(140), side, side);
-    masked->setMask(QRegion(0, 0, scale.px(70), scale.px(70), QRegion::Ellipse));
+    masked->setGeometry(px(40), px(140), side, side);
+    masked->setMask(QRegion(0, 0, px(70), px(70), QRegion::Ellipse));
     bare.show();
     QCoreApplication::processEvents();
 
@@ -174,10 +176,11 @@ int main(int argc, char *argv[])
 
     PaintCounter counter;
     app.installEventFilter(&counter);
-    const Figures yard = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(side / 2, side / 2), centre, steps,
+    const auto posOf = [](const QWidget *widget) { return [widget] { return QPointF(widget->pos()); }; };
+    const Figures yard = DragSteps(bare.windowHandle(), posOf(plain), plain->pos() + QPoint(side / 2, side / 2), centre, steps,
                                    counter);
     Print("bare Qt window, plain square", yard, yard.median);
-    const Figures yardMasked = DragSteps(bare.windowHandle(), masked, masked->pos() + QPoint(scale.px(35), scale.px(35)),
+    const Figures yardMasked = DragSteps(bare.windowHandle(), posOf(masked), masked->pos() + QPoint(px(35), px(35)),
                                          centre, steps, counter);
     Print("bare Qt window, masked square picture", yardMasked, yard.median);
 
@@ -189,9 +192,9 @@ int main(int argc, char *argv[])
             fixture.button("edgeSwitch")->click();
             QCoreApplication::processEvents();
         }
-        PieceWidget *piece = game.piece(index);
-        const QPoint grip = piece->pos() + fixture.grip(index);
-        const Figures f = DragSteps(game.windowHandle(), piece, grip, centre, steps, counter);
+        PieceItem *piece = game.piece(index);
+        const QPoint grip = game.toWindow(piece->pos() + fixture.grip(index));
+        const Figures f = DragSteps(game.windowHandle(), [piece] { return piece->pos(); }, grip, centre, steps, counter);
         Print(round == 0 ? "game, piece 15 with 3-D edge" : "game, piece 16 plain (3-D off)", f,
               yard.median);
     }
@@ -201,17 +204,17 @@ int main(int argc, char *argv[])
         game.piece(n)->setVisible(n == 15);
     QCoreApplication::processEvents();
     {
-        PieceWidget *piece = game.piece(15);
-        const QPoint grip = piece->pos() + fixture.grip(15);
+        PieceItem *piece = game.piece(15);
+        const QPoint grip = game.toWindow(piece->pos() + fixture.grip(15));
         Print("game, piece 15 alone (35 others hidden)",
-              DragSteps(game.windowHandle(), piece, grip, centre, steps, counter), yard.median);
+              DragSteps(game.windowHandle(), [piece] { return piece->pos(); }, grip, centre, steps, counter), yard.median);
     }
 
     // The yardstick again, to see that the machine did not change pace.
     plain->move(40, 40);
     plain->raise();
     QCoreApplication::processEvents();
-    const Figures again = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(side / 2, side / 2), centre, steps,
+    const Figures again = DragSteps(bare.windowHandle(), posOf(plain), plain->pos() + QPoint(side / 2, side / 2), centre, steps,
                                     counter);
     Print("bare Qt window again", again, yard.median);
     return 0;
