@@ -7,6 +7,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 BoardItem::BoardItem()
@@ -43,9 +44,16 @@ void BoardItem::showLoadingMessage(texts::Language language)
     const auto px = [this](int design) { return scene::devicePixel(design, m_deviceScale); };
     QPainter p(&m_shown);
     const QImage hourglass = assets::icon(assets::Icon::Hourglass);
-    if (!hourglass.isNull()) {
+    const QRect box = scene::deviceRect(QRect(132, 132, 96, 96), m_deviceScale);
+    if (!hourglass.isNull() && m_deviceScale == 1.0) {
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(scene::deviceRect(QRect(132, 132, 96, 96), m_deviceScale), hourglass, hourglass.rect());
+        p.drawImage(box, hourglass, hourglass.rect());
+    } else if (!hourglass.isNull()) {
+        // Larger, each of the icon's pixels becomes a square of whole device
+        // pixels, as sharp as the text beside it.
+        const int step = std::max(1, box.width() / hourglass.width());
+        const QSize size = hourglass.size() * step;
+        p.drawImage(QRect(box.center() - QPoint(size.width(), size.height()) / 2, size), hourglass);
     }
     QFont big(QStringLiteral("Arial"));
     big.setPointSizeF(14 * m_deviceScale);
