@@ -48,6 +48,7 @@ void PauseCover::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
     p->setClipRegion(m_shown, Qt::IntersectClip);
     p->fillRect(m_area, m_colour);
     p->restore();
+    p->save();
     // The board's place, blank, with the note on a panel of the game's grey.
     p->fillRect(m_board, m_colour.darker(130));
     QFont font(QStringLiteral("Arial"));
@@ -60,4 +61,5 @@ void PauseCover::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
     p->setPen(Qt::black);
     p->drawRect(note.adjusted(0, 0, -1, -1));
     p->drawText(note, Qt::AlignCenter | Qt::TextWordWrap, m_note);
+    p->restore();
 }

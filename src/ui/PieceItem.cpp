@@ -20,10 +20,7 @@ PieceItem::PieceItem(int piece)
     : m_piece(piece), m_outline(outlines::outline(puzzle::shapeOf(piece)))
 {
     setObjectName(QStringLiteral("piece%1").arg(piece));
-    // The view maps the pointer to a pixel's top-left corner: the shape's
-    // pixels are centred there, so a pixel of the outline is hit exactly.
     m_shape.addRegion(m_outline);
-    m_shape.translate(-0.5, -0.5);
     setAcceptedMouseButtons(Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
     setCursor(assets::cursor(assets::Cursor::OpenHand));
     setZValue(topOfPieces);
@@ -42,7 +39,18 @@ QPainterPath PieceItem::shape() const
 
 bool PieceItem::contains(const QPointF &point) const
 {
-    return m_outline.contains(QPoint(int(std::floor(point.x() + 0.5)), int(std::floor(point.y() + 0.5))));
+    return m_outline.contains(QPoint(int(std::floor(point.x())), int(std::floor(point.y()))));
+}
+
+bool PieceItem::collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMode mode) const
+{
+    // The view asks about the square of one screen pixel under the pointer:
+    // its middle decides, so the pointer takes the piece exactly inside its
+    // outline, at any scale.
+    const QRectF square = path.boundingRect();
+    if (mode == Qt::IntersectsItemShape && square.width() <= 1 && square.height() <= 1)
+        return contains(square.center());
+    return QGraphicsObject::collidesWithPath(path, mode);
 }
 
 void PieceItem::setImage(const QImage &picture)
@@ -53,15 +61,7 @@ void PieceItem::setImage(const QImage &picture)
 
 void PieceItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
-    if (m_image.hasAlphaChannel()) {
-        drawInDevicePixels(painter, m_image);
-        return;
-    }
-    // At scale 1 the picture is square and the outline clips it.
-    painter->save();
-    painter->setClipRegion(m_outline);
     drawInDevicePixels(painter, m_image);
-    painter->restore();
 }
 
 void PieceItem::returnToPickUp()

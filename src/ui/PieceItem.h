@@ -41,6 +41,7 @@ public:
     QRectF boundingRect() const override;
     QPainterPath shape() const override;
     bool contains(const QPointF &point) const override;
+    bool collidesWithPath(const QPainterPath &path, Qt::ItemSelectionMode mode) const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 signals:

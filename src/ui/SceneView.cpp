@@ -16,10 +16,15 @@ SceneView::SceneView(QGraphicsScene *scene, QWidget *parent) : QGraphicsView(sce
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTransformationAnchor(QGraphicsView::NoAnchor);
     setResizeAnchor(QGraphicsView::NoAnchor);
-    // No item draws antialiased beyond its bounds.
-    setOptimizationFlags(QGraphicsView::DontAdjustForAntialiasing);
-    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    // No item draws antialiased beyond its bounds, and each puts back what it
+    // changes of the painter.
+    setOptimizationFlags(QGraphicsView::DontAdjustForAntialiasing | QGraphicsView::DontSavePainterState);
+    // A moving piece repaints one rectangle: the blits stay on Qt's fast
+    // path for a plain rectangle.
+    setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
+    // The background covers every pixel: nothing is filled beneath it.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     // The keys go on to the window when no control in the scene takes them.
     setFocusPolicy(Qt::StrongFocus);
@@ -68,11 +73,12 @@ void SceneView::drawBackground(QPainter *painter, const QRectF &exposed)
     painter->resetTransform();
     painter->scale(1 / ratio, 1 / ratio);
     const QRectF device(area.topLeft() * ratio, area.size() * ratio);
-    // The tiles, from the window's corner, cover every pixel.
-    if (m_tile.isNull())
-        painter->fillRect(device, m_colour);
-    else
-        painter->fillRect(device, QBrush(m_tile));
+    // The tiles, from the window's corner, cover every pixel but the board's,
+    // which the board covers itself.
+    const QRegion bare = QRegion(device.toAlignedRect()) - scene::deviceRect(m_board, deviceScale());
+    const QBrush tiles = m_tile.isNull() ? QBrush(m_colour) : QBrush(m_tile);
+    for (const QRect &part : bare)
+        painter->fillRect(part, tiles);
     if (m_sunken) {
         // A piece dragged over the slots repaints no part of the bevel.
         const QRect around = bevelInDevicePixels();
