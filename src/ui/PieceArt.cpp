@@ -130,7 +130,11 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double device
         return clearBeyond(cut, inside);
     const int w = cut.width();
     const int h = cut.height();
-    const auto in = [&](int x, int y) { return inside.constScanLine(y)[x] != 0; };
+    // The mask as one flat array: it is read four times per pixel.
+    std::vector<unsigned char> mask(std::size_t(w * h));
+    for (int y = 0; y < h; ++y)
+        std::copy_n(inside.constScanLine(y), w, mask.begin() + std::ptrdiff_t(y) * w);
+    const auto in = [&mask, w](int x, int y) { return mask[std::size_t(y * w + x)] != 0; };
     // For every pixel inside, how far the outline is in each direction (1:
     // the next pixel is outside), found in one pass per direction.
     std::vector<int> down(std::size_t(w * h)), up(down.size()), right(down.size()), left(down.size());
