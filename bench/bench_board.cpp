@@ -11,7 +11,8 @@
 #include "support/GameFixture.h"
 #include "ui/MainWindow.h"
 #include "ui/PieceArt.h"
-#include "ui/PieceWidget.h"
+#include "ui/BoardItem.h"
+#include "ui/PieceItem.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -85,8 +86,10 @@ void BackToStart(MainWindow &window)
 void CutPieces(MainWindow &window, bool withEdge)
 {
     const QImage &picture = window.board()->puzzlePicture();
+    const double deviceScale = window.board()->deviceScale();
+    const QPoint board = window.board()->pos().toPoint();
     for (int n = 1; n <= puzzle::PieceCount; ++n)
-        window.piece(n)->setImage(pieceart::pieceImage(picture, n, withEdge));
+        window.piece(n)->setImage(pieceart::pieceImage(picture, n, withEdge, deviceScale, board));
 }
 
 } // namespace
@@ -115,13 +118,14 @@ int main(int argc, char *argv[])
     // same 360 x 360 image and is shown (what Play does, without outlines,
     // edges or guide). In a larger window all of it is at the scene's scale,
     // as the game's pieces are.
-    const scene::Scale scale{scene::scaleFor(f.size())};
+    const double scale = scene::scaleFor(f.size());
+    const auto px = [scale](int design) { return scene::devicePixel(design, scale); };
     QWidget bare;
     bare.resize(f.size());
     std::array<PictureWidget *, puzzle::PieceCount> squares{};
     for (int i = 0; i < puzzle::PieceCount; ++i) {
         squares[size_t(i)] = new PictureWidget(&bare);
-        squares[size_t(i)]->setGeometry(scale.px((i % 9) * 80), scale.px((i / 9) * 80), scale.px(77), scale.px(77));
+        squares[size_t(i)]->setGeometry(px((i % 9) * 80), px((i / 9) * 80), px(77), px(77));
         squares[size_t(i)]->hide();
     }
     bare.show();
@@ -135,7 +139,7 @@ int main(int argc, char *argv[])
     const auto showSquares = [&] {
         for (int i = 0; i < puzzle::PieceCount; ++i) {
             squares[size_t(i)]->picture =
-                source.copy(scale.px((i % 6) * 60), scale.px((i / 6) * 60), scale.px(70), scale.px(70));
+                source.copy(px((i % 6) * 60), px((i / 6) * 60), px(70), px(70));
             squares[size_t(i)]->show();
         }
     };

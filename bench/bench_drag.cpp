@@ -11,7 +11,8 @@
 #include "game/SceneScale.h"
 #include "support/GameFixture.h"
 #include "ui/MainWindow.h"
-#include "ui/PieceWidget.h"
+#include "ui/PieceItem.h"
+#include "ui/SceneView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -72,7 +73,7 @@ struct Figures
 
 // Presses at `from`, then takes `steps` mouse steps along a loop around
 // `centre`, each followed by the repaint; times each step.
-Figures DragSteps(QWindow *window, QWidget *dragged, QPoint from, QPoint centre, int steps,
+Figures DragSteps(QWindow *window, const std::function<QPointF()> &where, QPoint from, QPoint centre, int steps,
                   PaintCounter &counter)
 {
     int moves = 0;
@@ -94,17 +95,23 @@ Figures DragSteps(QWindow *window, QWidget *dragged, QPoint from, QPoint centre,
         const int before = counter.paints;
         QElapsedTimer t;
         t.start();
-        const QPoint was = dragged->pos();
+        const QPointF was = where();
         QTest::mouseMove(window, p);
         // The step ends when the window has been repainted (one update pass
         // paints every widget the move uncovered or covered).
         while (counter.paints == before && t.elapsed() < 200)
             QCoreApplication::processEvents();
         times.push_back(double(t.nsecsElapsed()) / 1e6);
-        moves += dragged->pos() != was;
+        moves += where() != was;
     }
     const int paints = counter.paints;
-    QTest::mouseRelease(window, Qt::LeftButton, {}, at(steps));
+    // Let go where it was picked up, untimed: a piece dropped on its own
+    // cell would stay there.
+    for (int k = 1; k <= 20; ++k) {
+        QTest::mouseMove(window, at(steps) + (from - at(steps)) * k / 20);
+        QCoreApplication::processEvents();
+    }
+    QTest::mouseRelease(window, Qt::LeftButton, {}, from);
     QCoreApplication::processEvents();
 
     std::sort(times.begin(), times.end());
@@ -117,10 +124,12 @@ Figures DragSteps(QWindow *window, QWidget *dragged, QPoint from, QPoint centre,
     return f;
 }
 
-void Print(const char *name, const Figures &f, double yardstick)
+// Each step's median beside the two yardsticks': the plain square and the
+// square picture.
+void Print(const char *name, const Figures &f, double plain, double picture)
 {
-    std::printf("  %-40s %8.3f %8.3f %8.3f %7.2f %6.2f %6d\n", name, f.median, f.p90, f.max,
-                f.median / yardstick, f.paintsPerStep, f.moves);
+    std::printf("  %-40s %8.3f %8.3f %8.3f %7.2f %7.2f %6.2f %6d\n", name, f.median, f.p90, f.max,
+                f.median / plain, f.median / picture, f.paintsPerStep, f.moves);
 }
 
 } // namespace
@@ -147,39 +156,51 @@ int main(int argc, char *argv[])
 
     // The yardstick: a bare window of the same size with one plain square,
     // as large as a piece at the scene's scale.
-    const scene::Scale scale{scene::scaleFor(size)};
-    const int side = scale.px(puzzle::PieceWidgetSize);
+    const double scale = scene::scaleFor(size);
+    const auto px = [scale](int design) { return scene::devicePixel(design, scale); };
+    const int side = px(puzzle::PieceWidgetSize);
     QWidget bare;
     bare.resize(size);
     bare.setAutoFillBackground(true);
     auto *plain = new PlainPiece(&bare);
     plain->setAutoFillBackground(true);
     plain->setPalette(QPalette(Qt::darkGreen));
-    plain->setGeometry(scale.px(40), scale.px(40), side, side);
-    // The second yardstick: a picture under a mask, as a piece is drawn but
-    // with an outline that is only an ellipse.
+    plain->setGeometry(px(40), px(40), side, side);
+    // The second yardstick: a square picture of a piece's size, as a piece
+    // is drawn but without its outline.
+    auto *picture = new PlainPiece(&bare);
+    picture->picture = TestFolder::cellPicture(QSize(side, side));
+    picture->setGeometry(px(140), px(40), side, side);
+    // The third: a picture under a mask, as a piece is drawn but with an
+    // outline that is only an ellipse.
     auto *masked = new PlainPiece(&bare);
     masked->picture = TestFolder::cellPicture(QSize(side, side));
-    masked->setGeometry(scale.px(40), scale.px(140), side, side);
-    masked->setMask(QRegion(0, 0, scale.px(70), scale.px(70), QRegion::Ellipse));
+    masked->setGeometry(px(40), px(140), side, side);
+    masked->setMask(QRegion(0, 0, px(70), px(70), QRegion::Ellipse));
     bare.show();
     QCoreApplication::processEvents();
 
     const QPoint centre(size.width() / 2, size.height() / 2);
     std::printf("drag benchmark: one mouse step (event + move + repaint), %d steps, offscreen, "
                 "window %dx%d\n", steps, size.width(), size.height());
-    std::printf("  %-40s %8s %8s %8s %7s %6s %6s\n", "", "median", "p90", "max", "x bare", "paints",
+    std::printf("  %-40s %8s %8s %8s %7s %7s %6s %6s\n", "", "median", "p90", "max", "x bare", "x bare", "paints",
                 "moved");
-    std::printf("  %-40s %8s %8s %8s %7s %6s %6s\n", "", "ms", "ms", "ms", "", "/step", "steps");
+    std::printf("  %-40s %8s %8s %8s %7s %7s %6s %6s\n", "", "ms", "ms", "ms", "square", "picture", "/step", "steps");
 
     PaintCounter counter;
     app.installEventFilter(&counter);
-    const Figures yard = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(side / 2, side / 2), centre, steps,
+    const auto posOf = [](const QWidget *widget) { return [widget] { return QPointF(widget->pos()); }; };
+    const Figures yard = DragSteps(bare.windowHandle(), posOf(plain), plain->pos() + QPoint(side / 2, side / 2), centre, steps,
                                    counter);
-    Print("bare Qt window, plain square", yard, yard.median);
-    const Figures yardMasked = DragSteps(bare.windowHandle(), masked, masked->pos() + QPoint(scale.px(35), scale.px(35)),
+    const Figures yardPicture = DragSteps(bare.windowHandle(), posOf(picture), picture->pos() + QPoint(side / 2, side / 2),
+                                          centre, steps, counter);
+    const double plainStep = yard.median;
+    const double pictureStep = yardPicture.median;
+    Print("bare Qt window, plain square", yard, plainStep, pictureStep);
+    Print("bare Qt window, square picture", yardPicture, plainStep, pictureStep);
+    const Figures yardMasked = DragSteps(bare.windowHandle(), posOf(masked), masked->pos() + QPoint(px(35), px(35)),
                                          centre, steps, counter);
-    Print("bare Qt window, masked square picture", yardMasked, yard.median);
+    Print("bare Qt window, masked square picture", yardMasked, plainStep, pictureStep);
 
     // Drag piece 15 (a middle piece with tabs on all sides) with its edge,
     // then piece 16 after switching the edge off.
@@ -189,11 +210,11 @@ int main(int argc, char *argv[])
             fixture.button("edgeSwitch")->click();
             QCoreApplication::processEvents();
         }
-        PieceWidget *piece = game.piece(index);
-        const QPoint grip = piece->pos() + fixture.grip(index);
-        const Figures f = DragSteps(game.windowHandle(), piece, grip, centre, steps, counter);
-        Print(round == 0 ? "game, piece 15 with 3-D edge" : "game, piece 16 plain (3-D off)", f,
-              yard.median);
+        PieceItem *piece = game.piece(index);
+        const QPoint grip = game.toWindow(piece->pos() + fixture.grip(index));
+        const Figures f = DragSteps(game.windowHandle(), [piece] { return piece->pos(); }, grip, centre, steps, counter);
+        Print(round == 0 ? "game, piece 15 with 3-D edge" : "game, piece 16 plain (3-D off)", f, plainStep,
+              pictureStep);
     }
 
     // Where the time goes: the same drag with the other 35 pieces hidden.
@@ -201,18 +222,19 @@ int main(int argc, char *argv[])
         game.piece(n)->setVisible(n == 15);
     QCoreApplication::processEvents();
     {
-        PieceWidget *piece = game.piece(15);
-        const QPoint grip = piece->pos() + fixture.grip(15);
+        PieceItem *piece = game.piece(15);
+        const QPoint grip = game.toWindow(piece->pos() + fixture.grip(15));
         Print("game, piece 15 alone (35 others hidden)",
-              DragSteps(game.windowHandle(), piece, grip, centre, steps, counter), yard.median);
+              DragSteps(game.windowHandle(), [piece] { return piece->pos(); }, grip, centre, steps, counter), plainStep,
+              pictureStep);
     }
 
     // The yardstick again, to see that the machine did not change pace.
     plain->move(40, 40);
     plain->raise();
     QCoreApplication::processEvents();
-    const Figures again = DragSteps(bare.windowHandle(), plain, plain->pos() + QPoint(side / 2, side / 2), centre, steps,
+    const Figures again = DragSteps(bare.windowHandle(), posOf(plain), plain->pos() + QPoint(side / 2, side / 2), centre, steps,
                                     counter);
-    Print("bare Qt window again", again, yard.median);
+    Print("bare Qt window again", again, plainStep, pictureStep);
     return 0;
 }

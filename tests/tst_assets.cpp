@@ -61,42 +61,19 @@ private slots:
         QCOMPARE(plugins, QStringList{QStringLiteral("libqjpeg.so")});
     }
 
-    void tileStartsAlongASide_data()
-    {
-        QTest::addColumn<int>("extent");
-        QTest::addColumn<int>("step");
-        QTest::addColumn<QList<int>>("starts");
-        QTest::addRow("800 wide") << 800 << 143 << QList<int>{0, 143, 286, 429, 572, 715};
-        QTest::addRow("600 high") << 600 << 118 << QList<int>{0, 118, 236, 354, 472, 590};
-        // A tile may start right on the far edge: it is all cut off, harmlessly.
-        QTest::addRow("exact multiple") << 286 << 143 << QList<int>{0, 143, 286};
-        QTest::addRow("step of 0") << 800 << 0 << QList<int>{};
-    }
-    void tileStartsAlongASide()
-    {
-        QFETCH(int, extent);
-        QFETCH(int, step);
-        QFETCH(QList<int>, starts);
-        QCOMPARE(background::tileStarts(extent, step), starts);
-    }
-
     void textureTakesTheWindowColour()
     {
         // On grey the texture's black shows white and its white shows grey.
         const QColor grey(128, 128, 128);
-        platform::Surface surface;
-        surface.setBackColor(grey);
-        surface.setSize(QSize(30, 20));
-        surface.clear();
-        QImage tile(7, 5, QImage::Format_RGB32);
-        tile.fill(Qt::white);
-        tile.setPixel(0, 0, qRgb(0, 0, 0));
-        background::tileTexture(surface, tile, surface.size());
-        QCOMPARE(surface.image().pixelColor(7, 5), QColor(Qt::white)); // the second tile's black corner
-        QCOMPARE(surface.image().pixelColor(29, 19), grey);
-        // Without a texture the colour stays as it is.
-        background::tileTexture(surface, QImage(), surface.size());
-        QCOMPARE(surface.image().pixelColor(28, 15), QColor(Qt::white));
+        QImage texture(7, 5, QImage::Format_ARGB32);
+        texture.fill(Qt::white);
+        texture.setPixel(0, 0, qRgb(0, 0, 0));
+        texture.setPixel(6, 4, qRgba(0, 0, 0, 0)); // a transparent pixel counts as white
+        const QImage tile = background::tintedTile(texture, grey);
+        QCOMPARE(tile.size(), texture.size());
+        QCOMPARE(tile.pixelColor(0, 0), QColor(Qt::white));
+        QCOMPARE(tile.pixelColor(3, 2), grey);
+        QCOMPARE(tile.pixelColor(6, 4), grey);
     }
 
     void cursorsCarryTheirHotSpots_data()
@@ -125,13 +102,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QColor grey(128, 128, 128);
         QCOMPARE(window->backgroundColour(), grey);
-        // The window's own drawing, without the widgets on it.
-        QImage back(window->size(), QImage::Format_RGB32);
-        window->render(&back, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        // The window's own drawing, without the board, the panels and the
+        // buttons on it.
+        for (QGraphicsItem *item : window->view()->scene()->items())
+            item->hide();
+        const QImage back = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
         // (NOT texture) OR colour, the texture repeated from the corner; the
         // board's bevel lies over it.
         const QImage tex = assets::backgroundTexture().convertToFormat(QImage::Format_RGB32);
-        const QRect bevel = window->board()->geometry().adjusted(-9, -9, 9, 9);
+        const QRect bevel = window->toWindow(window->board()->sceneBoundingRect()).adjusted(-9, -9, 9, 9);
         for (int y = 0; y < back.height(); ++y)
             for (int x = 0; x < back.width(); ++x)
                 if (!bevel.contains(x, y)

@@ -29,7 +29,10 @@ class tst_desktop : public QObject
         w->tickAfter(3000);
         QCOMPARE(w->clockText(), QStringLiteral("04:57"));
     }
-    PauseCover *cover() const { return w->find<PauseCover>("pauseCover"); }
+    PauseCover *cover() const { return w->window->pauseCover(); }
+    // What the window shows at a design point: the item on top there.
+    QGraphicsItem *shownAt(QPointF design) const { return w->window->view()->itemAt(w->window->toWindow(design)); }
+    QImage shownInWindow() const { return w->window->grab().toImage(); }
     QWidget *openDialog() const
     {
         for (QDialog *d : w->window->findChildren<QDialog *>())
@@ -69,14 +72,16 @@ private slots:
         QVERIFY(w->game().isPaused());
         QVERIFY(!w->ticks()->isActive());
         QVERIFY(cover()->isVisible());
-        const QRegion covered = cover()->mask().translated(cover()->pos());
-        const QRect board = w->window->board()->geometry();
-        QVERIFY(covered.contains(board));
+        const QRectF board = w->window->board()->sceneBoundingRect();
+        for (QPointF at : {board.topLeft(), board.center(), board.bottomRight() - QPointF(1, 1)})
+            QVERIFY(shownAt(at) == cover());
         for (int n : {1, 17, 36})
-            QVERIFY(covered.contains(w->piece(n)->geometry().center()));
+            QVERIFY(shownAt(w->piece(n)->sceneBoundingRect().center()) == cover());
         // The clock and the commands stay in sight and at hand.
-        QVERIFY(!covered.intersects(w->window->clockPanel()->geometry()));
-        QVERIFY(!covered.intersects(w->button("pause")->geometry()));
+        QVERIFY(shownAt(w->window->clockPanel()->graphicsProxyWidget()->sceneBoundingRect().center()) != cover());
+        const QPushButton *pause = w->button("pause");
+        QVERIFY(shownAt(pause->parentWidget()->graphicsProxyWidget()->mapToScene(QRectF(pause->geometry()).center()))
+                != cover());
 
         w->tickAfter(60000);
         QCOMPARE(w->clockText(), QStringLiteral("04:57"));
@@ -139,11 +144,11 @@ private slots:
         QFETCH(QString, what);
         startPlaying();
         const int n = 5;
-        const QPoint picked = w->piece(n)->pos();
+        const QPoint picked = w->piecePos(n);
         QWindow *handle = w->window->windowHandle();
         QTest::mousePress(handle, Qt::LeftButton, {}, picked + w->grip(n));
         QTest::mouseMove(handle, picked + w->grip(n) + QPoint(150, 40));
-        QCOMPARE(w->piece(n)->pos(), picked + QPoint(150, 40));
+        QCOMPARE(w->piecePos(n), picked + QPoint(150, 40));
         if (what == "P")
             key(Qt::Key_P);
         else if (what == "Space")
@@ -154,11 +159,11 @@ private slots:
             w->window->showMinimized();
         else
             w->tickAfter(300000);
-        QCOMPARE(w->piece(n)->pos(), picked);
+        QCOMPARE(w->piecePos(n), picked);
         // Let go outside the window: nothing more happens to it.
         QTest::mouseMove(handle, QPoint(-40, -30));
         QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(-40, -30));
-        QCOMPARE(w->piece(n)->pos(), picked);
+        QCOMPARE(w->piecePos(n), picked);
         QCOMPARE(w->game().placedCount(), 0);
         if (what == "time") {
             QVERIFY(w->resultDialog());
@@ -244,7 +249,7 @@ private slots:
         w->startGame(0);
         const auto noteArea = [this] {
             key(Qt::Key_P);
-            const QImage shown = cover()->grab().toImage();
+            const QImage shown = shownInWindow();
             key(Qt::Key_P);
             int grey = 0;
             for (int y = 0; y < shown.height(); ++y)
@@ -257,12 +262,24 @@ private slots:
         w->showAtSize(QSize(3840, 2160));
         QCOMPARE(w->window->sceneScale(), 3.5);
         QVERIFY(noteArea() > 9 * classic);
-        // The pause and sound icons fill their place in the larger buttons.
-        for (const char *name : {"pause", "sound"}) {
-            const QPushButton *button = w->button(name);
-            QCOMPARE(button->iconSize(), QSize(56, 56));
-            QCOMPARE(button->icon().actualSize(button->iconSize()), QSize(56, 56));
-        }
+        // The pause icon fills its place in the larger button, drawn anew:
+        // its bars are as dark and as sharp as at the classic scale.
+        const auto darkInPause = [this] {
+            const QPushButton *pause = w->button("pause");
+            const QRect shown = w->window->toWindow(
+                pause->parentWidget()->graphicsProxyWidget()->mapRectToScene(QRectF(pause->geometry())));
+            const QImage button = shownInWindow().copy(shown);
+            int dark = 0;
+            for (int y = 0; y < button.height(); ++y)
+                for (int x = 0; x < button.width(); ++x)
+                    dark += qGray(button.pixel(x, y)) < 24;
+            return dark;
+        };
+        const int large = darkInPause();
+        w->showAtSize(QSize(1024, 768));
+        const int small = darkInPause();
+        QVERIFY2(small > 0 && large > 10 * small, qPrintable(QStringLiteral("%1, %2").arg(small).arg(large)));
+        w->showAtSize(QSize(3840, 2160));
 
         const auto largeAs = [](const QWidget *shown, QSize classic) {
             return shown->width() >= 3 * classic.width() && shown->height() >= 3 * classic.height();
@@ -293,8 +310,7 @@ private slots:
         QVERIFY(cover()->isVisible());
         QTest::mouseClick(w->button("colour"), Qt::LeftButton);
         QVERIFY(w->game().isPaused());
-        const QImage shown = cover()->grab().toImage();
-        QCOMPARE(QColor(shown.pixel(1, 1)), w->window->backgroundColour());
+        QCOMPARE(QColor(shownInWindow().pixel(1, 1)), w->window->backgroundColour());
     }
 
     void aMinimizedGameStaysPausedWhenShownAgain()
@@ -455,24 +471,29 @@ private slots:
         QFETCH(char, digit);
         QFETCH(QString, pieceName);
         startPlaying(digit);
-        QList<QWidget *> seen;
-        for (QAbstractButton *b : w->window->findChildren<QAbstractButton *>())
+        QList<QObject *> seen;
+        for (QAbstractButton *b : w->findAll<QAbstractButton>())
             if (b->isVisible())
                 seen << b;
         QCOMPARE(seen.size(), 8); // the column of five, pause, sound and <<
-        seen << w->window->board();
+        seen << w->window->view();
         for (int n = 1; n <= puzzle::PieceCount; ++n)
             seen << w->piece(n);
-        for (QWidget *widget : seen) {
-            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+        for (QObject *object : seen) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
             QVERIFY(face);
             const QString name = face->text(QAccessible::Name);
-            QVERIFY2(!name.isEmpty() && name != "<<" && name != "?", qPrintable(widget->objectName()));
+            QVERIFY2(!name.isEmpty() && name != "<<" && name != "?", qPrintable(object->objectName()));
             QVERIFY2(!face->text(QAccessible::Description).isEmpty(), qPrintable(name));
         }
         QAccessibleInterface *piece = QAccessible::queryAccessibleInterface(w->piece(7));
         QCOMPARE(piece->text(QAccessible::Name), pieceName);
         QCOMPARE(piece->role(), QAccessible::Graphic);
+        // The pieces on show are the scene's parts.
+        QAccessibleInterface *scene = QAccessible::queryAccessibleInterface(w->window->view());
+        QCOMPARE(scene->childCount(), puzzle::PieceCount);
+        QCOMPARE(scene->indexOfChild(piece), 6);
+        QCOMPARE(piece->parent(), scene);
         // The help window speaks the same language.
         key(Qt::Key_F1);
         QCOMPARE(openDialog()->windowTitle(),

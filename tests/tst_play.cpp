@@ -60,20 +60,19 @@ private slots:
         QFETCH(QPoint, offset);
         QFETCH(bool, snaps);
         QVERIFY(start(0));
-        PieceWidget *widget = w->piece(piece);
-        const QPoint pickedUp = widget->pos();
-        const QPoint home = puzzle::homePosition(piece, w->window->board()->pos());
+        const QPoint pickedUp = w->piecePos(piece);
+        const QPoint home = w->home(piece);
         played().clear();
         w->dragPiece(piece, home + offset);
         // Picked up, then snapped or sent back.
         QCOMPARE(played(), (QList<int>{201, snaps ? 201 : 202}));
-        QCOMPARE(widget->pos(), snaps ? home : pickedUp);
+        QCOMPARE(w->piecePos(piece), snaps ? home : pickedUp);
         QCOMPARE(w->game().placedCount(), snaps ? 1 : 0);
         if (snaps) {
             // A placed piece ignores the mouse.
             played().clear();
             w->dragPiece(piece, home + QPoint(100, 100));
-            QCOMPARE(widget->pos(), home);
+            QCOMPARE(w->piecePos(piece), home);
             QVERIFY(played().isEmpty());
         }
     }
@@ -81,10 +80,10 @@ private slots:
     void onlyTheLeftButtonDragsAndTheGrabbedPointFollowsThePointer()
     {
         QVERIFY(start(2));
-        const QPoint picked = w->piece(15)->pos();
+        const QPoint picked = w->piecePos(15);
         played().clear();
-        w->dragPiece(15, puzzle::homePosition(15, w->window->board()->pos()), Qt::RightButton);
-        QCOMPARE(w->piece(15)->pos(), picked);
+        w->dragPiece(15, w->home(15), Qt::RightButton);
+        QCOMPARE(w->piecePos(15), picked);
         QVERIFY(played().isEmpty());
 
         QWindow *handle = w->window->windowHandle();
@@ -92,7 +91,7 @@ private slots:
         QTest::mousePress(handle, Qt::LeftButton, {}, picked + grip);
         for (const QPoint step : {QPoint(5, 3), QPoint(123, 77)}) {
             QTest::mouseMove(handle, picked + grip + step);
-            QCOMPARE(w->piece(15)->pos(), picked + step);
+            QCOMPARE(w->piecePos(15), picked + step);
         }
         QTest::mouseRelease(handle, Qt::LeftButton, {}, picked + grip);
     }

@@ -145,10 +145,9 @@ private slots:
 
     void scaledRectanglesThatMeetStillMeet()
     {
-        const scene::Scale scale{1.75};
         const QRect left(13, 7, 21, 30), right(34, 7, 9, 30);
-        QCOMPARE(scale.rect(left).right() + 1, scale.rect(right).left());
-        QCOMPARE(scale.toDesign(scale.point(QPoint(171, 89))), QPoint(171, 89));
+        for (double scale : {1.25, 1.75, 3.5})
+            QCOMPARE(scene::deviceRect(left, scale).right() + 1, scene::deviceRect(right, scale).left());
     }
 
     // The same seed deals the same: this deal is the one seed 2004 gives.

@@ -18,6 +18,25 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private slots:
+    void configurationFolderIsXdgConfigHomeElseDotConfig_data()
+    {
+        QTest::addColumn<QString>("xdgConfigHome");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("folder"); // null: none to be had
+        QTest::newRow("XDG_CONFIG_HOME, cleaned") << "/x/cfg/" << "/home/a" << "/x/cfg";
+        QTest::newRow("no XDG_CONFIG_HOME") << "" << "/home/a" << "/home/a/.config";
+        // A relative XDG_CONFIG_HOME is to be ignored.
+        QTest::newRow("relative XDG_CONFIG_HOME") << "cfg" << "/home/a" << "/home/a/.config";
+        QTest::newRow("neither") << "" << "" << QString();
+    }
+    void configurationFolderIsXdgConfigHomeElseDotConfig()
+    {
+        QFETCH(QString, xdgConfigHome);
+        QFETCH(QString, home);
+        QFETCH(QString, folder);
+        QCOMPARE(Preferences::configFolderFor(xdgConfigHome, home), folder);
+    }
+
     void firstLineOfMatrixDat_data()
     {
         QTest::addColumn<QByteArray>("bytes");

@@ -18,21 +18,21 @@ double scaleFor(QSize deviceInside)
     return std::max(1.0, std::floor(fits * 4.0) / 4.0);
 }
 
-int Scale::px(int design) const
+int devicePixel(int design, double deviceScale)
 {
-    return int(std::lround(design * factor));
+    return int(std::lround(design * deviceScale));
 }
 
-QRect Scale::rect(const QRect &design) const
+QPoint devicePoint(QPoint design, double deviceScale)
 {
-    const QPoint topLeft = point(design.topLeft());
-    const QPoint end = point(design.topLeft() + QPoint(design.width(), design.height()));
+    return {devicePixel(design.x(), deviceScale), devicePixel(design.y(), deviceScale)};
+}
+
+QRect deviceRect(const QRect &design, double deviceScale)
+{
+    const QPoint topLeft = devicePoint(design.topLeft(), deviceScale);
+    const QPoint end = devicePoint(design.topLeft() + QPoint(design.width(), design.height()), deviceScale);
     return {topLeft, QSize(end.x() - topLeft.x(), end.y() - topLeft.y())};
-}
-
-QPoint Scale::toDesign(QPoint scaled) const
-{
-    return {int(std::lround(scaled.x() / factor)), int(std::lround(scaled.y() / factor))};
 }
 
 } // namespace scene

@@ -1,6 +1,5 @@
 #include "ui/Background.h"
 
-#include "platform/Surface.h"
 
 #include <QImage>
 #include <QPainter>
@@ -43,12 +42,19 @@ QList<QPoint> tilePositions(QSize outer, QSize tile)
     return positions;
 }
 
-void tileTexture(platform::Surface &surface, const QImage &texture, QSize outer)
+QImage tintedTile(const QImage &texture, const QColor &colour)
 {
-    if (texture.isNull())
-        return;
-    for (const QPoint &at : tilePositions(outer, texture.size()))
-        surface.drawPicture(texture, at.x(), at.y(), platform::RasterOp::MergePaint);
+    // A translucent texture counts as laid on white.
+    QImage tile(texture.size(), QImage::Format_RGB32);
+    tile.fill(Qt::white);
+    QPainter(&tile).drawImage(0, 0, texture);
+    const QRgb under = colour.rgb();
+    for (int y = 0; y < tile.height(); ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(tile.scanLine(y));
+        for (int x = 0; x < tile.width(); ++x)
+            row[x] = 0xff000000 | ~row[x] | under;
+    }
+    return tile;
 }
 
 QList<BevelLine> bevelLines(const QRect &around, bool sunken, double scale)
@@ -80,37 +86,26 @@ QList<BevelLine> bevelLines(const QRect &around, bool sunken, double scale)
     return lines;
 }
 
-void drawBevel(platform::Surface &s, const QRect &around, bool sunken, double scale)
-{
-    for (const BevelLine &line : bevelLines(around, sunken, scale)) {
-        s.setForeColor(line.colour);
-        const QRect &r = line.pixels;
-        if (r.height() == 1)
-            s.drawLine(r.left(), r.top(), r.right() + 1, r.top());
-        else
-            s.drawLine(r.left(), r.top(), r.left(), r.bottom() + 1);
-    }
-}
-
 void paintBevel(QPainter &painter, const QRect &around, bool sunken, double scale)
 {
     for (const BevelLine &line : bevelLines(around, sunken, scale))
         painter.fillRect(line.pixels, line.colour);
 }
 
-void drawPanelFrame(platform::Surface &s, QSize size, int depth, double scale)
+void paintPanelFrame(QPainter &p, QSize size, int depth)
 {
     const int W = size.width();
     const int H = size.height();
-    const int N = int(std::lround(depth * scale));
+    const int N = depth;
+    // Ring by ring outwards from the inner edge: the lower and right sides in
+    // shadow, the upper and left ones lit, each ring a step further apart.
     for (int k = 0; k <= N; ++k) {
-        const int ring = std::min(depth, int(k / scale));
-        s.setForeColor(grey(160 - 10 * ring));
-        s.drawLine(W - N + k, N - k - 1, W - N + k, H - N + k - 1);
-        s.drawLineTo(N - k - 1, H - N + k - 1);
-        s.setForeColor(grey(160 + 10 * ring));
-        s.drawLineTo(N - k - 1, N - k - 1);
-        s.drawLineTo(W - N + k, N - k - 1);
+        const QColor dark = grey(160 - 10 * k);
+        const QColor lit = grey(160 + 10 * k);
+        p.fillRect(W - N + k, N - k - 1, 1, H - 2 * N + 2 * k, dark);
+        p.fillRect(N - k, H - N + k - 1, W - 2 * N + 2 * k + 1, 1, dark);
+        p.fillRect(N - k - 1, N - k, 1, H - 2 * N + 2 * k, lit);
+        p.fillRect(N - k - 1, N - k - 1, W - 2 * N + 2 * k + 1, 1, lit);
     }
 }
 

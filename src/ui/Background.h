@@ -9,10 +9,6 @@
 class QImage;
 class QPainter;
 
-namespace platform {
-class Surface;
-}
-
 // The window's background: a marble texture laid like floor tiles, and the
 // grey bevels around the board and the panels.
 namespace background {
@@ -26,11 +22,10 @@ QList<int> tileStarts(int extent, int step);
 // column by column.
 QList<QPoint> tilePositions(QSize outer, QSize tile);
 
-// Paints `texture` at each tile position as (NOT texture) OR what is there:
-// on a plain colour the light parts of the texture leave the colour as it is
-// and the dark parts lighten it, so the texture takes the window's colour.
-// Painting twice gives the same as painting once.
-void tileTexture(platform::Surface &surface, const QImage &texture, QSize outer);
+// One tile of the texture laid on `colour` as (NOT texture) OR colour: the
+// light parts of the texture leave the colour as it is and the dark parts
+// lighten it, so the texture takes the window's colour.
+QImage tintedTile(const QImage &texture, const QColor &colour);
 
 // One pixel-wide line of a bevel: its pixels and its shade.
 struct BevelLine {
@@ -42,15 +37,14 @@ struct BevelLine {
 // cover the ends of earlier ones).
 QList<BevelLine> bevelLines(const QRect &around, bool sunken, double scale = 1.0);
 
-// A bevel nine design pixels wide around `around`: sunken (light from the
-// lower right) while a game is on, raised on the start screen. At a scale
-// each design ring is as many pixels wide as the scale makes it.
-void drawBevel(platform::Surface &surface, const QRect &around, bool sunken, double scale = 1.0);
-// The same bevel painted directly, `around` in the painter's pixels.
+// A bevel nine design pixels wide around `around` (in the painter's pixels):
+// sunken (light from the lower right) while a game is on, raised on the
+// start screen. At a scale each design ring is as many pixels wide as the
+// scale makes it.
 void paintBevel(QPainter &painter, const QRect &around, bool sunken, double scale = 1.0);
 
-// The raised frame, `depth` design pixels deep, just inside the edge of a
-// panel of `size` pixels.
-void drawPanelFrame(platform::Surface &surface, QSize size, int depth, double scale = 1.0);
+// The raised frame, `depth` pixels deep, just inside the edge of a panel of
+// `size` pixels.
+void paintPanelFrame(QPainter &painter, QSize size, int depth);
 
 } // namespace background

@@ -11,21 +11,24 @@
 #include "platform/Profile.h"
 #include "ui/AboutDialog.h"
 #include "ui/Background.h"
-#include "ui/BoardWidget.h"
+#include "ui/BoardItem.h"
 #include "ui/DialogScale.h"
 #include "ui/GreetingLayout.h"
 #include "ui/HelpDialog.h"
 #include "ui/Panels.h"
 #include "ui/PauseCover.h"
 #include "ui/PieceArt.h"
-#include "ui/PieceWidget.h"
+#include "ui/IconButton.h"
+#include "ui/PieceItem.h"
+#include "ui/SceneView.h"
 #include "ui/ResultDialog.h"
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -41,20 +44,15 @@
 
 namespace {
 
-QImage colourButtonIcon(double scale)
+// Four colours in a frame, in a 24 x 24 box.
+void drawColourIcon(QPainter &p, const QColor &)
 {
-    const int side = int(std::lround(24 * scale));
-    QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.scale(side / 24.0, side / 24.0);
     const QColor colours[4] = {QColor(0, 0, 192), QColor(0, 192, 0), QColor(255, 192, 128),
                                QColor(192, 0, 192)};
     for (int i = 0; i < 4; ++i)
         p.fillRect(QRect(2 + (i % 2) * 10, 2 + (i / 2) * 10, 10, 10), colours[i]);
     p.setPen(Qt::black);
     p.drawRect(QRect(2, 2, 19, 19));
-    return img;
 }
 
 // Half of a length, rounded to a whole pixel, halves to even.
@@ -79,13 +77,7 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(QFont(QStringLiteral("Arial"), 9));
 
-    m_board = new BoardWidget(this);
-    m_greeting = new GreetingPanel(this);
-    m_start = new StartPanel(this);
-    m_clock = new ClockPanel(this);
-    buildCommands();
-    m_boardPin = new PinWidget(this);
-    m_boardPin->resize(16, 16);
+    buildScene();
 
     m_ticks = new QTimer(this);
     m_ticks->setObjectName(QStringLiteral("clockTicks"));
@@ -96,7 +88,7 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
         m_game.chooseLevel(level);
         m_start->setPlayEnabled(pictureReady());
         // No button keeps a focus frame.
-        m_board->setFocus();
+        focusBoard();
     });
     connect(m_start, &StartPanel::playClicked, this, &MainWindow::onPlayClicked);
     connect(m_clock, &ClockPanel::giveUpClicked, &m_game, &Game::giveUp);
@@ -108,8 +100,8 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     connect(&m_game, &Game::countdownTicked, m_clock, &ClockPanel::showCountdown);
     connect(&m_game, &Game::stopwatchTicked, m_clock, &ClockPanel::showStopwatch);
     connect(&m_game, &Game::piecePlaced, this, [this](int number) {
-        PieceWidget *placed = piece(number);
-        placed->move(scene::Scale{m_scale}.point(puzzle::homePosition(number, m_boardDesign)));
+        PieceItem *placed = piece(number);
+        placed->setPos(puzzle::homePosition(number, m_boardDesign));
         placed->setEnabled(false);
     });
     connect(&m_game, &Game::pieceReturned, this,
@@ -118,6 +110,7 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     connect(&m_preferences, &Preferences::colourChanged, this, &MainWindow::onColourChanged);
 
     setUpDesktop();
+    m_view->setFocus();
     applyScale(1.0, 1.0);
     // The smallest scene, in the screen's device pixels.
     setMinimumSize((QSizeF(puzzle::MinimumArea) / devicePixelRatioF()).toSize());
@@ -131,39 +124,92 @@ MainWindow::~MainWindow()
     }
 }
 
+void MainWindow::buildScene()
+{
+    m_scene = new QGraphicsScene(this);
+    // Moving pieces are faster to find among a few dozen items than to index.
+    m_scene->setItemIndexMethod(QGraphicsScene::NoIndex);
+    m_scene->setFont(font());
+    m_view = new SceneView(m_scene, this);
+
+    m_board = new BoardItem;
+    m_scene->addItem(m_board);
+    m_boardPin = new PinItem;
+    m_scene->addItem(m_boardPin);
+    m_greeting = new GreetingPanel;
+    m_start = new StartPanel;
+    m_clock = new ClockPanel;
+    buildCommands();
+    m_greetingItem = m_scene->addWidget(m_greeting);
+    m_startItem = m_scene->addWidget(m_start);
+    m_clockItem = m_scene->addWidget(m_clock);
+    m_commandsItem = m_scene->addWidget(m_commands);
+    // The pieces lie above the board and the panels; the pause cover above
+    // them all, and the clock and the commands above the cover.
+    for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{m_board, m_boardPin, m_greetingItem,
+                                                                      m_startItem, m_clockItem, m_commandsItem})
+        item->setZValue(1);
+    m_board->setZValue(0);
+    m_cover = new PauseCover;
+    m_cover->setZValue(1e9);
+    m_scene->addItem(m_cover);
+}
+
+void MainWindow::focusBoard()
+{
+    // No control keeps the keyboard: the game's keys go to the window.
+    m_scene->setFocusItem(nullptr);
+    m_view->setFocus();
+}
+
 void MainWindow::buildCommands()
 {
-    m_timer = new QPushButton(this);
+    // Seven buttons, 46 x 40 with 12 between them: pause, the five commands
+    // and the sound switch. The column shows only its buttons.
+    m_commands = new QWidget;
+    m_commands->setObjectName(QStringLiteral("commands"));
+    m_commands->setAttribute(Qt::WA_NoSystemBackground);
+    m_commands->setFont(font());
+    buildDesktopButtons();
+    m_timer = new QPushButton(m_commands);
     m_timer->setObjectName(QStringLiteral("timerSwitch"));
     m_timer->setCheckable(true);
     // Checked is the stopwatch; out is the countdown.
     connect(m_timer, &QPushButton::toggled, &m_game, &Game::setStopwatch);
     connect(m_timer, &QPushButton::clicked, this, [this] {
-        m_board->setFocus();
+        focusBoard();
         assets::playCue(&m_sound, assets::Cue::Click);
     });
 
-    m_edge = new QPushButton(QStringLiteral("3D"), this);
+    m_edge = new QPushButton(QStringLiteral("3D"), m_commands);
     m_edge->setObjectName(QStringLiteral("edgeSwitch"));
     m_edge->setCheckable(true);
     m_edge->setChecked(true); // the pieces start with their edge
     connect(m_edge, &QPushButton::clicked, this, &MainWindow::onEdgeToggled);
 
-    m_colour = new QPushButton(this);
+    m_colour = new IconButton(drawColourIcon, QSize(24, 24));
+    m_colour->setParent(m_commands);
     m_colour->setObjectName(QStringLiteral("colour"));
     connect(m_colour, &QPushButton::clicked, this, &MainWindow::onColourClicked);
 
-    m_about = new QPushButton(this);
+    m_about = new QPushButton(m_commands);
     m_about->setObjectName(QStringLiteral("about"));
     connect(m_about, &QPushButton::clicked, this, &MainWindow::onAboutClicked);
 
-    m_exit = new QPushButton(this);
+    m_exit = new QPushButton(m_commands);
     m_exit->setObjectName(QStringLiteral("exit"));
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
 
     const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
-    for (QPushButton *button : commandColumn())
-        button->setCursor(hand);
+    QFont columnFont(QStringLiteral("Arial"));
+    columnFont.setPointSizeF(8);
+    std::array<QPushButton *, 7> column{m_pause, m_timer, m_edge, m_colour, m_about, m_exit, m_soundSwitch};
+    for (std::size_t i = 0; i < column.size(); ++i) {
+        column[i]->setGeometry(0, int(i) * (40 + 12), 46, 40);
+        column[i]->setFont(columnFont);
+        column[i]->setCursor(hand);
+    }
+    m_commands->resize(46, 7 * 40 + 6 * 12);
 }
 
 bool MainWindow::pictureReady() const
@@ -171,7 +217,7 @@ bool MainWindow::pictureReady() const
     return !m_board->puzzlePicture().isNull();
 }
 
-PieceWidget *MainWindow::piece(int number) const
+PieceItem *MainWindow::piece(int number) const
 {
     if (number < 1 || number > puzzle::PieceCount)
         return nullptr;
@@ -191,6 +237,32 @@ QWidget *MainWindow::clockPanel() const
 QWidget *MainWindow::greetingPanel() const
 {
     return m_greeting;
+}
+
+QList<QWidget *> MainWindow::sceneWidgets() const
+{
+    return {m_greeting, m_start, m_clock, m_commands};
+}
+
+QWidget *MainWindow::sceneWidget(const QString &name) const
+{
+    for (QWidget *top : sceneWidgets()) {
+        if (top->objectName() == name)
+            return top;
+        if (auto *inside = top->findChild<QWidget *>(name))
+            return inside;
+    }
+    return nullptr;
+}
+
+QRect MainWindow::toWindow(const QRectF &design) const
+{
+    return m_view->windowRect(design);
+}
+
+QPoint MainWindow::toWindow(QPointF design) const
+{
+    return m_view->mapFromScene(design);
 }
 
 std::array<QPushButton *, 5> MainWindow::commandColumn() const
@@ -215,7 +287,7 @@ bool MainWindow::load(WindowMode mode)
         double largest = 1.0;
         if (const QScreen *screen = QGuiApplication::primaryScreen())
             largest = scene::scaleFor((QSizeF(screen->size()) * screen->devicePixelRatio()).toSize());
-        const int side = scene::Scale{largest}.px(puzzle::BoardSize);
+        const int side = scene::devicePixel(puzzle::BoardSize, largest);
         m_decoder = QThread::create([decoded, picturePath, side] {
             *decoded = platform::loadPicture(picturePath, QSize(side, side));
         });
@@ -312,13 +384,12 @@ void MainWindow::ensurePieces()
     if (m_pieces[0] || m_closed)
         return;
     for (int number = 1; number <= puzzle::PieceCount; ++number) {
-        auto *widget = new PieceWidget(number, this);
-        widget->setScale(m_scale, m_boardDesign, m_board->pixelRatio());
-        connect(widget, &PieceWidget::pickedUp, &m_game, &Game::pickUp);
-        connect(widget, &PieceWidget::dropped, this, &MainWindow::onPieceDropped);
-        m_pieces[number - 1] = widget;
+        auto *item = new PieceItem(number);
+        m_scene->addItem(item);
+        connect(item, &PieceItem::pickedUp, &m_game, &Game::pickUp);
+        connect(item, &PieceItem::dropped, this, &MainWindow::onPieceDropped);
+        m_pieces[number - 1] = item;
     }
-    m_boardPin->raise();
     cutPieces(withEdge());
     dealPieces();
 }
@@ -329,10 +400,10 @@ void MainWindow::cutPieces(bool withEdge)
         return;
     // Cut at the board's own resolution, so that a piece is as sharp as the board.
     const QImage &picture = m_board->puzzlePicture();
-    const qreal ratio = m_board->pixelRatio();
+    const double deviceScale = m_board->deviceScale();
     // The pictures of a scale are made once and kept, with and without the
     // edge: every Play and every switch of the edge shows them.
-    const auto key = std::make_tuple(picture.cacheKey(), m_scale, ratio, m_boardDesign);
+    const auto key = std::make_tuple(picture.cacheKey(), deviceScale, m_boardDesign);
     if (key != m_cutKey) {
         m_cuts[0].clear();
         m_cuts[1].clear();
@@ -340,12 +411,8 @@ void MainWindow::cutPieces(bool withEdge)
     }
     QList<QImage> &cuts = m_cuts[withEdge ? 1 : 0];
     if (cuts.isEmpty()) {
-        for (PieceWidget *widget : m_pieces) {
-            QImage square = pieceart::pieceImage(picture, widget->piece(), withEdge, m_scale, ratio,
-                                                 m_boardDesign);
-            square.setDevicePixelRatio(ratio);
-            cuts.append(square);
-        }
+        for (PieceItem *item : m_pieces)
+            cuts.append(pieceart::pieceImage(picture, item->piece(), withEdge, deviceScale, m_boardDesign));
     }
     for (int i = 0; i < puzzle::PieceCount; ++i)
         m_pieces[i]->setImage(cuts[i]);
@@ -353,54 +420,11 @@ void MainWindow::cutPieces(bool withEdge)
 
 // --- Layout -------------------------------------------------------------------
 
-void MainWindow::paintEvent(QPaintEvent *event)
-{
-    QPainter p(this);
-    // The texture and the bevel are laid in device pixels: they stay sharp
-    // on a scaled desktop.
-    if (m_backRatio != 1.0)
-        p.scale(1 / m_backRatio, 1 / m_backRatio);
-    const QRectF area(QPointF(event->rect().topLeft()) * m_backRatio, QSizeF(event->rect().size()) * m_backRatio);
-    // The texture's tiles, from the window's corner, cover every pixel.
-    if (m_backTile.isNull())
-        p.fillRect(area, backgroundColour());
-    else
-        p.fillRect(area, QBrush(m_backTile));
-    if (!m_bevelSunken)
-        return;
-    // A piece dragged over the slots repaints no part of the bevel.
-    const QRect around = boardBevelArea();
-    const int rings = int(std::lround(9 * m_scale * m_backRatio)) + 1;
-    if (area.intersects(QRectF(around.adjusted(-rings, -rings, rings, rings))))
-        background::paintBevel(p, around, *m_bevelSunken, m_scale * m_backRatio);
-}
-
 void MainWindow::applyScale(double factor, qreal ratio)
 {
     m_scale = factor;
-    const scene::Scale scale{factor};
-    m_board->setScale(factor, ratio);
-    m_cover->setScale(factor);
-    for (ScenePanel *panel : std::initializer_list<ScenePanel *>{m_greeting, m_start, m_clock})
-        panel->setScale(factor);
-    m_boardPin->resize(scale.size(QSize(16, 16)));
-    QFont columnFont(QStringLiteral("Arial"));
-    columnFont.setPointSizeF(8 * factor);
-    for (QPushButton *button : commandColumn()) {
-        button->resize(scale.size(QSize(46, 40)));
-        button->setFont(columnFont);
-    }
-    for (QPushButton *button : {m_pause, m_soundSwitch}) {
-        if (button) {
-            button->setFont(columnFont);
-            button->setIconSize(scale.size(QSize(16, 16)));
-        }
-    }
-    drawDesktopIcons(factor * ratio);
-    m_colour->setIconSize(scale.size(QSize(24, 24)));
-    QPixmap icon = QPixmap::fromImage(colourButtonIcon(factor * ratio));
-    icon.setDevicePixelRatio(ratio);
-    m_colour->setIcon(QIcon(icon));
+    m_view->setSceneScale(factor);
+    m_board->setDeviceScale(factor * ratio);
 }
 
 void MainWindow::refitPieces()
@@ -409,29 +433,27 @@ void MainWindow::refitPieces()
     // piece at home covers its cell to the device pixel.
     if (!m_pieces[0])
         return;
-    for (PieceWidget *widget : m_pieces)
-        widget->setScale(m_scale, m_boardDesign, m_board->pixelRatio());
     cutPieces(withEdge() && m_game.state() != Game::State::Finishing);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    m_view->setGeometry(rect());
     // The scene's scale follows the window's inside in device pixels.
     const qreal ratio = devicePixelRatioF();
     const double deviceScale = scene::scaleFor((QSizeF(size()) * ratio).toSize());
-    const bool rescaled = deviceScale / ratio != m_scale || m_board->pixelRatio() != ratio;
+    const bool rescaled = deviceScale / ratio != m_scale || m_board->deviceScale() != deviceScale;
     if (rescaled)
         applyScale(deviceScale / ratio, ratio);
     // The smallest scene, in this screen's device pixels.
     setMinimumSize((QSizeF(puzzle::MinimumArea) / ratio).toSize());
-    m_backRatio = ratio;
     tileBackground();
     const QPoint boardBefore = m_boardDesign;
     layOut();
-    // Once for the new scale and board position: at scale 1 on a plain
-    // screen a piece's outline and picture do not depend on where the board lies.
-    if (rescaled || (m_boardDesign != boardBefore && (m_scale != 1.0 || ratio != 1.0)))
+    // Once for the new scale and board position: at scale 1 a piece's
+    // outline and picture do not depend on where the board lies.
+    if (rescaled || (m_boardDesign != boardBefore && deviceScale != 1.0))
         refitPieces();
     drawBoardBevel(m_game.state() == Game::State::Playing);
     // During a game every loose piece keeps its slot, laid out for the new
@@ -459,36 +481,35 @@ void MainWindow::layOut()
     const QSize area = designArea();
     const int W = area.width();
     const int H = area.height();
-    const scene::Scale scale{m_scale};
-    const auto place = [&scale](QWidget *widget, QPoint design) { widget->move(scale.point(design)); };
+    m_scene->setSceneRect(0, 0, W, H);
+    const auto place = [](QGraphicsItem *item, QPoint design) { item->setPos(design); };
 
     const int boardSize = puzzle::BoardSize;
     m_boardDesign = QPoint(half(W - boardSize), half(H - boardSize));
     const QRect board(m_boardDesign, QSize(boardSize, boardSize));
     place(m_board, board.topLeft());
-    place(m_greeting, QPoint(board.x() - 10, 20));
+    place(m_greetingItem, QPoint(board.x() - 10, 20));
     place(m_boardPin, QPoint(half(W - 16), board.y() - 16 - 9));
     // On a short window (a taskbar below it) the clock panel keeps its top edge.
     const QSize clock = m_clock->designSize();
-    place(m_clock, QPoint(half(W - clock.width()), std::max(0, board.y() - clock.height() - 33)));
-    place(m_start, QPoint(half(W - m_start->designSize().width()), board.bottom() + 1 + 15));
+    place(m_clockItem, QPoint(half(W - clock.width()), std::max(0, board.y() - clock.height() - 33)));
+    place(m_startItem, QPoint(half(W - m_start->designSize().width()), board.bottom() + 1 + 15));
 
     // The command column stands just outside the board's bevel on its right,
     // centred on the board, in the gap between the board and the slots. The
     // bevel takes 9 pixels; one more keeps the column clear of the slot
     // column beyond it on the narrowest window.
-    const auto column = commandColumn();
+    // The pause button and the sound switch stand above and below the five
+    // commands, at their spacing.
     const int buttonHeight = 40;
     const int spacing = 12;
-    const int columnHeight = int(column.size()) * buttonHeight + int(column.size() - 1) * spacing;
+    const int columnHeight = 5 * buttonHeight + 4 * spacing;
     const int left = board.right() + 1 + 10;
-    int top = board.y() + (board.height() - columnHeight) / 2;
-    for (QPushButton *button : column) {
-        place(button, QPoint(left, top));
-        top += buttonHeight + spacing;
-    }
-    m_boardPin->raise();
-    placeDesktopButtons();
+    const int top = board.y() + (board.height() - columnHeight) / 2;
+    place(m_commandsItem, QPoint(left, top - buttonHeight - spacing));
+    m_view->setBevel(board, m_view->bevelSunken());
+    if (m_game.isPaused())
+        coverBoard();
 }
 
 void MainWindow::dealPieces()
@@ -497,11 +518,10 @@ void MainWindow::dealPieces()
         return;
     const QSize pieceSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
     const puzzle::Slots places = puzzle::slotPositions(designArea(), pieceSize);
-    const scene::Scale scale{m_scale};
     const auto order = puzzle::shuffledPieces();
     for (int slot = 0; slot < puzzle::PieceCount; ++slot) {
         m_slotOf[order[slot] - 1] = slot;
-        piece(order[slot])->move(scale.point(places[slot]));
+        piece(order[slot])->setPos(places[slot]);
     }
 }
 
@@ -511,18 +531,17 @@ void MainWindow::placeLoosePieces()
         return;
     const QSize pieceSize(puzzle::PieceWidgetSize, puzzle::PieceWidgetSize);
     const puzzle::Slots places = puzzle::slotPositions(designArea(), pieceSize);
-    const scene::Scale scale{m_scale};
     for (int number = 1; number <= puzzle::PieceCount; ++number) {
         if (!m_game.isPlaced(number))
-            piece(number)->move(scale.point(places[m_slotOf[number - 1]]));
+            piece(number)->setPos(places[m_slotOf[number - 1]]);
     }
 }
 
 void MainWindow::endDrag()
 {
-    for (PieceWidget *widget : m_pieces) {
-        if (widget)
-            widget->abandonDrag();
+    for (PieceItem *item : m_pieces) {
+        if (item)
+            item->abandonDrag();
     }
 }
 
@@ -530,23 +549,18 @@ void MainWindow::keepPlacedPiecesHome()
 {
     for (int number = 1; number <= puzzle::PieceCount; ++number) {
         if (m_game.isPlaced(number) && piece(number))
-            piece(number)->move(scene::Scale{m_scale}.point(puzzle::homePosition(number, m_boardDesign)));
+            piece(number)->setPos(puzzle::homePosition(number, m_boardDesign));
     }
 }
 
-QRect MainWindow::boardBevelArea() const
+QRect MainWindow::boardRect() const
 {
-    // Around the board, in device pixels.
-    const QRect board = m_board->geometry();
-    const auto device = [this](int length) { return int(std::lround(length * m_backRatio)); };
-    return QRect(QPoint(device(board.x()), device(board.y())),
-                 QPoint(device(board.x() + board.width()) - 1, device(board.y() + board.height()) - 1));
+    return QRect(m_boardDesign, QSize(puzzle::BoardSize, puzzle::BoardSize));
 }
 
 void MainWindow::drawBoardBevel(bool sunken)
 {
-    m_bevelSunken = sunken;
-    update();
+    m_view->setBevel(boardRect(), sunken);
 }
 
 void MainWindow::tileBackground()
@@ -554,16 +568,9 @@ void MainWindow::tileBackground()
     // One tile of the texture taking the window's colour, repeated from the
     // window's top-left corner when painted.
     const QImage texture = assets::backgroundTexture();
-    if (texture.isNull()) {
-        m_backTile = QPixmap();
-    } else {
-        platform::Surface tile;
-        tile.setBackColor(backgroundColour());
-        tile.setSize(texture.size());
-        background::tileTexture(tile, texture, tile.size());
-        m_backTile = QPixmap::fromImage(tile.image());
-    }
-    update();
+    m_view->setBackground(texture.isNull() ? QPixmap()
+                                           : QPixmap::fromImage(background::tintedTile(texture, backgroundColour())),
+                          backgroundColour());
 }
 
 QColor MainWindow::backgroundColour() const
@@ -579,9 +586,8 @@ bool MainWindow::withEdge() const
 void MainWindow::takeBackgroundColour()
 {
     // A new colour clears the texture and the bevels; the callers lay them again.
-    m_backTile = QPixmap();
-    m_bevelSunken.reset();
-    update();
+    m_view->setBackground(QPixmap(), backgroundColour());
+    m_view->setBevel(boardRect(), std::nullopt);
 }
 
 bool MainWindow::gameOn() const
@@ -612,14 +618,14 @@ void MainWindow::onPieceDropped(int number, QPoint corner)
         return;
     }
     // The game's rules are in design pixels.
-    m_game.drop(number, scene::Scale{m_scale}.toDesign(corner), m_boardDesign);
+    m_game.drop(number, corner, m_boardDesign);
 }
 
 void MainWindow::onColourClicked()
 {
     assets::playCue(&m_sound, assets::Cue::Click);
     m_preferences.setColourIndex(colours::nextIndex(m_preferences.colourIndex()));
-    m_board->setFocus();
+    focusBoard();
 }
 
 void MainWindow::onColourChanged()
@@ -639,12 +645,9 @@ void MainWindow::onEdgeToggled()
     assets::playCue(&m_sound, assets::Cue::Window);
     // The finished picture stays flat; the next game takes the new choice.
     if (m_game.state() != Game::State::Finishing) {
-        // The pieces change out of sight.
-        setUpdatesEnabled(false);
         cutPieces(withEdge());
-        setUpdatesEnabled(true);
     }
-    m_board->setFocus();
+    focusBoard();
 }
 
 void MainWindow::onAboutClicked()
@@ -654,7 +657,7 @@ void MainWindow::onAboutClicked()
     dialogscale::grow(m_aboutDialog, m_scale);
     connect(m_aboutDialog, &QDialog::finished, m_aboutDialog, &QObject::deleteLater);
     // Closed, it leaves the keyboard to the board: Space must not open it again.
-    m_board->setFocus();
+    focusBoard();
     pauseWhileOpen(m_aboutDialog);
     m_aboutDialog->open();
 }
@@ -704,15 +707,15 @@ void MainWindow::onStateChanged(Game::State state)
 
 void MainWindow::showGameScreen()
 {
-    m_start->hide();
-    m_clock->show();
+    m_startItem->hide();
+    m_clockItem->show();
     m_clock->startGame(besttimes::bestTimeCaption(m_game.storedBestTime()));
-    m_greeting->hide();
+    m_greetingItem->hide();
     drawBoardBevel(true);
     m_board->showGuide(*m_game.level(), backgroundColour());
     // The pieces appear where the last dealing left them.
-    for (PieceWidget *widget : m_pieces)
-        widget->show();
+    for (PieceItem *item : m_pieces)
+        item->show();
     m_ticks->start();
 }
 
@@ -771,18 +774,18 @@ void MainWindow::placeOverGame(QWidget *dialog)
 void MainWindow::showStartScreen()
 {
     m_ticks->stop();
-    m_start->show();
-    m_clock->hide();
-    m_greeting->show();
+    m_startItem->show();
+    m_clockItem->hide();
+    m_greetingItem->show();
     m_boardPin->show();
     drawBoardBevel(false);
     m_board->showPicture();
     // The give-up button has gone: the keys go to the board.
-    m_board->setFocus();
-    for (PieceWidget *widget : m_pieces) {
-        if (widget) {
-            widget->hide();
-            widget->setEnabled(true);
+    focusBoard();
+    for (PieceItem *item : m_pieces) {
+        if (item) {
+            item->hide();
+            item->setEnabled(true);
         }
     }
     // The next game shows the pieces in new places.

@@ -4,7 +4,6 @@
 #include "game/Texts.h"
 #include "platform/Services.h"
 #include "platform/SoundSwitch.h"
-#include "platform/Surface.h"
 
 #include <QImage>
 #include <QList>
@@ -23,13 +22,18 @@ struct LoadedPicture;
 }
 
 class AboutDialog;
-class BoardWidget;
+class BoardItem;
 class ClockPanel;
 class GreetingPanel;
 class HelpDialog;
+class IconButton;
 class PauseCover;
+class PieceItem;
+class PinItem;
 class QDialog;
-class PieceWidget;
+class QGraphicsProxyWidget;
+class QGraphicsScene;
+class SceneView;
 class QLabel;
 class QPushButton;
 class QThread;
@@ -37,9 +41,10 @@ class QTimer;
 class ResultDialog;
 class StartPanel;
 
-// The game's one main window: the board with the pieces dealt around it, the
-// panels above and below it and the column of commands beside it. It shows
-// what the game says and forwards what the player does; the rules live in Game.
+// The game's one main window: one scene, in design pixels, with the board,
+// the pieces dealt around it, the panels above and below it and the column of
+// commands beside it, shown by one view at the window's scale. It shows what
+// the game says and forwards what the player does; the rules live in Game.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -62,12 +67,21 @@ public:
     // True once the picture is on the board.
     bool pictureReady() const;
 
-    // The widgets a player sees, for the tests and benchmarks that act as one.
-    BoardWidget *board() const { return m_board; }
-    PieceWidget *piece(int number) const;
+    // What a player sees, for the tests and benchmarks that act as one.
+    SceneView *view() const { return m_view; }
+    BoardItem *board() const { return m_board; }
+    PieceItem *piece(int number) const;
     QWidget *startPanel() const;
     QWidget *clockPanel() const;
     QWidget *greetingPanel() const;
+    // The panels and the command column, shown in the scene.
+    QList<QWidget *> sceneWidgets() const;
+    // A control of the scene's panels or command column by its name.
+    QWidget *sceneWidget(const QString &name) const;
+    PauseCover *pauseCover() const { return m_cover; }
+    // Where a design rectangle (or point) lies in the window's pixels.
+    QRect toWindow(const QRectF &design) const;
+    QPoint toWindow(QPointF design) const;
     // Window pixels per design pixel: 1 up to 1024 x 768, larger above.
     double sceneScale() const { return m_scale; }
     // The command column beside the board, top to bottom.
@@ -75,7 +89,6 @@ public:
     bool soundOn() const { return m_preferences.soundOn(); }
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -85,6 +98,8 @@ private:
     void buildCommands();
     void readGift(const QString &folder);
     void setTexts();
+    void buildScene();
+    void focusBoard();
     void ensurePieces();
     void cutPieces(bool withEdge);
     void onPictureDecoded(const platform::LoadedPicture &picture, const QString &path);
@@ -98,7 +113,7 @@ private:
     void placeLoosePieces();
     void keepPlacedPiecesHome();
     void endDrag();
-    QRect boardBevelArea() const;
+    QRect boardRect() const;
     void drawBoardBevel(bool sunken);
     void tileBackground();
     void takeBackgroundColour();
@@ -128,8 +143,7 @@ private:
     void setUpKeys();
     void setUpAccessibility();
     void setDesktopTexts();
-    void placeDesktopButtons();
-    void drawDesktopIcons(double deviceScale);
+    void buildDesktopButtons();
     void onPauseToggled();
     void onPausedChanged(bool paused);
     void coverBoard();
@@ -146,41 +160,44 @@ private:
     platform::SoundSwitch m_sound; // before the game, which plays through it
     Preferences m_preferences;     // before the game, which keeps its records there
     Game m_game;
-    // The window's background is painted, never kept whole: one tile of the
-    // texture in the window's colour and the board's bevel, in device pixels.
-    QPixmap m_backTile;                // none until the texture is laid
-    std::optional<bool> m_bevelSunken; // none until the bevel is drawn
-    qreal m_backRatio = 1.0;           // device pixels per window pixel
     texts::Language m_language = texts::Language::Italian;
     bool m_closed = false;
     // Window pixels per design pixel, and where the board lies in design pixels.
     double m_scale = 1.0;
     QPoint m_boardDesign;
 
-    BoardWidget *m_board = nullptr;
+    QGraphicsScene *m_scene = nullptr;
+    SceneView *m_view = nullptr;
+    BoardItem *m_board = nullptr;
     GreetingPanel *m_greeting = nullptr;
     StartPanel *m_start = nullptr;
     ClockPanel *m_clock = nullptr;
-    QWidget *m_boardPin = nullptr;
+    // The command column, one widget of seven buttons in the scene.
+    QWidget *m_commands = nullptr;
+    QGraphicsProxyWidget *m_greetingItem = nullptr;
+    QGraphicsProxyWidget *m_startItem = nullptr;
+    QGraphicsProxyWidget *m_clockItem = nullptr;
+    QGraphicsProxyWidget *m_commandsItem = nullptr;
+    PinItem *m_boardPin = nullptr;
     QPushButton *m_timer = nullptr;
     QPushButton *m_edge = nullptr;
     QPushButton *m_colour = nullptr;
     QPushButton *m_about = nullptr;
     QPushButton *m_exit = nullptr;
-    std::array<PieceWidget *, 36> m_pieces{};
+    std::array<PieceItem *, 36> m_pieces{};
     // The slot each piece was dealt to (0-35): a loose piece stays in its
     // slot whatever the window does.
     std::array<int, 36> m_slotOf{};
     QTimer *m_ticks = nullptr;
     // The pieces' pictures as last cut, and what they were cut for.
     std::array<QList<QImage>, 2> m_cuts; // plain, with the edge
-    std::tuple<qint64, double, qreal, QPoint> m_cutKey;
+    std::tuple<qint64, double, QPoint> m_cutKey;
     QThread *m_decoder = nullptr;
     QPointer<ResultDialog> m_result;
     QPointer<AboutDialog> m_aboutDialog;
 
-    QPushButton *m_pause = nullptr;
-    QPushButton *m_soundSwitch = nullptr;
+    IconButton *m_pause = nullptr;
+    IconButton *m_soundSwitch = nullptr;
     PauseCover *m_cover = nullptr;
     QPointer<HelpDialog> m_help;
     Qt::WindowStates m_beforeFullScreen = Qt::WindowMaximized;

@@ -6,17 +6,22 @@
 
 #include "assets/Assets.h"
 #include "game/Texts.h"
-#include "ui/BoardWidget.h"
+#include "ui/BoardItem.h"
+#include "ui/IconButton.h"
 #include "ui/DialogScale.h"
 #include "ui/HelpDialog.h"
 #include "ui/Panels.h"
 #include "ui/PauseCover.h"
-#include "ui/PieceWidget.h"
+#include "ui/PieceItem.h"
+#include "ui/SceneView.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAccessible>
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QDialog>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -28,36 +33,21 @@
 #include <QShortcut>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// The two icons are drawn for 24 design pixels and shown at 16: at a
-// larger scale they are drawn larger, never enlarged.
-QImage iconCanvas(double deviceScale)
+// The two icons, in a 24 x 24 box; the buttons show them at 16.
+void drawPause(QPainter &p, const QColor &ink)
 {
-    const int side = int(std::lround(24 * deviceScale));
-    QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    return img;
+    p.fillRect(QRect(6, 4, 4, 16), ink);
+    p.fillRect(QRect(14, 4, 4, 16), ink);
 }
 
-QIcon pauseIcon(double deviceScale)
+void drawSound(QPainter &p, const QColor &ink, bool on)
 {
-    QImage img = iconCanvas(deviceScale);
-    QPainter p(&img);
-    p.scale(img.width() / 24.0, img.height() / 24.0);
-    p.fillRect(QRect(6, 4, 4, 16), Qt::black);
-    p.fillRect(QRect(14, 4, 4, 16), Qt::black);
-    return QIcon(QPixmap::fromImage(img));
-}
-
-QIcon soundIcon(bool on, double deviceScale)
-{
-    QImage img = iconCanvas(deviceScale);
-    QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(img.width() / 24.0, img.height() / 24.0);
     QPainterPath speaker;
     speaker.moveTo(3, 9);
     speaker.lineTo(7, 9);
@@ -66,8 +56,8 @@ QIcon soundIcon(bool on, double deviceScale)
     speaker.lineTo(7, 15);
     speaker.lineTo(3, 15);
     speaker.closeSubpath();
-    p.fillPath(speaker, Qt::black);
-    p.setPen(QPen(on ? Qt::black : QColor(192, 0, 0), 2));
+    p.fillPath(speaker, ink);
+    p.setPen(QPen(on ? ink : QColor(192, 0, 0), 2));
     if (on) {
         p.drawArc(QRectF(9, 7, 8, 10), -60 * 16, 120 * 16);
         p.drawArc(QRectF(9, 3, 12, 18), -60 * 16, 120 * 16);
@@ -75,53 +65,135 @@ QIcon soundIcon(bool on, double deviceScale)
         p.drawLine(15, 8, 21, 16);
         p.drawLine(21, 8, 15, 16);
     }
-    return QIcon(QPixmap::fromImage(img));
 }
 
-// The board and the pieces are pictures to a screen reader, not fillers.
+IconButton::Drawing soundDrawing(bool on)
+{
+    return [on](QPainter &p, const QColor &ink) { drawSound(p, ink, on); };
+}
+
+// A piece, to a screen reader: a picture with its number and whether it is
+// in place, lying where the scene shows it.
+class PieceAccessible final : public QAccessibleObject
+{
+public:
+    explicit PieceAccessible(PieceItem *piece) : QAccessibleObject(piece) {}
+
+    QAccessible::Role role() const override { return QAccessible::Graphic; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = !piece()->isVisible();
+        state.disabled = !piece()->isEnabled();
+        return state;
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return piece()->accessibleName();
+        if (kind == QAccessible::Description)
+            return piece()->accessibleDescription();
+        return QString();
+    }
+    QRect rect() const override
+    {
+        const QGraphicsView *view = this->view();
+        if (!view)
+            return QRect();
+        const QRect shown = view->mapFromScene(piece()->sceneBoundingRect()).boundingRect();
+        return QRect(view->viewport()->mapToGlobal(shown.topLeft()), shown.size());
+    }
+    QAccessibleInterface *parent() const override
+    {
+        return view() ? QAccessible::queryAccessibleInterface(view()) : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+
+private:
+    PieceItem *piece() const { return static_cast<PieceItem *>(object()); }
+    QGraphicsView *view() const
+    {
+        const QGraphicsScene *scene = piece()->scene();
+        return scene && !scene->views().isEmpty() ? scene->views().constFirst() : nullptr;
+    }
+};
+
+// The scene, to a screen reader: a picture (the board) holding the pieces
+// on show.
+class SceneAccessible final : public QAccessibleWidget
+{
+public:
+    explicit SceneAccessible(QWidget *view) : QAccessibleWidget(view, QAccessible::Graphic) {}
+
+    int childCount() const override { return int(pieces().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<PieceItem *> shown = pieces();
+        return index >= 0 && index < shown.size() ? QAccessible::queryAccessibleInterface(shown[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return child ? int(pieces().indexOf(qobject_cast<PieceItem *>(child->object()))) : -1;
+    }
+
+private:
+    QList<PieceItem *> pieces() const
+    {
+        QList<PieceItem *> shown;
+        const auto *view = static_cast<const QGraphicsView *>(widget());
+        for (QGraphicsItem *item : view->scene()->items(Qt::AscendingOrder)) {
+            auto *piece = qobject_cast<PieceItem *>(item->toGraphicsObject());
+            if (piece && piece->isVisible())
+                shown << piece;
+        }
+        std::sort(shown.begin(), shown.end(), [](PieceItem *a, PieceItem *b) { return a->piece() < b->piece(); });
+        return shown;
+    }
+};
+
 QAccessibleInterface *pictureRoles(const QString &className, QObject *object)
 {
-    if ((className == QLatin1String("PieceWidget") || className == QLatin1String("BoardWidget"))
-        && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic);
+    if (className == QLatin1String("SceneView") && object && object->isWidgetType())
+        return new SceneAccessible(static_cast<QWidget *>(object));
+    if (className == QLatin1String("PieceItem") && object)
+        return new PieceAccessible(static_cast<PieceItem *>(object));
     return nullptr;
 }
 
 } // namespace
 
-void MainWindow::setUpDesktop()
+void MainWindow::buildDesktopButtons()
 {
-    const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
-    m_pause = new QPushButton(this);
+    m_pause = new IconButton(drawPause, QSize(16, 16));
+    m_pause->setParent(m_commands);
     m_pause->setObjectName(QStringLiteral("pause"));
     m_pause->setCheckable(true);
-    m_pause->setIcon(pauseIcon(1.0));
     m_pause->setEnabled(false); // a game is paused, not the start screen
     // The button shows the game's pause, whatever its own click did.
     connect(m_pause, &QPushButton::clicked, this, [this] {
         onPauseToggled();
         m_pause->setChecked(m_game.isPaused());
-        m_board->setFocus();
+        focusBoard();
     });
 
-    m_soundSwitch = new QPushButton(this);
+    m_soundSwitch = new IconButton(soundDrawing(m_preferences.soundOn()), QSize(16, 16));
+    m_soundSwitch->setParent(m_commands);
     m_soundSwitch->setObjectName(QStringLiteral("sound"));
     m_soundSwitch->setCheckable(true);
     connect(m_soundSwitch, &QPushButton::clicked, this, [this] {
         m_preferences.setSoundOn(!m_preferences.soundOn());
-        m_board->setFocus();
+        focusBoard();
     });
+}
+
+void MainWindow::setUpDesktop()
+{
     connect(&m_preferences, &Preferences::soundChanged, this, &MainWindow::onSoundChanged);
     m_sound.setOn(m_preferences.soundOn());
     m_soundSwitch->setChecked(m_preferences.soundOn());
-    m_soundSwitch->setIcon(soundIcon(m_preferences.soundOn(), 1.0));
 
-    for (QPushButton *button : {m_pause, m_soundSwitch}) {
-        button->resize(46, 40);
-        button->setCursor(hand);
-    }
-
-    m_cover = new PauseCover(this);
     connect(&m_game, &Game::pausedChanged, this, &MainWindow::onPausedChanged);
     connect(&m_game, &Game::stateChanged, this, [this](Game::State state) {
         m_pause->setEnabled(state == Game::State::Playing);
@@ -129,7 +201,7 @@ void MainWindow::setUpDesktop()
             m_clock->showPlacedCount(0, puzzle::PieceCount);
             // Play is gone from sight: the keys of the game (P, Space, M)
             // go to the board, not to the next button in the row.
-            m_board->setFocus();
+            focusBoard();
         }
         for (int number = 1; number <= puzzle::PieceCount; ++number)
             describePiece(number);
@@ -189,7 +261,7 @@ void MainWindow::setDesktopTexts()
     describe(giveUp, T(Id::GiveUp), giveUp ? giveUp->toolTip() : QString());
     for (QAbstractButton *button : m_start->findChildren<QAbstractButton *>())
         describe(button, plain(button->text()), button->toolTip());
-    describe(m_board, T(Id::Board), T(Id::BoardDescription));
+    describe(m_view, T(Id::Board), T(Id::BoardDescription));
     describe(m_clock->findChild<QLabel *>(QStringLiteral("clock")), T(Id::Time), T(Id::Time));
     describe(m_clock->findChild<QLabel *>(QStringLiteral("placedCount")), T(Id::PlacedCount),
              T(Id::PlacedCount));
@@ -208,33 +280,13 @@ void MainWindow::setDesktopTexts()
 
 void MainWindow::describePiece(int number)
 {
-    PieceWidget *widget = piece(number);
-    if (!widget)
+    PieceItem *item = piece(number);
+    if (!item)
         return;
     using Id = texts::TextId;
     const bool home = m_game.state() != Game::State::Idle && m_game.isPlaced(number);
-    widget->setAccessibleName(
-        texts::text(m_language, home ? Id::PieceInPlace : Id::PieceLoose).arg(number));
-    widget->setAccessibleDescription(texts::text(m_language, Id::PieceDescription));
-}
-
-void MainWindow::drawDesktopIcons(double deviceScale)
-{
-    m_pause->setIcon(pauseIcon(deviceScale));
-    m_soundSwitch->setIcon(soundIcon(m_preferences.soundOn(), deviceScale));
-}
-
-void MainWindow::placeDesktopButtons()
-{
-    // Above and below the command column, at its spacing.
-    const auto column = commandColumn();
-    const QRect first = column.front()->geometry();
-    const QRect last = column.back()->geometry();
-    const int spacing = column[1]->y() - first.bottom() - 1;
-    m_pause->setGeometry(first.translated(0, -(first.height() + spacing)));
-    m_soundSwitch->setGeometry(last.translated(0, last.height() + spacing));
-    if (m_game.isPaused())
-        coverBoard();
+    item->setAccessibleName(texts::text(m_language, home ? Id::PieceInPlace : Id::PieceLoose).arg(number));
+    item->setAccessibleDescription(texts::text(m_language, Id::PieceDescription));
 }
 
 void MainWindow::onPauseToggled()
@@ -250,6 +302,8 @@ void MainWindow::onPausedChanged(bool paused)
     m_pause->setChecked(paused);
     if (!paused) {
         m_cover->hide();
+        for (QGraphicsProxyWidget *item : {m_clockItem, m_commandsItem})
+            item->setZValue(1);
         if (m_game.state() == Game::State::Playing)
             m_ticks->start();
         return;
@@ -259,16 +313,18 @@ void MainWindow::onPausedChanged(bool paused)
     endDrag();
     coverBoard();
     m_cover->show();
+    for (QGraphicsProxyWidget *item : {m_clockItem, m_commandsItem})
+        item->setZValue(2e9);
 }
 
 void MainWindow::coverBoard()
 {
-    // The board hides under the cover; the clock and the commands stay.
-    QList<QRect> uncovered{m_clock->geometry(), m_pause->geometry(), m_soundSwitch->geometry()};
-    for (QPushButton *button : commandColumn())
-        uncovered << button->geometry();
+    // The board hides under the cover; the clock and the commands stay above it.
     m_cover->setColour(backgroundColour());
-    m_cover->cover(m_board->geometry(), uncovered);
+    QRegion uncovered(m_clockItem->sceneBoundingRect().toAlignedRect());
+    for (const QPushButton *button : m_commands->findChildren<QPushButton *>())
+        uncovered += button->geometry().translated(m_commandsItem->pos().toPoint());
+    m_cover->cover(m_scene->sceneRect().toAlignedRect().adjusted(0, 0, 1, 1), boardRect(), uncovered);
 }
 
 void MainWindow::pauseWhileOpen(QDialog *dialog)
@@ -287,7 +343,7 @@ void MainWindow::onSoundChanged(bool on)
 {
     m_sound.setOn(on);
     m_soundSwitch->setChecked(on);
-    m_soundSwitch->setIcon(soundIcon(on, m_scale * devicePixelRatioF()));
+    m_soundSwitch->setDrawing(soundDrawing(on));
 }
 
 void MainWindow::toggleFullScreen()

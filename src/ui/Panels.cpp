@@ -2,7 +2,6 @@
 
 #include "assets/Assets.h"
 #include "game/GameClock.h"
-#include "game/SceneScale.h"
 #include "ui/Background.h"
 #include "ui/GreetingLayout.h"
 
@@ -10,7 +9,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
-#include <QProxyStyle>
 #include <QRadioButton>
 
 #include <cmath>
@@ -30,25 +28,6 @@ QFont arial(double points, bool bold = false)
 
 } // namespace
 
-// The level buttons' round indicators grow with the scene, as their captions do.
-class IndicatorStyle : public QProxyStyle
-{
-public:
-    double factor = 1.0;
-    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
-    {
-        const int base = QProxyStyle::pixelMetric(metric, option, widget);
-        switch (metric) {
-        case PM_ExclusiveIndicatorWidth:
-        case PM_ExclusiveIndicatorHeight:
-        case PM_RadioButtonLabelSpacing:
-            return int(std::lround(base * factor));
-        default:
-            return base;
-        }
-    }
-};
-
 // --- Pins, placement and panels ---------------------------------------------------
 
 PinWidget::PinWidget(QWidget *parent) : QWidget(parent)
@@ -56,12 +35,12 @@ PinWidget::PinWidget(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void PinWidget::paintEvent(QPaintEvent *)
+namespace {
+
+// A pin in its own 16 x 16 design square.
+void paintPin(QPainter &p)
 {
-    // Drawn in the pin's own 16 x 16 design square, scaled to the widget.
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(width() / 16.0, height() / 16.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawEllipse(QRectF(3, 3, 12, 12)); // its shadow
@@ -74,79 +53,40 @@ void PinWidget::paintEvent(QPaintEvent *)
     p.drawEllipse(QRectF(1.5, 1.5, 11, 11));
 }
 
-ScaledPlacement::Item &ScaledPlacement::itemFor(QWidget *widget)
+} // namespace
+
+void PinWidget::paintEvent(QPaintEvent *)
 {
-    for (Item &item : m_items) {
-        if (item.widget == widget)
-            return item;
-    }
-    m_items.append(Item{widget, widget->geometry(), widget->font(), false});
-    return m_items.last();
+    QPainter p(this);
+    paintPin(p);
 }
 
-void ScaledPlacement::place(QWidget *widget, const QRect &design)
+void PinItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
-    itemFor(widget).design = design;
-    widget->setGeometry(scene::Scale{m_factor}.rect(design));
-}
-
-void ScaledPlacement::setBaseFont(QWidget *widget, const QFont &font)
-{
-    Item &item = itemFor(widget);
-    item.font = font;
-    item.hasFont = true;
-    QFont shown = font;
-    shown.setPointSizeF(font.pointSizeF() * m_factor);
-    widget->setFont(shown);
-}
-
-QFont ScaledPlacement::baseFont(const QWidget *widget) const
-{
-    for (const Item &item : m_items) {
-        if (item.widget == widget && item.hasFont)
-            return item.font;
-    }
-    return widget->font();
-}
-
-void ScaledPlacement::applyScale(double factor)
-{
-    m_factor = factor;
-    const scene::Scale scale{factor};
-    for (const Item &item : std::as_const(m_items)) {
-        item.widget->setGeometry(scale.rect(item.design));
-        if (item.hasFont) {
-            QFont shown = item.font;
-            shown.setPointSizeF(item.font.pointSizeF() * factor);
-            item.widget->setFont(shown);
-        }
-    }
+    painter->save();
+    paintPin(*painter);
+    painter->restore();
 }
 
 ScenePanel::ScenePanel(QWidget *parent, QSize designSize, int frameDepth)
-    : PictureBox(parent), m_designSize(designSize), m_frameDepth(frameDepth)
+    : QWidget(parent), m_designSize(designSize), m_frameDepth(frameDepth)
 {
+    setAttribute(Qt::WA_OpaquePaintEvent);
     resize(designSize);
-    setBackColor(PanelColour);
-    background::drawPanelFrame(surface(), size(), m_frameDepth);
 }
 
-void ScenePanel::setScale(double factor)
+void ScenePanel::paintEvent(QPaintEvent *)
 {
-    m_layout.applyScale(factor);
-    resize(scene::Scale{factor}.size(m_designSize));
-    // A new size starts the panel's drawing afresh: plain grey and its frame.
-    setBackColor(PanelColour);
-    background::drawPanelFrame(surface(), size(), m_frameDepth, factor);
-    scaleChanged(factor);
-    update();
+    QPainter p(this);
+    p.fillRect(rect(), PanelColour);
+    background::paintPanelFrame(p, size(), m_frameDepth);
 }
 
 void ScenePanel::pinCorners(std::initializer_list<QPoint> corners, bool underContents)
 {
     for (const QPoint &at : corners) {
         auto *pin = new PinWidget(this);
-        m_layout.place(pin, QRect(at, QSize(16, 16)));
+        pin->setGeometry(QRect(at, QSize(16, 16)));
         if (underContents)
             pin->lower();
     }
@@ -159,50 +99,30 @@ GreetingPanel::GreetingPanel(QWidget *parent) : ScenePanel(parent, QSize(380, 76
     setObjectName(QStringLiteral("greetingPanel"));
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("greeting"));
-    m_layout.place(m_text, greetinglayout::TextBox);
+    m_text->setGeometry(greetinglayout::TextBox);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setWordWrap(true);
-    m_layout.setBaseFont(m_text, greetinglayout::fontFor(gift::Greeting::Style::Designed));
+    m_text->setFont(greetinglayout::fontFor(gift::Greeting::Style::Designed));
     m_text->setText(QStringLiteral("Quadrifoglio"));
     pinCorners({{10, 10}, {354, 10}, {10, 50}, {354, 50}}, true);
 }
 
 void GreetingPanel::setGreeting(const QString &text, const QFont &font)
 {
-    m_layout.setBaseFont(m_text, font);
-    m_greeting = text;
-    showGreeting();
-}
-
-void GreetingPanel::scaleChanged(double factor)
-{
-    Q_UNUSED(factor);
-    showGreeting();
-}
-
-void GreetingPanel::showGreeting()
-{
-    m_text->setTextFormat(Qt::PlainText);
-    if (scale() == 1.0) {
-        m_text->setWordWrap(true);
-        m_text->setText(m_greeting);
-        return;
-    }
-    // Larger, the greeting keeps the lines it has at the design scale: a
-    // larger type does not always grow in step with the box.
-    m_text->setWordWrap(false);
-    m_text->setText(greetinglayout::lines(m_greeting, m_layout.baseFont(m_text)).join(QLatin1Char('\n')));
+    // Laid out once, at the design scale; the scene shows the same lines larger.
+    m_text->setFont(font);
+    m_text->setText(text);
 }
 
 QString GreetingPanel::greeting() const
 {
-    return m_greeting;
+    return m_text->text();
 }
 
 QFont GreetingPanel::greetingFont() const
 {
-    return m_layout.baseFont(m_text);
+    return m_text->font();
 }
 
 void GreetingPanel::setGreetingVisible(bool visible)
@@ -215,15 +135,12 @@ void GreetingPanel::setGreetingVisible(bool visible)
 StartPanel::StartPanel(QWidget *parent) : ScenePanel(parent, QSize(380, 60), 4)
 {
     setObjectName(QStringLiteral("startPanel"));
-    m_style = new IndicatorStyle;
-    m_style->setParent(this);
     const QCursor hand = assets::cursor(assets::Cursor::PointingHand);
     for (int i = 0; i < 3; ++i) {
         auto *option = new QRadioButton(this);
         option->setObjectName(QStringLiteral("level%1").arg(i));
-        m_layout.place(option, QRect(24 + 84 * i, 18, 82, 24));
-        m_layout.setBaseFont(option, arial(9));
-        option->setStyle(m_style);
+        option->setGeometry(QRect(24 + 84 * i, 18, 82, 24));
+        option->setFont(arial(9));
         option->setCursor(hand);
         const Level level = Level(i);
         connect(option, &QRadioButton::clicked, this, [this, level] { emit levelChosen(level); });
@@ -232,21 +149,12 @@ StartPanel::StartPanel(QWidget *parent) : ScenePanel(parent, QSize(380, 60), 4)
     m_play = new QPushButton(this);
     m_play->setObjectName(QStringLiteral("play"));
     // Clear of the pins in the panel's corners.
-    m_layout.place(m_play, QRect(276, 12, 74, 36));
-    m_layout.setBaseFont(m_play, arial(9));
+    m_play->setGeometry(QRect(276, 12, 74, 36));
+    m_play->setFont(arial(9));
     m_play->setCursor(hand);
     m_play->setEnabled(false); // until a level is chosen
     connect(m_play, &QPushButton::clicked, this, &StartPanel::playClicked);
     pinCorners({{6, 6}, {358, 6}, {6, 38}, {358, 38}}, false);
-}
-
-void StartPanel::scaleChanged(double factor)
-{
-    m_style->factor = factor;
-    for (QRadioButton *option : m_levels) {
-        option->updateGeometry();
-        option->update();
-    }
 }
 
 void StartPanel::setTexts(texts::Language language)
@@ -269,9 +177,9 @@ void StartPanel::setPlayEnabled(bool enabled)
 void StartPanel::markLevel(Level level)
 {
     for (int i = 0; i < 3; ++i) {
-        QFont font = m_layout.baseFont(m_levels[i]);
+        QFont font = m_levels[i]->font();
         font.setBold(i == int(level));
-        m_layout.setBaseFont(m_levels[i], font);
+        m_levels[i]->setFont(font);
     }
 }
 
@@ -281,29 +189,27 @@ ClockPanel::ClockPanel(QWidget *parent) : ScenePanel(parent, QSize(310, 66), 6)
 {
     setObjectName(QStringLiteral("clockPanel"));
 
-    m_bar = new PictureBox(this);
-    m_bar->setObjectName(QStringLiteral("timeBar"));
-    m_layout.place(m_bar, QRect(21, 10, 268, 19));
-    m_bar->setBackColor(PanelColour);
+    m_bar = new TimeBar(this);
+    m_bar->setGeometry(QRect(21, 10, 268, 19));
 
     m_clock = new QLabel(m_bar);
     m_clock->setObjectName(QStringLiteral("clock"));
-    m_layout.place(m_clock, QRect((268 - 60) / 2, 0, 60, 19));
+    m_clock->setGeometry(QRect((268 - 60) / 2, 0, 60, 19));
     m_clock->setAlignment(Qt::AlignCenter);
     m_clock->setTextFormat(Qt::PlainText);
-    m_layout.setBaseFont(m_clock, arial(10, true));
+    m_clock->setFont(arial(10, true));
 
     m_bestTime = new QLabel(this);
     m_bestTime->setObjectName(QStringLiteral("bestTime"));
-    m_layout.place(m_bestTime, QRect(28, 33, 200, 28));
+    m_bestTime->setGeometry(QRect(28, 33, 200, 28));
     m_bestTime->setTextFormat(Qt::PlainText);
-    m_layout.setBaseFont(m_bestTime, arial(8));
+    m_bestTime->setFont(arial(8));
     m_bestTime->setText(QStringLiteral("-------"));
 
     m_giveUp = new QPushButton(QStringLiteral("<<"), this);
     m_giveUp->setObjectName(QStringLiteral("giveUp"));
-    m_layout.place(m_giveUp, QRect(231, 35, 50, 24)); // clear of the corner pin
-    m_layout.setBaseFont(m_giveUp, arial(9));
+    m_giveUp->setGeometry(QRect(231, 35, 50, 24)); // clear of the corner pin
+    m_giveUp->setFont(arial(9));
     m_giveUp->setCursor(assets::cursor(assets::Cursor::PointingHand));
     connect(m_giveUp, &QPushButton::clicked, this, &ClockPanel::giveUpClicked);
 
@@ -311,10 +217,10 @@ ClockPanel::ClockPanel(QWidget *parent) : ScenePanel(parent, QSize(310, 66), 6)
 
     m_placed = new QLabel(m_bar);
     m_placed->setObjectName(QStringLiteral("placedCount"));
-    m_layout.place(m_placed, QRect(268 - 64, 0, 60, 19));
+    m_placed->setGeometry(QRect(268 - 64, 0, 60, 19));
     m_placed->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_placed->setTextFormat(Qt::PlainText);
-    m_layout.setBaseFont(m_placed, arial(8, true));
+    m_placed->setFont(arial(8, true));
     hide();
 }
 
@@ -351,15 +257,33 @@ void ClockPanel::showPlacedCount(int placed, int total)
 
 void ClockPanel::drawBar(int length, int remaining)
 {
-    // The bar is never cleared: each tick paints its coloured part over the
-    // last one. When the time is up only the first row is painted: the game
-    // ends at once.
-    platform::Surface &bar = m_bar->surface();
-    const int lastRow = remaining == 0 ? 0 : m_bar->height();
-    for (int row = 0; row <= lastRow; ++row) {
-        // Each design row keeps its shade at any scale.
-        bar.setForeColor(gameclock::barRowColor(remaining, int(row / scale())));
-        bar.drawLine(0, row, length, row);
-    }
-    m_bar->update();
+    // When the time is up only the first row is painted: the game ends at once.
+    m_bar->paintRows(length, remaining == 0 ? 0 : m_bar->height(), remaining);
+}
+
+TimeBar::TimeBar(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("timeBar"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TimeBar::resizeEvent(QResizeEvent *event)
+{
+    m_image = QImage(size(), QImage::Format_RGB32);
+    m_image.fill(PanelColour);
+    QWidget::resizeEvent(event);
+}
+
+void TimeBar::paintRows(int length, int lastRow, int remaining)
+{
+    QPainter p(&m_image);
+    for (int row = 0; row <= lastRow; ++row)
+        p.fillRect(0, row, length, 1, gameclock::barRowColor(remaining, row));
+    update();
+}
+
+void TimeBar::paintEvent(QPaintEvent *)
+{
+    // Each row keeps its shade, one pixel per design pixel, at any scale.
+    QPainter(this).drawImage(rect(), m_image);
 }

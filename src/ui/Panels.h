@@ -3,14 +3,16 @@
 #include "game/BestTimes.h"
 #include "game/Level.h"
 #include "game/Texts.h"
-#include "ui/PictureBox.h"
 
 #include <QFont>
-#include <QList>
+#include <QGraphicsItem>
+#include <QImage>
+#include <QWidget>
 
 #include <array>
 
 class QLabel;
+class QPainter;
 class QPushButton;
 class QRadioButton;
 
@@ -26,48 +28,27 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// Something laid out in design pixels and shown at the scene's scale:
-// its geometry, and the type of its text.
-class ScaledPlacement
+// The pin that holds the board's clock panel, as an item of the scene.
+class PinItem : public QGraphicsItem
 {
 public:
-    void place(QWidget *widget, const QRect &design);
-    // The type at scale 1; the widget shows it at the current scale.
-    void setBaseFont(QWidget *widget, const QFont &font);
-    QFont baseFont(const QWidget *widget) const;
-    void applyScale(double factor);
-    double factor() const { return m_factor; }
-
-private:
-    struct Item
-    {
-        QWidget *widget = nullptr;
-        QRect design;
-        QFont font;
-        bool hasFont = false;
-    };
-    Item &itemFor(QWidget *widget);
-    QList<Item> m_items;
-    double m_factor = 1.0;
+    QRectF boundingRect() const override { return QRectF(0, 0, 16, 16); }
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 };
 
 // A light grey panel with a raised frame and a pin in each corner.
-class ScenePanel : public PictureBox
+// Laid out in design pixels; the scene shows it at its scale.
+class ScenePanel : public QWidget
 {
     Q_OBJECT
 
 public:
     ScenePanel(QWidget *parent, QSize designSize, int frameDepth);
     QSize designSize() const { return m_designSize; }
-    // Shows the panel, its contents and its frame at `factor` pixels per design pixel.
-    void setScale(double factor);
-    double scale() const { return m_layout.factor(); }
 
 protected:
     void pinCorners(std::initializer_list<QPoint> corners, bool underContents);
-    // For what the placement does not scale by itself.
-    virtual void scaleChanged(double factor) { Q_UNUSED(factor); }
-    ScaledPlacement m_layout;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QSize m_designSize;
@@ -80,21 +61,15 @@ class GreetingPanel : public ScenePanel
     Q_OBJECT
 
 public:
-    explicit GreetingPanel(QWidget *parent);
+    explicit GreetingPanel(QWidget *parent = nullptr);
     // The gift-maker's own text: shown as it is, never as markup.
     void setGreeting(const QString &text, const QFont &font);
     QString greeting() const;
     void setGreetingVisible(bool visible);
     QFont greetingFont() const;
 
-protected:
-    void scaleChanged(double factor) override;
-
 private:
-    void showGreeting();
-
     QLabel *m_text = nullptr;
-    QString m_greeting = QStringLiteral("Quadrifoglio");
 };
 
 // Below the board on the start screen: the three levels and Play.
@@ -103,7 +78,7 @@ class StartPanel : public ScenePanel
     Q_OBJECT
 
 public:
-    explicit StartPanel(QWidget *parent);
+    explicit StartPanel(QWidget *parent = nullptr);
     void setTexts(texts::Language language);
     void setPlayEnabled(bool enabled);
     // The chosen level's caption in bold.
@@ -113,13 +88,30 @@ signals:
     void levelChosen(Level level);
     void playClicked();
 
-protected:
-    void scaleChanged(double factor) override;
-
 private:
     std::array<QRadioButton *, 3> m_levels{};
     QPushButton *m_play = nullptr;
-    class IndicatorStyle *m_style = nullptr;
+};
+
+// The clock panel's bar: never cleared, each tick paints its coloured part
+// over the last one.
+class TimeBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TimeBar(QWidget *parent);
+    // What the bar shows, one pixel per design pixel.
+    const QImage &image() const { return m_image; }
+    // Paints `length` pixels of each row up to `lastRow` in the row's colour.
+    void paintRows(int length, int lastRow, int remaining);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QImage m_image;
 };
 
 // Above the board during a game: the time bar with the clock over it, the
@@ -129,7 +121,7 @@ class ClockPanel : public ScenePanel
     Q_OBJECT
 
 public:
-    explicit ClockPanel(QWidget *parent);
+    explicit ClockPanel(QWidget *parent = nullptr);
     void setTexts(texts::Language language);
 
     // A new game: the whole bar grey, the clock blank, the level's best time.
@@ -145,7 +137,7 @@ signals:
 private:
     void drawBar(int length, int remaining);
 
-    PictureBox *m_bar = nullptr;
+    class TimeBar *m_bar = nullptr;
     QLabel *m_clock = nullptr;
     QLabel *m_bestTime = nullptr;
     QPushButton *m_giveUp = nullptr;

@@ -1,28 +1,22 @@
 #include "ui/PauseCover.h"
 
+#include <QCursor>
+#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
-#include <QRegion>
 
-#include <cmath>
-
-PauseCover::PauseCover(QWidget *parent) : QWidget(parent)
+PauseCover::PauseCover()
 {
-    setObjectName(QStringLiteral("pauseCover"));
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptedMouseButtons(Qt::AllButtons);
+    setCursor(QCursor(Qt::ArrowCursor));
     hide();
 }
 
-void PauseCover::cover(const QRect &board, const QList<QRect> &uncovered)
+void PauseCover::cover(const QRect &area, const QRect &board, const QRegion &uncovered)
 {
+    prepareGeometryChange();
+    m_area = area;
     m_board = board;
-    setGeometry(parentWidget()->rect());
-    // The holes take the mouse of what lies beneath: the clock's give-up
-    // button and the command column go on working during a pause.
-    QRegion shape(rect());
-    for (const QRect &hole : uncovered)
-        shape -= hole;
-    setMask(shape);
-    raise();
+    m_shown = QRegion(area) - uncovered;
     update();
 }
 
@@ -38,28 +32,34 @@ void PauseCover::setColour(const QColor &colour)
     update();
 }
 
-void PauseCover::setScale(double factor)
+QRectF PauseCover::boundingRect() const
 {
-    m_scale = factor;
-    update();
+    return m_area;
 }
 
-void PauseCover::paintEvent(QPaintEvent *)
+void PauseCover::mousePressEvent(QGraphicsSceneMouseEvent *event)
 {
-    QPainter p(this);
-    p.fillRect(rect(), m_colour);
+    event->accept();
+}
+
+void PauseCover::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    p->save();
+    p->setClipRegion(m_shown, Qt::IntersectClip);
+    p->fillRect(m_area, m_colour);
+    p->restore();
+    p->save();
     // The board's place, blank, with the note on a panel of the game's grey.
-    p.fillRect(m_board, m_colour.darker(130));
+    p->fillRect(m_board, m_colour.darker(130));
     QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(11 * m_scale);
+    font.setPointSizeF(11);
     font.setBold(true);
-    p.setFont(font);
-    const auto px = [this](int design) { return int(std::lround(design * m_scale)); };
-    const QRect note = p.boundingRect(m_board.adjusted(px(20), 0, -px(20), 0),
-                                      Qt::AlignCenter | Qt::TextWordWrap, m_note)
-                           .adjusted(-px(14), -px(10), px(14), px(10));
-    p.fillRect(note, QColor(192, 192, 192));
-    p.setPen(Qt::black);
-    p.drawRect(note.adjusted(0, 0, -1, -1));
-    p.drawText(note, Qt::AlignCenter | Qt::TextWordWrap, m_note);
+    p->setFont(font);
+    const QRect note = p->boundingRect(m_board.adjusted(20, 0, -20, 0), Qt::AlignCenter | Qt::TextWordWrap, m_note)
+                           .adjusted(-14, -10, 14, 10);
+    p->fillRect(note, QColor(192, 192, 192));
+    p->setPen(Qt::black);
+    p->drawRect(note.adjusted(0, 0, -1, -1));
+    p->drawText(note, Qt::AlignCenter | Qt::TextWordWrap, m_note);
+    p->restore();
 }

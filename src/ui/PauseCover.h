@@ -1,32 +1,37 @@
 #pragma once
 
 #include <QColor>
+#include <QGraphicsItem>
 #include <QRect>
-#include <QWidget>
+#include <QRegion>
+#include <QString>
 
-// What lies over the window while a game is paused: the board and every
+// What lies over the scene while a game is paused: the board and every
 // piece go out of sight, so that a pause cannot be used to study the picture.
-// The clock and the commands stay uncovered and working.
-class PauseCover : public QWidget
+// The clock and the commands lie above it, uncovered and working.
+class PauseCover : public QGraphicsItem
 {
-    Q_OBJECT
-
 public:
-    explicit PauseCover(QWidget *parent);
+    PauseCover();
 
-    // Covers the whole window except `uncovered`; the note sits on `board`.
-    void cover(const QRect &board, const QList<QRect> &uncovered);
+    // Covers `area` (design pixels) but for `uncovered`, where the clock and
+    // the commands lie on the window's background; the note sits on `board`.
+    void cover(const QRect &area, const QRect &board, const QRegion &uncovered);
     void setNote(const QString &note);
     void setColour(const QColor &colour);
-    // The note grows with the scene.
-    void setScale(double factor);
+    QColor colour() const { return m_colour; }
+
+    QRectF boundingRect() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    // The pieces beneath cannot be taken.
+    void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
 
 private:
+    QRect m_area;
     QRect m_board;
+    QRegion m_shown;
     QString m_note;
     QColor m_colour = QColor(128, 128, 128);
-    double m_scale = 1.0;
 };

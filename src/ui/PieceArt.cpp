@@ -79,63 +79,62 @@ void overlayTransparent(QImage &target, const QImage &overlay, QRgb transparent)
     }
 }
 
-QRegion pieceOutline(int piece, double factor, QPoint board, qreal ratio)
+QRegion pieceOutline(int piece, double deviceScale, QPoint board)
 {
     const outlines::Shape &shape = outlines::shapes()[puzzle::shapeOf(piece) - 1];
-    if (factor == 1.0 && ratio == 1.0)
+    if (deviceScale == 1.0)
         return outlines::outline(shape.number);
-    const scene::Scale s{factor};
     const QPoint home = puzzle::homePosition(piece, board);
-    const QPoint origin = s.point(home);
-    // Corners where the window's pixels put them, curves traced in the
-    // screen's own.
-    const auto inWindow = [&](const QRect &local) {
-        const QRect r = s.rect(local.translated(home)).translated(-origin);
-        return ratio == 1.0 ? r : QRect((QPointF(r.topLeft()) * ratio).toPoint(), (QSizeF(r.size()) * ratio).toSize());
+    const QPoint origin = scene::devicePoint(home, deviceScale);
+    // Corners where the scene's device pixels put them, curves traced in them.
+    const auto inDevice = [&](const QRect &local) {
+        return scene::deviceRect(local.translated(home), deviceScale).translated(-origin);
     };
-    QRegion region(inWindow(shape.body));
+    QRegion region(inDevice(shape.body));
     for (int i = 0; i < shape.circleCount; ++i) {
         const outlines::Circle &c = shape.circles[i];
-        const QRegion circle(inWindow(c.box), QRegion::Ellipse);
+        const QRegion circle(inDevice(c.box), QRegion::Ellipse);
         region = c.tab ? region.united(circle) : region.subtracted(circle);
     }
     return region;
 }
 
-QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor, qreal ratio,
-                  QPoint board)
+QImage pieceImage(const QImage &picture, int piece, bool withEdge, double deviceScale, QPoint board)
 {
-    if (factor == 1.0 && ratio == 1.0)
-        return pieceImage(picture, piece, withEdge);
-    const scene::Scale s{factor};
+    const QRegion outline = pieceOutline(piece, deviceScale, board);
+    const auto insideOf = [&outline](QSize size) {
+        QImage inside(size, QImage::Format_Grayscale8);
+        inside.fill(0);
+        QPainter p(&inside);
+        p.setClipRegion(outline);
+        p.fillRect(inside.rect(), Qt::white);
+        return inside;
+    };
+    if (deviceScale == 1.0) {
+        const QImage square = pieceImage(picture, piece, withEdge);
+        return clearBeyond(square, insideOf(square.size()));
+    }
     const QPoint home = puzzle::homePosition(piece, board);
-    const QRect square = s.rect(QRect(home, QSize(puzzle::PieceSquare, puzzle::PieceSquare)));
-    // Device pixels from the board's corner to the square's, as the widgets lie.
-    const QPoint from = (square.topLeft() - s.point(board)) * ratio;
-    QImage cut((QSizeF(square.size()) * ratio).toSize(), QImage::Format_RGB32);
+    const QRect square = scene::deviceRect(QRect(home, QSize(puzzle::PieceSquare, puzzle::PieceSquare)), deviceScale);
+    // Device pixels from the board's corner to the square's, as they lie in the scene.
+    const QPoint from = square.topLeft() - scene::devicePoint(board, deviceScale);
+    QImage cut(square.size(), QImage::Format_RGB32);
     cut.fill(Qt::black);
     {
         QPainter p(&cut);
         p.setCompositionMode(QPainter::CompositionMode_Source);
         p.drawImage(-from, picture);
     }
-    // On a scaled desktop the outline's curves are traced in the screen's
-    // own pixels (a tab and its neighbour's hole share their box, so they
-    // still fit); the picture is transparent beyond the outline, inside the
-    // window's coarser mask.
-    if (!withEdge && ratio == 1.0)
-        return cut;
-    const QRegion outline = pieceOutline(piece, factor, board, ratio);
-    QImage inside(cut.size(), QImage::Format_Grayscale8);
-    inside.fill(0);
-    {
-        QPainter p(&inside);
-        p.setClipRegion(outline);
-        p.fillRect(inside.rect(), Qt::white);
-    }
+    const QImage inside = insideOf(cut.size());
+    if (!withEdge)
+        return clearBeyond(cut, inside);
     const int w = cut.width();
     const int h = cut.height();
-    const auto in = [&](int x, int y) { return inside.constScanLine(y)[x] != 0; };
+    // The mask as one flat array: it is read four times per pixel.
+    std::vector<unsigned char> mask(std::size_t(w * h));
+    for (int y = 0; y < h; ++y)
+        std::copy_n(inside.constScanLine(y), w, mask.begin() + std::ptrdiff_t(y) * w);
+    const auto in = [&mask, w](int x, int y) { return mask[std::size_t(y * w + x)] != 0; };
     // For every pixel inside, how far the outline is in each direction (1:
     // the next pixel is outside), found in one pass per direction.
     std::vector<int> down(std::size_t(w * h)), up(down.size()), right(down.size()), left(down.size());
@@ -152,14 +151,10 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor
         for (int x = 0; x < w; ++x)
             left[at(x, y)] = x > 0 && in(x - 1, y) ? left[at(x - 1, y)] + 1 : 1;
     }
-    if (!withEdge)
-        return clearBeyond(cut, inside);
-
     // The edge: along every side of the outline that faces up or left a
     // light line, along every side that faces down or right a dark one (the
     // shadow wins where they meet), each two design pixels wide: white then
     // silver, black then grey.
-    const double deviceScale = factor * ratio;
     const int width = std::max(2, int(std::lround(2 * deviceScale)));
     const QRgb light[2] = {qRgb(255, 255, 255), qRgb(192, 192, 192)};
     const QRgb dark[2] = {qRgb(0, 0, 0), qRgb(128, 128, 128)};
@@ -179,7 +174,7 @@ QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor
                 row[x] = light[line(lit)];
         }
     }
-    return ratio == 1.0 ? cut : clearBeyond(cut, inside);
+    return clearBeyond(cut, inside);
 }
 
 } // namespace pieceart

@@ -16,20 +16,18 @@ QImage cutPiece(const QImage &picture, int piece);
 // The square of a piece with or without its 3-D edge.
 QImage pieceImage(const QImage &picture, int piece, bool withEdge);
 
-// The same at `factor` window pixels per design pixel and `ratio` device
-// pixels per window pixel, for a board at `board` (design pixels): cut from
-// the board's picture (at its device size) exactly where the piece lies when
-// home, and the edge drawn at that size from the outline itself, two design
-// pixels wide, as the edge bitmaps are.
-QImage pieceImage(const QImage &picture, int piece, bool withEdge, double factor, qreal ratio,
-                  QPoint board);
+// The picture of a piece as the scene shows it, in device pixels at
+// `deviceScale` device pixels per design pixel, for a board at `board`
+// (design pixels): cut from the board's picture (at its device size) exactly
+// where the piece lies when home, transparent beyond its outline, and the
+// edge drawn at that size from the outline itself, two design pixels wide,
+// as the edge bitmaps are. At scale 1 it is the square above.
+QImage pieceImage(const QImage &picture, int piece, bool withEdge, double deviceScale, QPoint board);
 
-// The piece's outline at `factor`, in the coordinates of its own square, for
-// a board at `board`. The tabs and holes are scaled where they lie in the
-// window, so neighbours still fit without gap or overlap. With a `ratio`
-// other than 1 the outline is in device pixels, its curves traced at that
-// resolution.
-QRegion pieceOutline(int piece, double factor, QPoint board, qreal ratio = 1.0);
+// The piece's outline at `deviceScale`, in the device pixels of its own
+// square, for a board at `board`. The tabs and holes are scaled where they
+// lie in the scene, so neighbours still fit without gap or overlap.
+QRegion pieceOutline(int piece, double deviceScale, QPoint board);
 
 // Lays `overlay` over the top-left of `target` in place, except where the
 // overlay is `transparent`: there `target` keeps its own pixel.

@@ -5,17 +5,19 @@
 // all).
 
 #include "game/Puzzle.h"
-#include "game/SceneScale.h"
 #include "support/FakeServices.h"
 #include "support/TestFolder.h"
 #include "ui/AboutDialog.h"
-#include "ui/BoardWidget.h"
+#include "ui/BoardItem.h"
 #include "ui/MainWindow.h"
-#include "ui/PieceWidget.h"
+#include "ui/Panels.h"
+#include "ui/PieceItem.h"
+#include "ui/SceneView.h"
 #include "ui/ResultDialog.h"
 #include "ui/Startup.h"
 
 #include <QApplication>
+#include <QGraphicsProxyWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -79,18 +81,31 @@ public:
         QCoreApplication::processEvents();
     }
 
-    // The widgets a player sees, found by their names.
+    // The widgets a player sees, found by their names: the window's own and
+    // the controls of its scene.
     template<typename T = QWidget>
     T *find(const QString &name) const
     {
-        return window->findChild<T *>(name);
+        if (T *own = window->findChild<T *>(name))
+            return own;
+        return qobject_cast<T *>(window->sceneWidget(name));
+    }
+    template<typename T>
+    QList<T *> findAll() const
+    {
+        QList<T *> all = window->findChildren<T *>();
+        for (QWidget *top : window->sceneWidgets())
+            all += top->findChildren<T *>();
+        return all;
     }
     QRadioButton *levelButton(int level) const { return find<QRadioButton>(QStringLiteral("level%1").arg(level)); }
     QPushButton *button(const QString &name) const { return find<QPushButton>(name); }
     QString clockText() const { return find<QLabel>("clock")->text(); }
-    QImage timeBar() const { return find<PictureBox>("timeBar")->image(); }
+    QImage timeBar() const { return find<TimeBar>("timeBar")->image(); }
     QString bestTimeText() const { return find<QLabel>("bestTime")->text(); }
-    PieceWidget *piece(int n) const { return window->piece(n); }
+    PieceItem *piece(int n) const { return window->piece(n); }
+    // Where a piece lies, in design pixels.
+    QPoint piecePos(int n) const { return piece(n)->pos().toPoint(); }
     QTimer *ticks() const { return find<QTimer>("clockTicks"); }
     Game &game() const { return window->game(); }
 
@@ -150,12 +165,12 @@ public:
     }
 
     // Presses `button` on the piece, drags it so that its top-left corner
-    // lands on `corner` (window coordinates) and lets go there.
+    // lands on `corner` (design pixels) and lets go there.
     void dragPiece(int n, QPoint corner, Qt::MouseButton mouseButton = Qt::LeftButton)
     {
         QWindow *handle = window->windowHandle();
-        const QPoint from = piece(n)->pos() + grip(n);
-        const QPoint to = corner + grip(n);
+        const QPoint from = window->toWindow(piece(n)->pos() + grip(n));
+        const QPoint to = window->toWindow(QPointF(corner + grip(n)));
         QTest::mousePress(handle, mouseButton, {}, from);
         QTest::mouseMove(handle, (from + to) / 2);
         QTest::mouseMove(handle, to);
@@ -165,19 +180,14 @@ public:
     // Drags the piece home, exactly onto its own cell.
     void placePiece(int n) { dragPiece(n, home(n)); }
 
-    // Where the piece lies when it is home, at the scene's scale.
-    QPoint home(int n) const
-    {
-        const scene::Scale scale{window->sceneScale()};
-        return scale.point(puzzle::homePosition(n, scale.toDesign(window->board()->pos())));
-    }
+    // Where the board lies, in design pixels.
+    QPoint boardPos() const { return window->board()->pos().toPoint(); }
+    // Where the piece lies when it is home, in design pixels.
+    QPoint home(int n) const { return puzzle::homePosition(n, boardPos()); }
 
     // Where a piece can be taken hold of: the middle of its body, always
     // inside its outline.
-    QPoint grip(int n) const
-    {
-        return scene::Scale{window ? window->sceneScale() : 1.0}.point(puzzle::bodyOffset(n) + QPoint(30, 30));
-    }
+    static QPoint grip(int n) { return puzzle::bodyOffset(n) + QPoint(30, 30); }
 
     FakeServices fakes;
     TestFolder folder;

@@ -2,24 +2,25 @@
 
 #include "game/Level.h"
 #include "game/Texts.h"
-#include "ui/PictureBox.h"
+
+#include <QColor>
+#include <QGraphicsItem>
+#include <QImage>
 
 #include <optional>
 
-// The 360 x 360 board: the picture on the start screen, the level's guide
-// during a game. Drawn at the scene's scale, at the screen's resolution.
-class BoardWidget : public PictureBox
+// The 360 x 360 board in the scene: the picture on the start screen, the
+// level's guide during a game. Drawn in the screen's own pixels at the
+// scene's device scale.
+class BoardItem : public QGraphicsItem
 {
-    Q_OBJECT
-
 public:
-    explicit BoardWidget(QWidget *parent);
+    BoardItem();
 
-    // `factor` widget pixels per design pixel, `ratio` device pixels per
-    // widget pixel. The picture is redrawn at the new size.
-    void setScale(double factor, qreal ratio);
-    // Device pixels per design pixel.
-    double deviceScale() const;
+    // Device pixels per design pixel; the picture is drawn again at the new
+    // size, showing what it showed.
+    void setDeviceScale(double deviceScale);
+    double deviceScale() const { return m_deviceScale; }
 
     // The wait shown while the picture loads.
     void showLoadingMessage(texts::Language language);
@@ -31,24 +32,30 @@ public:
 
     // The whole picture, as on the start screen.
     void showPicture();
-
     // What the level leaves of the picture as a guide: Easy every other row
     // (the odd rows in the window's colour), Medium the negative, Difficult
     // nothing.
     void showGuide(Level level, const QColor &windowColour);
-
     // Paints the odd design rows in `colour` over whatever the board shows.
     void drawStripes(const QColor &colour);
 
     // The guide on show; none while the whole picture shows.
     std::optional<Level> guide() const { return m_guide; }
 
+    // What the board shows, in device pixels.
+    const QImage &image() const { return m_shown; }
+
+    QRectF boundingRect() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
 private:
     void redraw();
 
+    double m_deviceScale = 1.0;
     QImage m_source;
     QImage m_picture;
-    // What the board shows, so that a new scale draws the same again.
+    QImage m_shown;
     std::optional<Level> m_guide;
     QColor m_stripeColour;
+    std::optional<texts::Language> m_waiting; // the wait's language while it shows
 };
