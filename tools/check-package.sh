@@ -76,7 +76,7 @@ env -u DISPLAY HOME="$work/home" quadrifoglio-maker "$work/picture.png" --langua
     env -u DISPLAY HOME="$work/home" quadrifoglio-maker "$work/picture.png" --language en --single-file "$work/gift.run" \
         >>"$work/maker.log" 2>&1 || { cat "$work/maker.log"; remove; fail "the packaged maker made no copy"; }
 for part in quadrifoglio quadrifoglio-game lib/libQt6Core.so.6 lib/libicudata.so.72 plugins/platforms/libqxcb.so \
-    lib/quadrifoglio-sound.so lib/quadrifoglio-pictures.so lib/libtiff.so.6 \
+    lib/quadrifoglio-sound.so \
     plugins/platforms/libqwayland-generic.so Matrix.jpg README.txt; do
     [[ -e $work/gift/$part ]] || { remove; fail "the packaged maker's copy lacks $part"; }
 done

@@ -5,22 +5,25 @@
 #                              why it cannot, in the puzzle's language
 #   RUNTIME/quadrifoglio-game  the game, stripped, RUNPATH $ORIGIN/lib
 #   RUNTIME/qt.conf            points Qt at RUNTIME/plugins
-#   RUNTIME/lib/               every shared library the game, its modules
-#                              and its plugins need, except those every
-#                              desktop has, and the game's two modules: the
-#                              sound, and the large TIFF and WebP pictures
+#   RUNTIME/lib/               every shared library the game, its sound
+#                              module and its plugins need, except those
+#                              every desktop has, and the sound module. A
+#                              copy's picture is the JPEG, BMP or GIF the
+#                              maker wrote: the module for large TIFF and
+#                              WebP pictures, and libtiff and libwebp, stay
+#                              out.
 #   RUNTIME/plugins/           the Qt plugins the game loads on an X11 or a
 #                              Wayland desktop
 #
 # Run by the build as a script:
-#   cmake -DGAME=... -DSOUND_MODULE=... -DPICTURE_MODULE=... -DRUNTIME=... -DQT_PLUGINS=... -DDESKTOP_LIST=...
+#   cmake -DGAME=... -DSOUND_MODULE=... -DRUNTIME=... -DQT_PLUGINS=... -DDESKTOP_LIST=...
 #         -DSTART_SCRIPT=... -DSTRIP=... -DPATCHELF=... -P PortableRuntime.cmake
 # The libraries are resolved by the loader's own rules
 # (file(GET_RUNTIME_DEPENDENCIES)); what is left out is the one reviewed
 # list in packaging/runtime/desktop-libraries.txt.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(variable GAME SOUND_MODULE PICTURE_MODULE RUNTIME QT_PLUGINS DESKTOP_LIST START_SCRIPT STRIP PATCHELF)
+foreach(variable GAME SOUND_MODULE RUNTIME QT_PLUGINS DESKTOP_LIST START_SCRIPT STRIP PATCHELF)
     if(NOT DEFINED ${variable} OR "${${variable}}" STREQUAL "")
         message(FATAL_ERROR "PortableRuntime.cmake: ${variable} is not set")
     endif()
@@ -84,7 +87,7 @@ endforeach()
 # their own dependencies are never followed either.
 file(GET_RUNTIME_DEPENDENCIES
     EXECUTABLES "${GAME}"
-    MODULES "${SOUND_MODULE}" "${PICTURE_MODULE}" ${plugin_paths}
+    MODULES "${SOUND_MODULE}" ${plugin_paths}
     RESOLVED_DEPENDENCIES_VAR libraries
     UNRESOLVED_DEPENDENCIES_VAR unresolved
     PRE_EXCLUDE_REGEXES ${desktop_libraries})
@@ -134,7 +137,7 @@ foreach(plugin IN LISTS plugins)
     set_runpath("${stage}/plugins/${plugin}" "$ORIGIN/../../lib")
 endforeach()
 
-foreach(module IN ITEMS "${SOUND_MODULE}" "${PICTURE_MODULE}")
+foreach(module IN ITEMS "${SOUND_MODULE}")
     get_filename_component(module_name "${module}" NAME)
     file(COPY_FILE "${module}" "${stage}/lib/${module_name}")
     execute_process(COMMAND "${STRIP}" --strip-all "${stage}/lib/${module_name}" RESULT_VARIABLE status)
