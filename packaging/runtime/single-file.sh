@@ -59,6 +59,30 @@ if [ -f "$copy/.manifest" ] && IFS= read -r expected <"$copy/.manifest" && [ "$(
     exec "$copy/quadrifoglio" "$@"
 fi
 
+# Unpacking takes a moment: the desktop shows at once that the game is on
+# its way, as a notification where it has a program for one, else as a
+# small window that goes when the game starts.
+ready_window=
+getting_ready() {
+    [ -n "$DISPLAY$WAYLAND_DISPLAY" ] || return 0
+    text=$(pick "Quadrifoglio 3D si sta preparando..." "Quadrifoglio 3D is getting ready..." \
+        "Quadrifoglio 3D se prépare..." "Quadrifoglio 3D wird vorbereitet..." "Quadrifoglio 3D se está preparando...")
+    if command -v notify-send >/dev/null 2>&1; then
+        notify-send --expire-time=3000 --app-name="Quadrifoglio 3D" "Quadrifoglio 3D" "$text" >/dev/null 2>&1 &
+    elif command -v gdbus >/dev/null 2>&1; then
+        gdbus call --session --dest org.freedesktop.Notifications --object-path /org/freedesktop/Notifications \
+            --method org.freedesktop.Notifications.Notify "Quadrifoglio 3D" 0 "" "Quadrifoglio 3D" "$text" \
+            "[]" "{}" 3000 >/dev/null 2>&1 &
+    elif command -v zenity >/dev/null 2>&1; then
+        zenity --progress --pulsate --no-cancel --title="Quadrifoglio 3D" --text="$text" >/dev/null 2>&1 &
+        ready_window=$!
+    fi
+}
+ready() {
+    [ -z "$ready_window" ] || kill "$ready_window" 2>/dev/null
+    ready_window=
+}
+
 # Unpacks the game into the empty folder $1; fails where programs cannot run
 # (a folder on a noexec mount) or the file does not decode.
 unpack_into() {
@@ -84,6 +108,7 @@ remove_leftovers() {
     done
 }
 
+getting_ready
 if mkdir -p "$cache" 2>/dev/null; then
     remove_leftovers "$cache" .unpack-
     rm -rf "$copy" # damaged or unfinished
@@ -94,10 +119,11 @@ if mkdir -p "$cache" 2>/dev/null; then
         ls -td "$cache"/[0-9a-f][0-9a-f][0-9a-f][0-9a-f]*/ 2>/dev/null | tail -n +4 | while IFS= read -r old; do
             rm -rf "$old"
         done
+        ready
         exec "$copy/quadrifoglio" "$@"
     fi
     [ -z "$stage" ] || rm -rf "$stage"
-    [ ! -f "$copy/.manifest" ] || exec "$copy/quadrifoglio" "$@" # another start put it in place
+    [ ! -f "$copy/.manifest" ] || { ready; exec "$copy/quadrifoglio" "$@"; } # another start put it in place
 fi
 
 # No cache: a private temporary folder, removed when the game ends.
@@ -111,6 +137,7 @@ for base in "$XDG_RUNTIME_DIR" "$TMPDIR" /tmp; do
     rm -rf "$folder"
     folder=
 done
+ready
 if [ -z "$folder" ]; then
     tell "$(pick \
         "non c'è una cartella dove il gioco possa essere estratto e avviato (la cartella della cache ${cache} e quella temporanea ${TMPDIR:-/tmp} sono piene, di sola lettura o non permettono di avviare programmi). Libera un po' di spazio e riprova." \

@@ -4,7 +4,8 @@
 # language and ends. A first start unpacks into the cache keyed by the file's
 # checksum; a damaged or partial copy there is unpacked again, never used; a
 # file cut short says so; without a cache a private folder is used and
-# removed; a copy without its run bits starts with sh.
+# removed; a copy without its run bits starts with sh; a first start on a
+# desktop shows at once that the game is on its way.
 # Usage: single_file_cache.sh <folder with quadrifoglio-maker>
 set -euo pipefail
 
@@ -33,6 +34,20 @@ copy=${copies[0]%/}
 [[ ${copy##*/} =~ ^[0-9a-f]{16}$ ]] || fail "the cache's copy is not named by a checksum: $copy"
 [[ -x $copy/quadrifoglio-game && -f $copy/Matrix.dat && -f $copy/LIESMICH.txt ]] || fail "the unpacked copy is incomplete"
 [[ -z $(ls -A "$work/home/.cache/quadrifoglio" | grep -v "^${copy##*/}\$") ]] || fail "the unpacking left something beside the copy"
+
+# On a desktop a first start, which unpacks, shows at once that the game is
+# on its way, in the gift's language; a later start goes straight to the game.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\necho "$*" >>"%s/notified"\n' "$work" >"$work/bin/notify-send"
+chmod +x "$work/bin/notify-send"
+mv "$copy" "$work/kept"
+run env DISPLAY=:999 PATH="$work/bin:/usr/bin:/bin" sh "$work/gift.run"
+for _ in $(seq 100); do [[ -s $work/notified ]] && break; sleep 0.05; done
+grep -q 'Quadrifoglio 3D wird vorbereitet' "$work/notified" || fail "the first start showed nothing at once"
+rm "$work/notified"
+run env DISPLAY=:999 PATH="$work/bin:/usr/bin:/bin" sh "$work/gift.run"
+[[ ! -e $work/notified ]] || fail "a later start showed the notice: $(cat "$work/notified")"
+rm -rf "$work/kept"
 
 # A later start uses the copy as it is.
 before=$(stat -c %i "$copy/quadrifoglio-game")
