@@ -86,7 +86,8 @@ void BoardItem::redraw()
         m_shown = QImage(side, side, QImage::Format_RGB32);
         m_shown.fill(Qt::white);
     } else {
-        m_shown = m_picture.copy();
+        // Shared with the picture until a guide paints on it.
+        m_shown = m_picture;
         if (m_guide == Level::Easy)
             drawStripes(m_stripeColour);
         else if (m_guide == Level::Medium)
