@@ -39,6 +39,8 @@
 #include <algorithm>
 #include <cmath>
 #include <new>
+#include <thread>
+#include <vector>
 
 #include <unistd.h>
 
@@ -411,8 +413,23 @@ void MainWindow::cutPieces(bool withEdge)
     }
     QList<QImage> &cuts = m_cuts[withEdge ? 1 : 0];
     if (cuts.isEmpty()) {
-        for (PieceItem *item : m_pieces)
-            cuts.append(pieceart::pieceImage(picture, item->piece(), withEdge, deviceScale, m_boardDesign));
+        // Each piece is cut on its own: on a large screen a second core cuts
+        // half of them, and the first Play comes sooner.
+        std::vector<QImage> cut(puzzle::PieceCount);
+        const QPoint board = m_boardDesign;
+        // Each thread reads its own handle on the picture.
+        const auto cutFrom = [&cut, picture, withEdge, deviceScale, board](int first, int step) {
+            for (int i = first; i < puzzle::PieceCount; i += step)
+                cut[std::size_t(i)] = pieceart::pieceImage(picture, i + 1, withEdge, deviceScale, board);
+        };
+        if (deviceScale > 1.0 && std::thread::hardware_concurrency() > 1) {
+            std::thread other(cutFrom, 1, 2);
+            cutFrom(0, 2);
+            other.join();
+        } else {
+            cutFrom(0, 1);
+        }
+        cuts = QList<QImage>(cut.begin(), cut.end());
     }
     for (int i = 0; i < puzzle::PieceCount; ++i)
         m_pieces[i]->setImage(cuts[i]);
