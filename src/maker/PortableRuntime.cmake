@@ -137,22 +137,19 @@ foreach(plugin IN LISTS plugins)
     set_runpath("${stage}/plugins/${plugin}" "$ORIGIN/../../lib")
 endforeach()
 
-foreach(module IN ITEMS "${SOUND_MODULE}")
-    get_filename_component(module_name "${module}" NAME)
-    file(COPY_FILE "${module}" "${stage}/lib/${module_name}")
-    execute_process(COMMAND "${STRIP}" --strip-all "${stage}/lib/${module_name}" RESULT_VARIABLE status)
+# Our own programs, stripped, finding their libraries at `runpath`.
+function(copy_stripped source target runpath)
+    file(COPY_FILE "${source}" "${target}")
+    execute_process(COMMAND "${STRIP}" --strip-all "${target}" RESULT_VARIABLE status)
     if(NOT status EQUAL 0)
-        message(FATAL_ERROR "strip failed on ${module_name}")
+        message(FATAL_ERROR "strip failed on ${target}")
     endif()
-    set_runpath("${stage}/lib/${module_name}" "$ORIGIN")
-endforeach()
+    set_runpath("${target}" "${runpath}")
+endfunction()
 
-file(COPY_FILE "${GAME}" "${stage}/quadrifoglio-game")
-execute_process(COMMAND "${STRIP}" --strip-all "${stage}/quadrifoglio-game" RESULT_VARIABLE status)
-if(NOT status EQUAL 0)
-    message(FATAL_ERROR "strip failed on the game")
-endif()
-set_runpath("${stage}/quadrifoglio-game" "$ORIGIN/lib")
+get_filename_component(sound_module_name "${SOUND_MODULE}" NAME)
+copy_stripped("${SOUND_MODULE}" "${stage}/lib/${sound_module_name}" "$ORIGIN")
+copy_stripped("${GAME}" "${stage}/quadrifoglio-game" "$ORIGIN/lib")
 
 # The newest glibc the runtime asks for: the start script tells a friend
 # with an older one so, in words, before the loader would fail.
