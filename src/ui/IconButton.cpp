@@ -4,7 +4,6 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-#include <cmath>
 
 IconButton::IconButton(Drawing draw, QSize iconSize) : m_draw(std::move(draw))
 {

@@ -28,7 +28,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// The pin that holds the board's clock panel, as an item of the scene.
+// The pin above the board, as an item of the scene.
 class PinItem : public QGraphicsItem
 {
 public:
@@ -137,7 +137,7 @@ signals:
 private:
     void drawBar(int length, int remaining);
 
-    class TimeBar *m_bar = nullptr;
+    TimeBar *m_bar = nullptr;
     QLabel *m_clock = nullptr;
     QLabel *m_bestTime = nullptr;
     QPushButton *m_giveUp = nullptr;
