@@ -58,8 +58,14 @@ void PauseCover::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
     const QRect note = p->boundingRect(m_board.adjusted(20, 0, -20, 0), Qt::AlignCenter | Qt::TextWordWrap, m_note)
                            .adjusted(-14, -10, 14, 10);
     p->fillRect(note, QColor(192, 192, 192));
+    // A frame one design pixel wide, just inside the panel: at a larger
+    // scale it stays on the panel's edge.
+    for (const QRect &side : {QRect(note.left(), note.top(), note.width(), 1),
+                              QRect(note.left(), note.bottom(), note.width(), 1),
+                              QRect(note.left(), note.top(), 1, note.height()),
+                              QRect(note.right(), note.top(), 1, note.height())})
+        p->fillRect(side, Qt::black);
     p->setPen(Qt::black);
-    p->drawRect(note.adjusted(0, 0, -1, -1));
     p->drawText(note, Qt::AlignCenter | Qt::TextWordWrap, m_note);
     p->restore();
 }
