@@ -49,12 +49,14 @@ const char SoundModuleName[] = "quadrifoglio-sound.so";
 // And its module for large TIFF and WebP pictures, beside the sound.
 const char PictureModuleName[] = "quadrifoglio-pictures.so";
 
+// The five languages by their English names, in the order of their digits.
+const char *const LanguageNames[] = {QT_TRANSLATE_NOOP("Maker", "Italian"), QT_TRANSLATE_NOOP("Maker", "English"),
+                                     QT_TRANSLATE_NOOP("Maker", "French"), QT_TRANSLATE_NOOP("Maker", "German"),
+                                     QT_TRANSLATE_NOOP("Maker", "Spanish")};
+
 QString languageName(int digit)
 {
-    static const char *const names[] = {QT_TRANSLATE_NOOP("Maker", "Italian"), QT_TRANSLATE_NOOP("Maker", "English"),
-                                        QT_TRANSLATE_NOOP("Maker", "French"), QT_TRANSLATE_NOOP("Maker", "German"),
-                                        QT_TRANSLATE_NOOP("Maker", "Spanish")};
-    return QCoreApplication::translate("Maker", names[digit]);
+    return QCoreApplication::translate("Maker", LanguageNames[digit]);
 }
 
 QString quoted(const QString &path)
@@ -271,11 +273,6 @@ QString defaultLanguageCode(const QLocale &desktop)
     }
 }
 
-QString languageNativeName(int digit)
-{
-    static const char16_t *const names[] = {u"Italiano", u"English", u"Français", u"Deutsch", u"Español"};
-    return QString::fromUtf16(names[qBound(0, digit, 4)]);
-}
 
 QString greetingFitProblem(const QString &greeting)
 {
@@ -339,7 +336,7 @@ namespace {
 // The texts a gift carries speak the gift's language, whatever the maker's
 // own: each language's translator is loaded once, from the maker's Linguist
 // files, and asked directly.
-QString inGiftLanguage(int digit, const char *source)
+QString inLanguage(int digit, const char *context, const char *source)
 {
     static const std::vector<std::unique_ptr<QTranslator>> translators = [] {
         std::vector<std::unique_ptr<QTranslator>> loaded;
@@ -352,8 +349,13 @@ QString inGiftLanguage(int digit, const char *source)
         return loaded;
     }();
     const auto &translator = translators[std::size_t(qBound(0, digit, 4))];
-    const QString text = translator ? translator->translate("GiftNote", source) : QString();
+    const QString text = translator ? translator->translate(context, source) : QString();
     return text.isEmpty() ? QString::fromUtf8(source) : text;
+}
+
+QString inGiftLanguage(int digit, const char *source)
+{
+    return inLanguage(digit, "GiftNote", source);
 }
 
 const char StartNote[] = QT_TRANSLATE_NOOP("GiftNote",
@@ -373,6 +375,16 @@ const char SingleFileInstructions[] = QT_TRANSLATE_NOOP("GiftNote",
     "Save the file %1 and start it: from a terminal with  sh %1  (or allow it to run as a program in its properties and double-click it). It runs on a 64-bit Linux computer; nothing needs to be installed.");
 
 } // namespace
+
+QString languageNativeName(int digit)
+{
+    // Each language by its own name, as a list of them begins it.
+    const int language = qBound(0, digit, 4);
+    QString name = inLanguage(language, "Maker", LanguageNames[language]);
+    if (!name.isEmpty())
+        name[0] = name[0].toUpper();
+    return name;
+}
 
 QString startNoteText(int digit)
 {
@@ -976,13 +988,14 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
         result.error = why;
         return result;
     };
-    const auto tell = [&progress](int percent, const QString &step) {
+    // The steps in English; the window and the terminal show them translated.
+    const auto tell = [&progress](int percent, const char *step) {
         if (progress)
-            progress(percent, step);
+            progress(percent, QString::fromLatin1(step));
     };
 
     // Everything is checked before anything is written.
-    tell(0, QStringLiteral("Checking"));
+    tell(0, QT_TRANSLATE_NOOP("MakerWindow", "Checking"));
     const std::optional<int> digit = languageDigit(request.language);
     if (!digit) {
         return fail(QCoreApplication::translate("Maker", "unknown language \"%1\": use one of %2")
@@ -1027,7 +1040,7 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
         return fail(QCoreApplication::translate("Maker", "the picture %1 does not exist").arg(quoted(request.picture)));
     if (!source.isFile())
         return fail(QCoreApplication::translate("Maker", "the picture %1 is not a file").arg(quoted(request.picture)));
-    tell(2, QStringLiteral("Preparing the picture"));
+    tell(2, QT_TRANSLATE_NOOP("MakerWindow", "Preparing the picture"));
     QString why;
     const std::optional<StoredPicture> picture = preparePicture(request.picture, request.picturing, &why);
     if (!picture)
@@ -1137,7 +1150,7 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
     qint64 done = 0;
     const auto copied = [&](qint64 bytes) {
         done += bytes;
-        tell(5 + int((copyEnd - 5) * done / qMax<qint64>(1, total)), QStringLiteral("Copying the game"));
+        tell(5 + int((copyEnd - 5) * done / qMax<qint64>(1, total)), QT_TRANSLATE_NOOP("MakerWindow", "Copying the game"));
         return !stopped();
     };
     const auto cancelled = [&result] {
@@ -1160,11 +1173,11 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
         return result.cancelled ? cancelled() : fail(why);
 
     if (request.singleFile) {
-        tell(copyEnd, QStringLiteral("Packing into one file"));
+        tell(copyEnd, QT_TRANSLATE_NOOP("MakerWindow", "Packing into one file"));
         giveUsualPermissions(folder);
         const QString packed = stage.filePath(QStringLiteral("copy.run"));
         const auto keepGoing = [&](int percent) {
-            tell(copyEnd + (99 - copyEnd) * percent / 100, QStringLiteral("Packing into one file"));
+            tell(copyEnd + (99 - copyEnd) * percent / 100, QT_TRANSLATE_NOOP("MakerWindow", "Packing into one file"));
             return !stopped();
         };
         if (!packSingleFile(folder, pack, packed, keepGoing, &why)) {
@@ -1222,7 +1235,7 @@ Result makeCopy(const Request &request, const Progress &progress, const KeepGoin
     }
     created.keep();
 
-    tell(100, QStringLiteral("Done"));
+    tell(100, QT_TRANSLATE_NOOP("MakerWindow", "Done"));
     result.ok = true;
     result.picture = *picture;
     result.folder = out;

@@ -29,15 +29,6 @@
 
 namespace {
 
-// The steps makeCopy tells, for the translations.
-[[maybe_unused]] const char *const Steps[] = {
-    QT_TRANSLATE_NOOP("MakerWindow", "Checking"),
-    QT_TRANSLATE_NOOP("MakerWindow", "Preparing the picture"),
-    QT_TRANSLATE_NOOP("MakerWindow", "Copying the game"),
-    QT_TRANSLATE_NOOP("MakerWindow", "Packing into one file"),
-    QT_TRANSLATE_NOOP("MakerWindow", "Done"),
-};
-
 // The maker's reasons are clauses ("the picture ... cannot be used: ..."):
 // shown alone, they start a sentence.
 QString sentence(const QString &clause)
