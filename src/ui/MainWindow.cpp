@@ -299,7 +299,7 @@ bool MainWindow::load(WindowMode mode)
         m_decoder->start();
     }
 
-    takeBackgroundColour();
+    tileBackground();
     readGift(folder);
     setTexts();
 
@@ -465,7 +465,6 @@ void MainWindow::resizeEvent(QResizeEvent *event)
         applyScale(deviceScale / ratio, ratio);
     // The smallest scene, in this screen's device pixels.
     setMinimumSize((QSizeF(puzzle::MinimumArea) / ratio).toSize());
-    tileBackground();
     const QPoint boardBefore = m_boardDesign;
     layOut();
     // Once for the new scale and board position: at scale 1 a piece's
@@ -583,7 +582,7 @@ void MainWindow::drawBoardBevel(bool sunken)
 void MainWindow::tileBackground()
 {
     // One tile of the texture taking the window's colour, repeated from the
-    // window's top-left corner when painted.
+    // window's top-left corner when painted: made again only for a new colour.
     const QImage texture = assets::backgroundTexture();
     m_view->setBackground(texture.isNull() ? QPixmap()
                                            : QPixmap::fromImage(background::tintedTile(texture, backgroundColour())),
@@ -598,13 +597,6 @@ QColor MainWindow::backgroundColour() const
 bool MainWindow::withEdge() const
 {
     return m_edge->isChecked();
-}
-
-void MainWindow::takeBackgroundColour()
-{
-    // A new colour clears the texture and the bevels; the callers lay them again.
-    m_view->setBackground(QPixmap(), backgroundColour());
-    m_view->setBevel(boardRect(), std::nullopt);
 }
 
 bool MainWindow::gameOn() const
@@ -647,7 +639,6 @@ void MainWindow::onColourClicked()
 
 void MainWindow::onColourChanged()
 {
-    takeBackgroundColour();
     // A pause goes on in the new colour.
     m_cover->setColour(backgroundColour());
     tileBackground();

@@ -116,7 +116,6 @@ private:
     QRect boardRect() const;
     void drawBoardBevel(bool sunken);
     void tileBackground();
-    void takeBackgroundColour();
     bool withEdge() const;
     bool gameOn() const;
 
