@@ -147,7 +147,7 @@ void MainWindow::buildScene()
     m_clockItem = m_scene->addWidget(m_clock);
     m_commandsItem = m_scene->addWidget(m_commands);
     // The pieces lie above the board and the panels; the pause cover above
-    // them all, and the clock and the commands above the cover.
+    // them all, the clock and the commands showing through it.
     for (QGraphicsItem *item : std::initializer_list<QGraphicsItem *>{m_board, m_boardPin, m_greetingItem,
                                                                       m_startItem, m_clockItem, m_commandsItem})
         item->setZValue(1);

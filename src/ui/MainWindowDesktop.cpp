@@ -302,8 +302,6 @@ void MainWindow::onPausedChanged(bool paused)
     m_pause->setChecked(paused);
     if (!paused) {
         m_cover->hide();
-        for (QGraphicsProxyWidget *item : {m_clockItem, m_commandsItem})
-            item->setZValue(1);
         if (m_game.state() == Game::State::Playing)
             m_ticks->start();
         return;
@@ -313,8 +311,6 @@ void MainWindow::onPausedChanged(bool paused)
     endDrag();
     coverBoard();
     m_cover->show();
-    for (QGraphicsProxyWidget *item : {m_clockItem, m_commandsItem})
-        item->setZValue(2e9);
 }
 
 void MainWindow::coverBoard()

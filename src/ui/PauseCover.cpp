@@ -17,6 +17,8 @@ void PauseCover::cover(const QRect &area, const QRect &board, const QRegion &unc
     m_area = area;
     m_board = board;
     m_shown = QRegion(area) - uncovered;
+    m_shape = QPainterPath();
+    m_shape.addRegion(m_shown);
     update();
 }
 
@@ -35,6 +37,11 @@ void PauseCover::setColour(const QColor &colour)
 QRectF PauseCover::boundingRect() const
 {
     return m_area;
+}
+
+QPainterPath PauseCover::shape() const
+{
+    return m_shape;
 }
 
 void PauseCover::mousePressEvent(QGraphicsSceneMouseEvent *event)

@@ -2,13 +2,14 @@
 
 #include <QColor>
 #include <QGraphicsItem>
+#include <QPainterPath>
 #include <QRect>
 #include <QRegion>
 #include <QString>
 
 // What lies over the scene while a game is paused: the board and every
 // piece go out of sight, so that a pause cannot be used to study the picture.
-// The clock and the commands lie above it, uncovered and working.
+// The clock and the commands show through it, uncovered and working.
 class PauseCover : public QGraphicsItem
 {
 public:
@@ -22,6 +23,8 @@ public:
     QColor colour() const { return m_colour; }
 
     QRectF boundingRect() const override;
+    // The covered area only: a press on the clock or a command goes through.
+    QPainterPath shape() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 protected:
@@ -32,6 +35,7 @@ private:
     QRect m_area;
     QRect m_board;
     QRegion m_shown;
+    QPainterPath m_shape;
     QString m_note;
     QColor m_colour = QColor(128, 128, 128);
 };
