@@ -65,6 +65,10 @@ int half(int length)
 
 const QString Title = QStringLiteral("Quadrifoglio");
 
+// The command column's buttons, in design pixels, and the gap between two.
+constexpr QSize CommandButton(46, 40);
+constexpr int CommandSpacing = 12;
+
 } // namespace
 
 MainWindow::MainWindow(platform::Services &services, QWidget *parent)
@@ -207,11 +211,12 @@ void MainWindow::buildCommands()
     columnFont.setPointSizeF(8);
     std::array<QPushButton *, 7> column{m_pause, m_timer, m_edge, m_colour, m_about, m_exit, m_soundSwitch};
     for (std::size_t i = 0; i < column.size(); ++i) {
-        column[i]->setGeometry(0, int(i) * (40 + 12), 46, 40);
+        column[i]->setGeometry(QRect(QPoint(0, int(i) * (CommandButton.height() + CommandSpacing)), CommandButton));
         column[i]->setFont(columnFont);
         column[i]->setCursor(hand);
     }
-    m_commands->resize(46, 7 * 40 + 6 * 12);
+    m_commands->resize(CommandButton.width(),
+                       int(column.size()) * CommandButton.height() + int(column.size() - 1) * CommandSpacing);
 }
 
 bool MainWindow::pictureReady() const
@@ -517,13 +522,11 @@ void MainWindow::layOut()
     // column beyond it on the narrowest window.
     // The pause button and the sound switch stand above and below the five
     // commands, at their spacing.
-    const int buttonHeight = 40;
-    const int spacing = 12;
-    const int columnHeight = 5 * buttonHeight + 4 * spacing;
+    const int step = CommandButton.height() + CommandSpacing;
+    const int columnHeight = 5 * CommandButton.height() + 4 * CommandSpacing;
     const int left = board.right() + 1 + 10;
     const int top = board.y() + (board.height() - columnHeight) / 2;
-    place(m_commandsItem, QPoint(left, top - buttonHeight - spacing));
-    m_view->setBevel(board, m_view->bevelSunken());
+    place(m_commandsItem, QPoint(left, top - step));
     if (m_game.isPaused())
         coverBoard();
 }

@@ -29,7 +29,6 @@ public:
     void setBackground(const QPixmap &tile, const QColor &colour);
     // The bevel around the board (design pixels); none hides it.
     void setBevel(const QRect &board, std::optional<bool> sunken);
-    std::optional<bool> bevelSunken() const { return m_sunken; }
 
     // Where a design rectangle lies in the window's pixels.
     QRect windowRect(const QRectF &design) const;
