@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringList>
 
@@ -115,6 +116,12 @@ QString findPictureFile(const QString &folder)
             return found;
     }
     return {};
+}
+
+QStringList modulePaths(const QString &fileName)
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    return {dir + QLatin1Char('/') + fileName, dir + QLatin1String("/lib/") + fileName};
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Files the game reads but did not make: Matrix.dat, the picture, the score
 // file. Any of them may be something else under the same name (a named pipe,
@@ -35,5 +36,9 @@ QString findFileIgnoringCase(const QString &folder, const QString &name);
 // The picture of the puzzle in `folder`: Matrix.bmp before Matrix.jpg before
 // Matrix.gif; empty when there is none.
 QString findPictureFile(const QString &folder);
+
+// Where the game looks for one of its modules: beside the program, then in
+// its lib/ folder (a portable copy).
+QStringList modulePaths(const QString &fileName);
 
 } // namespace platform

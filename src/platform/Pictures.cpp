@@ -717,10 +717,8 @@ LargePictureLoader largePictureLoader(const char *name)
     const std::lock_guard lock(state.mutex);
     if (state.stage == PictureModuleState::Stage::NotLoaded) {
         state.stage = PictureModuleState::Stage::Missing;
-        if (!state.pathsGiven && QCoreApplication::instance()) {
-            const QString dir = QCoreApplication::applicationDirPath();
-            state.paths = {dir + QLatin1String("/quadrifoglio-pictures.so"), dir + QLatin1String("/lib/quadrifoglio-pictures.so")};
-        }
+        if (!state.pathsGiven && QCoreApplication::instance())
+            state.paths = modulePaths(QStringLiteral("quadrifoglio-pictures.so"));
         for (const QString &path : std::as_const(state.paths)) {
             auto library = std::make_unique<QLibrary>(path);
             library->setLoadHints(QLibrary::PreventUnloadHint);

@@ -1,6 +1,7 @@
 #include "platform/RealServices.h"
 
 #include "game/Preferences.h"
+#include "platform/Files.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -237,18 +238,8 @@ int endProgram(int code)
     return code;
 }
 
-namespace {
-
-// Beside the game in a build or an installation, in lib/ in a portable copy.
-QStringList soundModulePaths()
-{
-    const QString dir = QCoreApplication::applicationDirPath();
-    return {dir + QLatin1String("/quadrifoglio-sound.so"), dir + QLatin1String("/lib/quadrifoglio-sound.so")};
-}
-
-} // namespace
-
-RealServices::RealServices() : m_end(m_messages), m_sound(std::make_unique<LazySoundOutput>(soundModulePaths()))
+RealServices::RealServices()
+    : m_end(m_messages), m_sound(std::make_unique<LazySoundOutput>(modulePaths(QStringLiteral("quadrifoglio-sound.so"))))
 {
     m_services.clock = &m_clock;
     m_services.screen = &m_screen;
