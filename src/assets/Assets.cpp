@@ -98,7 +98,9 @@ QImage edgeBitmap(int shape)
 
 QImage backgroundTexture()
 {
-    return decodeResource(QStringLiteral(":/res/custom/310.jpg"), "jpeg");
+    // Decoded once: every new colour lays it again.
+    static const QImage decoded = decodeResource(QStringLiteral(":/res/custom/310.jpg"), "jpeg");
+    return decoded;
 }
 
 QImage aboutPicture(const QString &name)
