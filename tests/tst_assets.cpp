@@ -7,6 +7,10 @@
 #include "ui/Background.h"
 
 #include <QFile>
+#include <QFontInfo>
+#include <QTemporaryDir>
+
+#include <fontconfig/fontconfig.h>
 
 Q_DECLARE_METATYPE(assets::Cursor)
 
@@ -15,6 +19,70 @@ class TestAssets : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // First, as in the game: before Qt asks fontconfig for its fonts.
+        QVERIFY(assets::useGameFont());
+    }
+
+    // The game's faces reach fontconfig described beforehand (faces.txt, by
+    // tools/make_font_faces.sh): the descriptions must be what fontconfig
+    // reads from the files themselves, or a changed font would be drawn
+    // with another's family, style or characters.
+    void fontFacesAreDescribedAsTheFilesSay()
+    {
+        const FcFontSet *set = FcConfigGetFonts(nullptr, FcSetApplication);
+        QVERIFY(set);
+        QTemporaryDir dir;
+        QStringList described;
+        for (int i = 0; i < set->nfont; ++i) {
+            FcChar8 *file = nullptr;
+            if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) != FcResultMatch)
+                continue;
+            const QString resource = QString::fromUtf8(reinterpret_cast<const char *>(file));
+            QFile font(resource);
+            QVERIFY2(font.open(QIODevice::ReadOnly), qPrintable(resource));
+            const QString copy = dir.filePath(QStringLiteral("face.ttf"));
+            QFile::remove(copy);
+            QVERIFY(font.copy(copy));
+            int faces = 0;
+            FcPattern *read = FcFreeTypeQuery(reinterpret_cast<const FcChar8 *>(QFile::encodeName(copy).constData()), 0,
+                                              nullptr, &faces);
+            QVERIFY(read);
+            FcPattern *given = FcPatternDuplicate(set->fonts[i]);
+            FcPatternDel(read, FC_FILE);
+            FcPatternDel(given, FC_FILE);
+            const bool same = FcPatternEqual(read, given);
+            FcPatternDestroy(read);
+            FcPatternDestroy(given);
+            QVERIFY2(same, qPrintable(resource));
+            described << resource;
+        }
+        described.sort();
+        QCOMPARE(described, QStringList({QStringLiteral(":/res/fonts/LiberationSans-Bold.ttf"),
+                                         QStringLiteral(":/res/fonts/LiberationSans-BoldItalic.ttf"),
+                                         QStringLiteral(":/res/fonts/LiberationSans-Italic.ttf"),
+                                         QStringLiteral(":/res/fonts/LiberationSans-Regular.ttf")}));
+    }
+
+    // Run again on a desktop whose only fonts are DejaVu (tst_assets_bare_desktop):
+    // the texts' Arial and the application's font are still ours, in every style.
+    void gameFontStandsInForArial()
+    {
+        for (const bool bold : {false, true}) {
+            for (const bool italic : {false, true}) {
+                QFont arial(QStringLiteral("Arial"), 28);
+                arial.setBold(bold);
+                arial.setItalic(italic);
+                const QFontInfo used(arial);
+                QCOMPARE(used.family(), QLatin1String(assets::FontFamily));
+                QCOMPARE(used.bold(), bold);
+                QCOMPARE(used.italic(), italic);
+            }
+        }
+        QCOMPARE(QFontInfo(QGuiApplication::font()).family(), QLatin1String(assets::FontFamily));
+    }
+
     // A missing file is no error at run time (a silent cue, a plain
     // background, a piece without its edge), so a build that lost one
     // would go unnoticed.

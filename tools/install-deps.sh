@@ -22,8 +22,9 @@ packages=(
     patchelf qt6-wayland libzstd-dev zstd
     # ICU's data trimmed to what the game needs (icupkg)
     icu-devtools
-    # the game's font (built in), and the one font of a bare desktop
-    fonts-liberation2 fonts-dejavu-core
+    # the game's font (built in, described to fontconfig), and the one font
+    # of a bare desktop
+    fonts-liberation2 fonts-dejavu-core libfontconfig-dev fontconfig
     # the friend's desktops for the copy's tests: Debian roots, and a
     # Wayland desktop without X11
     debootstrap weston

@@ -10,6 +10,11 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <iterator>
+
 namespace assets {
 
 namespace {
@@ -41,6 +46,52 @@ QCursor makeCursor(Cursor id)
         return QCursor(Qt::PointingHandCursor);
     }
     return QCursor(Qt::ArrowCursor);
+}
+
+constexpr char FontFolder[] = ":/res/fonts/";
+constexpr const char *FontFiles[] = {"LiberationSans-Regular.ttf", "LiberationSans-Bold.ttf",
+                                     "LiberationSans-Italic.ttf", "LiberationSans-BoldItalic.ttf"};
+
+// The game's faces become fontconfig's own fonts of the application, with
+// what fontconfig would read from each file (its family, style, the
+// characters it covers...) read instead from faces.txt, written beforehand
+// by tools/make_font_faces.sh: reading it from the files at every start
+// took a fifth of the time to the first frame. Qt draws them from the
+// resources. True when every face is there.
+bool describeFacesToFontconfig()
+{
+    QFile list(QLatin1String(FontFolder) + QLatin1String("faces.txt"));
+    FcConfig *config = FcConfigGetCurrent();
+    if (!config || !list.open(QIODevice::ReadOnly))
+        return false;
+    FcFontSet *set = FcConfigGetFonts(config, FcSetApplication);
+    if (!set) {
+        // fontconfig makes the application's set on the first file added,
+        // even one that is not there.
+        FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8 *>(":/"));
+        set = FcConfigGetFonts(config, FcSetApplication);
+    }
+    if (!set)
+        return false;
+    int described = 0;
+    while (!list.atEnd()) {
+        const QByteArray line = list.readLine().trimmed();
+        const qsizetype tab = line.indexOf('\t');
+        const QByteArray file = line.left(tab);
+        if (tab <= 0 || std::find(std::begin(FontFiles), std::end(FontFiles), file) == std::end(FontFiles))
+            continue;
+        FcPattern *face = FcNameParse(reinterpret_cast<const FcChar8 *>(line.mid(tab + 1).constData()));
+        if (!face)
+            continue;
+        const QByteArray path = FontFolder + file;
+        FcPatternDel(face, FC_FILE);
+        if (FcPatternAddString(face, FC_FILE, reinterpret_cast<const FcChar8 *>(path.constData()))
+            && FcFontSetAdd(set, face))
+            ++described;
+        else
+            FcPatternDestroy(face);
+    }
+    return described == int(std::size(FontFiles));
 }
 
 } // namespace
@@ -135,10 +186,15 @@ QCursor cursor(Cursor id)
 bool useGameFont()
 {
     static const bool loaded = [] {
-        bool all = true;
-        for (const char *style : {"Regular", "Bold", "Italic", "BoldItalic"}) {
-            const QString file = QStringLiteral(":/res/fonts/LiberationSans-%1.ttf").arg(QLatin1String(style));
-            all = QFontDatabase::addApplicationFont(file) >= 0 && all;
+        // Handed to fontconfig as they are described, when Qt has not yet
+        // asked it for its fonts; else, or should that fail, through Qt,
+        // which has fontconfig work each face out again from its file.
+        bool all = describeFacesToFontconfig();
+        all = all && QFontDatabase::hasFamily(QLatin1String(FontFamily));
+        if (!all) {
+            all = true;
+            for (const char *file : FontFiles)
+                all = QFontDatabase::addApplicationFont(QLatin1String(FontFolder) + QLatin1String(file)) >= 0 && all;
         }
         // The texts ask for Arial, which few Linux desktops have, and each
         // desktop would stand in for it with a font of its own, with other
