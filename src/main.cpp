@@ -60,12 +60,8 @@ int main(int argc, char *argv[])
     answerInformationOptions(argc, argv);
 
     QApplication app(argc, argv);
-    assets::useGameFont();
     setApplicationNames();
     QApplication::setDesktopFileName(QStringLiteral("quadrifoglio"));
-    // Every window of the game, the secondary ones included, carries the clover.
-    QApplication::setWindowIcon(assets::programIcon());
-    QApplication::setStyle(new FocusRingStyle);
 
     QCommandLineParser parser;
     describeCommandLine(parser);
@@ -82,12 +78,21 @@ int main(int argc, char *argv[])
     int code = 0;
     {
         platform::RealServices services;
+        // The picture decodes on a thread of its own while the rest is set up.
+        std::unique_ptr<platform::PictureDecoding> picture =
+            MainWindow::decodePictureIn(services.services().folders->appDir());
+
+        assets::useGameFont();
+        // Every window of the game, the secondary ones included, carries the clover.
+        QApplication::setWindowIcon(assets::programIcon());
+        QApplication::setStyle(new FocusRingStyle);
+
         // The window lives until the event loop is over, so that nothing it
         // started outlives it unawares.
         // --window: a normal window among the others instead of the whole screen.
         const auto mode = parser.isSet(QStringLiteral("window")) ? MainWindow::WindowMode::Normal
                                                                  : MainWindow::WindowMode::Maximized;
-        std::unique_ptr<MainWindow> window = startup::start(services.services(), mode);
+        std::unique_ptr<MainWindow> window = startup::start(services.services(), mode, std::move(picture));
         if (window) {
             QObject::connect(&instance, &platform::SingleInstance::comeForward, window.get(),
                              [w = window.get()] {

@@ -33,7 +33,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
-#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -122,13 +121,7 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
     setMinimumSize((QSizeF(puzzle::MinimumArea) / devicePixelRatioF()).toSize());
 }
 
-MainWindow::~MainWindow()
-{
-    if (m_decoder) {
-        m_decoder->wait();
-        delete m_decoder;
-    }
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::buildScene()
 {
@@ -279,43 +272,44 @@ std::array<QPushButton *, 5> MainWindow::commandColumn() const
 
 // --- Loading ------------------------------------------------------------------
 
-bool MainWindow::load(WindowMode mode)
+std::unique_ptr<platform::PictureDecoding> MainWindow::decodePictureIn(const QString &folder)
+{
+    const QString path = platform::findPictureFile(folder);
+    if (path.isEmpty())
+        return nullptr;
+    double largest = 1.0;
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        largest = scene::scaleFor((QSizeF(screen->size()) * screen->devicePixelRatio()).toSize());
+    const int side = scene::devicePixel(puzzle::BoardSize, largest);
+    return std::make_unique<platform::PictureDecoding>(path, QSize(side, side));
+}
+
+bool MainWindow::load(WindowMode mode, std::unique_ptr<platform::PictureDecoding> picture)
 {
     const QString folder = m_services.folders->appDir();
-    const QString picturePath = platform::findPictureFile(folder);
-
     // Decoding a large photograph takes longer than everything else the
-    // window does before it needs the picture, so it starts first, on a
-    // thread of its own; the board shows a wait until it is done.
-    auto decoded = std::make_shared<platform::LoadedPicture>();
-    if (!picturePath.isEmpty()) {
-        // Decoded at the size of the largest board this screen can show, so
-        // that the board is sharp at every scale.
-        double largest = 1.0;
-        if (const QScreen *screen = QGuiApplication::primaryScreen())
-            largest = scene::scaleFor((QSizeF(screen->size()) * screen->devicePixelRatio()).toSize());
-        const int side = scene::devicePixel(puzzle::BoardSize, largest);
-        m_decoder = QThread::create([decoded, picturePath, side] {
-            *decoded = platform::loadPicture(picturePath, QSize(side, side));
-        });
-        connect(m_decoder, &QThread::finished, this, [this, decoded, picturePath] {
-            onPictureDecoded(*decoded, picturePath);
-        });
-        m_decoder->start();
-    }
+    // window does before it needs the picture: it has started already.
+    m_decoding = picture ? std::move(picture) : decodePictureIn(folder);
 
     tileBackground();
     readGift(folder);
     setTexts();
 
     placeWindow(mode);
-    m_board->showLoadingMessage(m_language);
 
-    if (picturePath.isEmpty()) {
+    if (!m_decoding) {
         failToStart(texts::pictureMissingMessage(m_language, folder));
         return false;
     }
-    return true;
+    // A picture decoded by now is on the board from the first frame; else
+    // the board shows a wait until it is.
+    if (m_decoding->isDone()) {
+        onPictureDecoded();
+    } else {
+        m_board->showLoadingMessage(m_language);
+        connect(m_decoding.get(), &platform::PictureDecoding::done, this, &MainWindow::onPictureDecoded);
+    }
+    return !m_closed;
 }
 
 void MainWindow::readGift(const QString &folder)
@@ -360,16 +354,20 @@ void MainWindow::setTexts()
     setDesktopTexts();
 }
 
-void MainWindow::onPictureDecoded(const platform::LoadedPicture &picture, const QString &path)
+void MainWindow::onPictureDecoded()
 {
-    m_decoder->deleteLater();
-    m_decoder = nullptr;
+    if (!m_decoding)
+        return;
+    // Let go of once this call is over: its signal may be what called.
+    platform::PictureDecoding *decoding = m_decoding.release();
+    decoding->deleteLater();
     if (m_closed)
         return;
+    const platform::LoadedPicture &picture = decoding->picture();
     // A file that does not decode ends the game as a missing one does,
     // naming the file and saying why.
     if (picture.image.isNull()) {
-        failToStart(texts::pictureUnreadableMessage(m_language, path, platform::pictureTrouble(picture)));
+        failToStart(texts::pictureUnreadableMessage(m_language, decoding->path(), platform::pictureTrouble(picture)));
         return;
     }
     m_board->setPuzzlePicture(picture.image);

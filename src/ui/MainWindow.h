@@ -2,6 +2,7 @@
 
 #include "game/Game.h"
 #include "game/Texts.h"
+#include "platform/PictureDecoding.h"
 #include "platform/Services.h"
 #include "platform/SoundSwitch.h"
 
@@ -16,10 +17,6 @@
 #include <memory>
 #include <optional>
 #include <tuple>
-
-namespace platform {
-struct LoadedPicture;
-}
 
 class AboutDialog;
 class BoardItem;
@@ -36,7 +33,6 @@ class QGraphicsScene;
 class SceneView;
 class QLabel;
 class QPushButton;
-class QThread;
 class QTimer;
 class ResultDialog;
 class StartPanel;
@@ -55,10 +51,16 @@ public:
 
     enum class WindowMode { Maximized, Normal };
 
+    // Starts decoding the picture lying in the folder, at the size of the
+    // largest board this screen can show, so that the board is sharp at
+    // every scale; null when the folder holds no picture.
+    static std::unique_ptr<platform::PictureDecoding> decodePictureIn(const QString &folder);
+
     // Reads the gift (Matrix.dat, the picture) and the preferences, and shows
     // the window. False when the game cannot go on (no picture): the player
-    // has been told and the program is ending.
-    bool load(WindowMode mode = WindowMode::Maximized);
+    // has been told and the program is ending. The picture is the one being
+    // decoded, if given (see decodePictureIn), else the one in the game's folder.
+    bool load(WindowMode mode = WindowMode::Maximized, std::unique_ptr<platform::PictureDecoding> picture = {});
 
     Game &game() { return m_game; }
     texts::Language language() const { return m_language; }
@@ -102,7 +104,7 @@ private:
     void focusBoard();
     void ensurePieces();
     void cutPieces(bool withEdge);
-    void onPictureDecoded(const platform::LoadedPicture &picture, const QString &path);
+    void onPictureDecoded();
     void failToStart(const QString &message);
 
     void applyScale(double factor, qreal ratio);
@@ -191,7 +193,7 @@ private:
     // The pieces' pictures as last cut, and what they were cut for.
     std::array<QList<QImage>, 2> m_cuts; // plain, with the edge
     std::tuple<qint64, double, QPoint> m_cutKey;
-    QThread *m_decoder = nullptr;
+    std::unique_ptr<platform::PictureDecoding> m_decoding;
     QPointer<ResultDialog> m_result;
     QPointer<AboutDialog> m_aboutDialog;
 

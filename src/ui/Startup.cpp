@@ -10,7 +10,8 @@ bool screenIsLargeEnough(QSize screen)
     return screen.width() >= 800 && screen.height() >= 600;
 }
 
-std::unique_ptr<MainWindow> start(platform::Services &services, MainWindow::WindowMode mode)
+std::unique_ptr<MainWindow> start(platform::Services &services, MainWindow::WindowMode mode,
+                                  std::unique_ptr<platform::PictureDecoding> picture)
 {
     if (!screenIsLargeEnough(services.screen->sizePixels())) {
         services.messages->show(nullptr, texts::screenTooSmallMessage(), platform::MessageIcon::Critical,
@@ -18,7 +19,7 @@ std::unique_ptr<MainWindow> start(platform::Services &services, MainWindow::Wind
         return nullptr;
     }
     auto window = std::make_unique<MainWindow>(services);
-    window->load(mode);
+    window->load(mode, std::move(picture));
     return window;
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/Pictures.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+class QThread;
+
+namespace platform {
+
+// A picture decoded on a thread of its own, from the moment it is made:
+// decoding a large photograph takes longer than everything else a window
+// does before it needs the picture.
+class PictureDecoding : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Starts decoding the file straight to `size` (see loadPicture).
+    PictureDecoding(const QString &path, QSize size, QObject *parent = nullptr);
+    // Waits for the thread, should it still be decoding.
+    ~PictureDecoding() override;
+
+    QString path() const { return m_path; }
+    // True once the thread is done: the picture can be taken at once.
+    bool isDone() const;
+    // The picture (or what went wrong); only once done.
+    const LoadedPicture &picture() const { return m_picture; }
+
+signals:
+    // On the object's own thread, once the decoding is done.
+    void done();
+
+private:
+    QString m_path;
+    LoadedPicture m_picture;
+    QThread *m_thread = nullptr;
+};
+
+} // namespace platform
