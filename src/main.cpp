@@ -83,8 +83,6 @@ int main(int argc, char *argv[])
             MainWindow::decodePictureIn(services.services().folders->appDir());
 
         assets::useGameFont();
-        // Every window of the game, the secondary ones included, carries the clover.
-        QApplication::setWindowIcon(assets::programIcon());
         QApplication::setStyle(new FocusRingStyle);
 
         // The window lives until the event loop is over, so that nothing it

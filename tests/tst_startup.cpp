@@ -57,6 +57,28 @@ private slots:
         QVERIFY(!game.folder.scoreFileExists());
     }
 
+    // The clover is the icon of every window once the game is on the screen
+    // (not before: it would hold up the first frame), or when it stops with
+    // a message.
+    void windowsCarryTheClover_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("the game on the screen") << QSize(1024, 768);
+        QTest::newRow("a screen too small") << QSize(799, 600);
+    }
+    void windowsCarryTheClover()
+    {
+        QFETCH(QSize, screen);
+        QGuiApplication::setWindowIcon(QIcon());
+        GameFixture game;
+        MainWindow *window = game.startCopy('0', screen);
+        if (window)
+            QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_COMPARE(QGuiApplication::windowIcon().availableSizes().size(), 2);
+        if (window)
+            QCOMPARE(window->windowIcon().cacheKey(), QGuiApplication::windowIcon().cacheKey());
+    }
+
     void matrixDatSetsLanguageAndMessage_data()
     {
         QTest::addColumn<QString>("fileName");

@@ -137,6 +137,12 @@ QIcon programIcon()
     return decoded;
 }
 
+void useProgramIcon()
+{
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(programIcon());
+}
+
 QImage edgeBitmap(int shape)
 {
     // The bitmaps never change while the game runs: each is decoded once.

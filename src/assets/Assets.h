@@ -49,6 +49,8 @@ QImage icon(Icon id);
 
 // The game's own icon for its windows and the desktop, at 32 x 32 and 256 x 256.
 QIcon programIcon();
+// Makes it the icon of every window of the application, once.
+void useProgramIcon();
 
 // The 3-D edge drawn over a piece of outline shape 1-23 (pure red is
 // transparent); a null image when it is missing. Decoded once.

@@ -113,6 +113,9 @@ MainWindow::MainWindow(platform::Services &services, QWidget *parent)
             [this](int number) { piece(number)->returnToPickUp(); });
     connect(&m_game, &Game::recordNotSaved, this, &MainWindow::onRecordNotSaved);
     connect(&m_preferences, &Preferences::colourChanged, this, &MainWindow::onColourChanged);
+    // The clover goes on the windows once the game is on the screen: decoded
+    // and handed to the desktop before, it would hold up the first frame.
+    connect(m_view, &SceneView::firstFramePainted, this, &assets::useProgramIcon);
 
     setUpDesktop();
     m_view->setFocus();
@@ -379,6 +382,7 @@ void MainWindow::failToStart(const QString &message)
     // The game ends at once: nothing is saved.
     m_closed = true;
     hide();
+    assets::useProgramIcon();
     m_services.messages->show(this, message, platform::MessageIcon::Critical, Title);
     m_services.end->quit();
 }

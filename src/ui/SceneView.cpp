@@ -63,6 +63,16 @@ QRect SceneView::bevelInDevicePixels() const
     return scene::deviceRect(m_board, deviceScale());
 }
 
+void SceneView::paintEvent(QPaintEvent *event)
+{
+    QGraphicsView::paintEvent(event);
+    if (!m_painted) {
+        m_painted = true;
+        // Queued: the frame reaches the screen when the painting is over.
+        QMetaObject::invokeMethod(this, &SceneView::firstFramePainted, Qt::QueuedConnection);
+    }
+}
+
 void SceneView::drawBackground(QPainter *painter, const QRectF &exposed)
 {
     // The texture and the bevel are laid in device pixels: they stay sharp

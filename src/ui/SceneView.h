@@ -33,8 +33,13 @@ public:
     // Where a design rectangle lies in the window's pixels.
     QRect windowRect(const QRectF &design) const;
 
+signals:
+    // Once, after the first frame has been painted and handed to the screen.
+    void firstFramePainted();
+
 protected:
     void drawBackground(QPainter *painter, const QRectF &exposed) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     QRect bevelInDevicePixels() const;
@@ -44,4 +49,5 @@ private:
     QColor m_colour;
     QRect m_board;
     std::optional<bool> m_sunken;
+    bool m_painted = false;
 };

@@ -1,5 +1,6 @@
 #include "ui/Startup.h"
 
+#include "assets/Assets.h"
 #include "game/Texts.h"
 #include "ui/MainWindow.h"
 
@@ -14,6 +15,7 @@ std::unique_ptr<MainWindow> start(platform::Services &services, MainWindow::Wind
                                   std::unique_ptr<platform::PictureDecoding> picture)
 {
     if (!screenIsLargeEnough(services.screen->sizePixels())) {
+        assets::useProgramIcon();
         services.messages->show(nullptr, texts::screenTooSmallMessage(), platform::MessageIcon::Critical,
                                 QStringLiteral("Quadrifoglio"));
         return nullptr;
