@@ -69,7 +69,13 @@ void SceneView::paintEvent(QPaintEvent *event)
     if (!m_painted) {
         m_painted = true;
         // Queued: the frame reaches the screen when the painting is over.
-        QMetaObject::invokeMethod(this, &SceneView::firstFramePainted, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_shown = true;
+                emit firstFramePainted();
+            },
+            Qt::QueuedConnection);
     }
 }
 

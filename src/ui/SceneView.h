@@ -33,6 +33,9 @@ public:
     // Where a design rectangle lies in the window's pixels.
     QRect windowRect(const QRectF &design) const;
 
+    // True once the first frame is on the screen.
+    bool hasShownAFrame() const { return m_shown; }
+
 signals:
     // Once, after the first frame has been painted and handed to the screen.
     void firstFramePainted();
@@ -50,4 +53,5 @@ private:
     QRect m_board;
     std::optional<bool> m_sunken;
     bool m_painted = false;
+    bool m_shown = false;
 };

@@ -56,6 +56,11 @@ public:
         window = owned.get();
         if (window)
             ready = QTest::qWaitFor([this] { return fakes.end.quits > 0 || window->pictureReady(); }, 5000);
+        // A picture decoded by the time the window is shown is on the board
+        // at once, before the window's first frame: the window is taken as
+        // it is on the screen.
+        if (window && window->isVisible())
+            ready = QTest::qWaitFor([this] { return window->view()->hasShownAFrame(); }, 5000) && ready;
         lives = window && fakes.end.quits == 0;
         return window;
     }
