@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 
 #include <QLabel>
+#include <QSemaphore>
 
 namespace {
 
@@ -161,6 +162,60 @@ private slots:
         folder.writePicture("Matrix.gif", TestFolder::cellPicture());
         QCOMPARE(QFileInfo(platform::findPictureFile(folder.appDir())).fileName(),
                  QStringLiteral("Matrix.gif"));
+    }
+
+    // A picture still decoding when the window is ready: the board shows a
+    // wait and Play stays off until it comes; one that then fails stops the
+    // game as one that failed at once does.
+    void pictureDecodedAfterTheWindowIsShown_data()
+    {
+        QTest::addColumn<bool>("decodes");
+        QTest::newRow("the picture comes") << true;
+        QTest::newRow("the picture is damaged") << false;
+    }
+    void pictureDecodedAfterTheWindowIsShown()
+    {
+        QFETCH(bool, decodes);
+        GameFixture game;
+        game.givePicture();
+        game.giveSettings("1Have fun\r\n");
+        const QString path = game.folder.appDir() + "/Matrix.bmp";
+        QSemaphore decoding;
+        auto picture = std::make_unique<platform::PictureDecoding>(path, [&decoding, decodes] {
+            decoding.acquire();
+            platform::LoadedPicture loaded;
+            if (decodes)
+                loaded.image = TestFolder::cellPicture().scaled(360, 360);
+            else
+                loaded.problem = platform::PictureProblem::Damaged;
+            return loaded;
+        });
+        std::unique_ptr<MainWindow> window = startup::start(game.fakes.services(), MainWindow::WindowMode::Maximized,
+                                                            std::move(picture));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(!window->pictureReady());
+        // The wait: the hourglass in the middle of the board, on white.
+        const QImage waiting = window->board()->image();
+        QCOMPARE(waiting.pixelColor(10, 10), QColor(Qt::white));
+        QVERIFY(waiting.pixelColor(180, 180) != QColor(Qt::white));
+        game.window = window.get();
+        QTest::mouseClick(game.levelButton(0), Qt::LeftButton);
+        QVERIFY(!game.button("play")->isEnabled());
+
+        decoding.release();
+        if (decodes) {
+            QTRY_VERIFY(window->pictureReady());
+            QVERIFY(game.button("play")->isEnabled());
+            QCOMPARE(window->board()->image().pixelColor(10, 10), TestFolder::cellPicture().scaled(360, 360).pixelColor(10, 10));
+            QVERIFY(game.fakes.messages.shown.isEmpty());
+        } else {
+            QTRY_COMPARE(game.fakes.end.quits, 1);
+            texts::PictureTrouble damaged;
+            damaged.kind = texts::PictureTrouble::Damaged;
+            expectStopMessage(game, texts::pictureUnreadableMessage(texts::Language::English, path, damaged));
+            QVERIFY(!window->isVisible());
+        }
     }
 
     // In the copy's language, saying where the game looked and why it failed.

@@ -5,11 +5,16 @@
 namespace platform {
 
 PictureDecoding::PictureDecoding(const QString &path, QSize size, QObject *parent)
+    : PictureDecoding(path, [path, size] { return loadPicture(path, size); }, parent)
+{
+}
+
+PictureDecoding::PictureDecoding(const QString &path, std::function<LoadedPicture()> decode, QObject *parent)
     : QObject(parent), m_path(path)
 {
     // The thread writes the picture before it ends, and it is read only
     // after: QThread's finish orders the two.
-    m_thread = QThread::create([this, path, size] { m_picture = loadPicture(path, size); });
+    m_thread = QThread::create([this, decode = std::move(decode)] { m_picture = decode(); });
     connect(m_thread, &QThread::finished, this, &PictureDecoding::done);
     m_thread->start();
 }
@@ -23,6 +28,11 @@ PictureDecoding::~PictureDecoding()
 bool PictureDecoding::isDone() const
 {
     return m_thread->isFinished();
+}
+
+bool PictureDecoding::waitFor(int milliseconds)
+{
+    return m_thread->wait(QDeadlineTimer(milliseconds));
 }
 
 } // namespace platform

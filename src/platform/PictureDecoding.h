@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QThread;
 
 namespace platform {
@@ -20,12 +22,16 @@ class PictureDecoding : public QObject
 public:
     // Starts decoding the file straight to `size` (see loadPicture).
     PictureDecoding(const QString &path, QSize size, QObject *parent = nullptr);
+    // Starts `decode` on the thread, the file's own decoder or another.
+    PictureDecoding(const QString &path, std::function<LoadedPicture()> decode, QObject *parent = nullptr);
     // Waits for the thread, should it still be decoding.
     ~PictureDecoding() override;
 
     QString path() const { return m_path; }
     // True once the thread is done: the picture can be taken at once.
     bool isDone() const;
+    // Waits at most this long for the thread to be done; true when it is.
+    bool waitFor(int milliseconds);
     // The picture (or what went wrong); only once done.
     const LoadedPicture &picture() const { return m_picture; }
 

@@ -68,6 +68,10 @@ const QString Title = QStringLiteral("Quadrifoglio");
 constexpr QSize CommandButton(46, 40);
 constexpr int CommandSpacing = 12;
 
+// How long the window waits for a picture nearly decoded before it shows a
+// wait instead: a photograph of the copy's usual size is decoded by then.
+constexpr int PictureWaitMilliseconds = 50;
+
 } // namespace
 
 MainWindow::MainWindow(platform::Services &services, QWidget *parent)
@@ -304,9 +308,9 @@ bool MainWindow::load(WindowMode mode, std::unique_ptr<platform::PictureDecoding
         failToStart(texts::pictureMissingMessage(m_language, folder));
         return false;
     }
-    // A picture decoded by now is on the board from the first frame; else
-    // the board shows a wait until it is.
-    if (m_decoding->isDone()) {
+    // A picture decoded by now, or within a few frames' time, is on the
+    // board from the first frame; else the board shows a wait until it is.
+    if (m_decoding->waitFor(PictureWaitMilliseconds)) {
         onPictureDecoded();
     } else {
         m_board->showLoadingMessage(m_language);
