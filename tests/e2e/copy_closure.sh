@@ -57,7 +57,7 @@ convert "$work/portrait.png" -crop 300x300+0+200 +repage "$work/square.png"
     --crop 0,200,300 --out "$work/gift"
 [[ -f $work/gift/LEGGIMI.txt ]] || fail "no note in Italian on how to start the copy"
 
-xvfb-run -a -s "-screen 0 1024x768x24" "$0" --probe "$work/gift/quadrifoglio" "$work/maps" \
+"$(dirname "$0")/own_display.sh" 1024x768 "$0" --probe "$work/gift/quadrifoglio" "$work/maps" \
     || fail "the copy did not show its window"
 patterns=$(sed 's/#.*//; /^[[:space:]]*$/d' "$list" | awk '{ print $1 }')
 outside=()

@@ -61,7 +61,7 @@ shift 2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$artifacts" "$work/config"
-if ! xvfb-run -a -s "-screen 0 1024x768x24" "$0" --inside "$work" "$picture" "$@"; then
+if ! "$(dirname "$0")/own_display.sh" 1024x768 "$0" --inside "$work" "$picture" "$@"; then
     cp "$work"/*.png "$artifacts/" 2>/dev/null || true
     echo "screenshots kept in $artifacts" >&2
     exit 1

@@ -53,7 +53,7 @@ for round in $(seq "$rounds"); do
     fi
     # Starting the copy on the host, now and then (each start takes seconds).
     if ((round % 5 == 0)); then
-        xvfb-run -a -s "-screen 0 1024x768x24" "$here/copy_closure.sh" --probe "$work/gift/quadrifoglio" "$work/maps" \
+        "$here/own_display.sh" 1024x768 "$here/copy_closure.sh" --probe "$work/gift/quadrifoglio" "$work/maps" \
             || fail "round $round: the copy did not start"
     fi
 done
@@ -65,7 +65,7 @@ echo "$rounds kills during --force: the old copy $seen_old times, the new one $s
 check_whole final
 [[ $(find "$work" -mindepth 1 -maxdepth 1 -name '.quadrifoglio-maker-*' | wc -l) == 0 ]] \
     || fail "staging folders are left after a run that was not killed"
-xvfb-run -a -s "-screen 0 1024x768x24" "$here/copy_closure.sh" --probe "$work/gift/quadrifoglio" "$work/maps" \
+"$here/own_display.sh" 1024x768 "$here/copy_closure.sh" --probe "$work/gift/quadrifoglio" "$work/maps" \
     || fail "the copy made last did not start"
 
 root=${QUADRIFOGLIO_CLEAN_ROOT:-/var/tmp/quadrifoglio-clean-root}
