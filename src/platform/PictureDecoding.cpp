@@ -25,11 +25,6 @@ PictureDecoding::~PictureDecoding()
     delete m_thread;
 }
 
-bool PictureDecoding::isDone() const
-{
-    return m_thread->isFinished();
-}
-
 bool PictureDecoding::waitFor(int milliseconds)
 {
     return m_thread->wait(QDeadlineTimer(milliseconds));

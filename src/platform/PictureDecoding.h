@@ -28,9 +28,8 @@ public:
     ~PictureDecoding() override;
 
     QString path() const { return m_path; }
-    // True once the thread is done: the picture can be taken at once.
-    bool isDone() const;
-    // Waits at most this long for the thread to be done; true when it is.
+    // Waits at most this long for the thread to be done; true when it is
+    // (the picture can then be taken at once).
     bool waitFor(int milliseconds);
     // The picture (or what went wrong); only once done.
     const LoadedPicture &picture() const { return m_picture; }
