@@ -295,7 +295,8 @@ bool MainWindow::load(WindowMode mode, std::unique_ptr<platform::PictureDecoding
 {
     const QString folder = m_services.folders->appDir();
     // Decoding a large photograph takes longer than everything else the
-    // window does before it needs the picture: it has started already.
+    // window does before it needs the picture: it starts first, if main()
+    // has not started it already.
     m_decoding = picture ? std::move(picture) : decodePictureIn(folder);
 
     tileBackground();
